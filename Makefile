@@ -1,0 +1,45 @@
+# Common commands; CMake + Ninja do the real work in build/.
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test test-asan bench fuzz install clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	@if [ ! -f $(BUILD)/build.ninja ]; then \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS); fi
+
+build: configure
+	cmake --build $(BUILD)
+
+run: build
+	$(BUILD)/velto data/sample.html
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j2
+
+test-asan:
+	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DVELTO_SANITIZE=ON
+
+bench: configure
+	cmake --build $(BUILD) --target velto_bench
+	scripts/run-bench $(BUILD)
+
+# libFuzzer targets, built with clang under AddressSanitizer and UBSan in build-fuzz/.
+fuzz:
+	scripts/install-deps fuzz
+	@if [ ! -f build-fuzz/build.ninja ]; then \
+	  CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DVELTO_FUZZ=ON -DVELTO_BUILD_UI=OFF -DVELTO_BUILD_TESTS=OFF -DVELTO_BUILD_BENCH=OFF; fi
+	cmake --build build-fuzz --target fuzzers
+
+install: build
+	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
+
+clean:
+	rm -rf $(BUILD) build-asan build-fuzz

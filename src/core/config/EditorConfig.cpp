@@ -1,0 +1,26 @@
+// Editing options of section "Editor Configuration".
+#include "core/config/EditorConfig.h"
+
+#include "core/platform/Profile.h"
+
+namespace velto {
+
+void CEditorConfig::Load(const Profile& p) {
+    const CEditorConfig d;
+    auto flag = [&](const char* key, bool def) { return p.GetInt(Section, key, def ? 1 : 0) != 0; };
+    insertHtmlLowerCase = flag("InsertHtmlLowerCase", d.insertHtmlLowerCase);
+    insertInsertPathsLowerCase = flag("InsertInsertPathsLowerCase", d.insertInsertPathsLowerCase);
+    insertRelativeFilePaths = flag("InsertRelativeFilePaths", d.insertRelativeFilePaths);
+    autoSetImageSize = flag("AutoSetImageSize", d.autoSetImageSize);
+    insertHtmlColourNames = flag("InsertHtmlColourNames", d.insertHtmlColourNames);
+}
+
+bool CEditorConfig::Save(Profile& p) const {
+    return p.WriteInt(Section, "InsertHtmlLowerCase", insertHtmlLowerCase) &&
+           p.WriteInt(Section, "InsertInsertPathsLowerCase", insertInsertPathsLowerCase) &&
+           p.WriteInt(Section, "InsertRelativeFilePaths", insertRelativeFilePaths) &&
+           p.WriteInt(Section, "AutoSetImageSize", autoSetImageSize) &&
+           p.WriteInt(Section, "InsertHtmlColourNames", insertHtmlColourNames);
+}
+
+} // namespace velto

@@ -1,0 +1,22 @@
+// Editing options of section "Editor Configuration".
+#pragma once
+
+namespace velto {
+
+class Profile;
+
+class CEditorConfig {
+public:
+    static constexpr const char* Section = "Editor Configuration";
+
+    bool insertHtmlLowerCase = false;       // element and attribute names inserted in lower case
+    bool insertInsertPathsLowerCase = true; // inserted file paths turned to lower case
+    bool insertRelativeFilePaths = true;    // inserted file paths made relative to the document
+    bool autoSetImageSize = true;           // inserting an image also sets WIDTH and HEIGHT
+    bool insertHtmlColourNames = true;      // named colours inserted by name
+
+    void Load(const Profile& profile);
+    bool Save(Profile& profile) const;
+};
+
+} // namespace velto

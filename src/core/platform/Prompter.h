@@ -1,0 +1,19 @@
+// User prompts the core asks the platform to show: messages and yes/no questions.
+#pragma once
+
+#include <string>
+
+namespace velto {
+
+class Prompter {
+public:
+    enum class Kind { Information, Warning, Error };
+
+    virtual ~Prompter() = default;
+    // A modal message box with the given text.
+    virtual void Message(const std::string& text, Kind kind) = 0;
+    // A modal Yes/No question; true for Yes.
+    [[nodiscard]] virtual bool AskYesNo(const std::string& text) = 0;
+};
+
+} // namespace velto

@@ -1,0 +1,11 @@
+// The velto executable.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow w;
+    w.setWindowTitle(QStringLiteral("Velto"));
+    w.show();
+    return app.exec();
+}

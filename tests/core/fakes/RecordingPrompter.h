@@ -1,0 +1,29 @@
+// A Prompter that records what it was asked and answers from a script.
+#pragma once
+
+#include "core/platform/Prompter.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace velto::test {
+
+class RecordingPrompter final : public Prompter {
+public:
+    void Message(const std::string& text, Kind) override { messages.push_back(text); }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers; // answered in order; No when empty
+};
+
+} // namespace velto::test

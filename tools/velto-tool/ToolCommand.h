@@ -1,0 +1,30 @@
+// Subcommands of velto-tool register themselves here, one source file each.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace velto::tool {
+
+struct ToolCommand {
+    std::string name;
+    std::string usage;   // arguments after the name, e.g. "FILE OFFSET"
+    std::string summary; // one line for --help
+    // Runs with the arguments after the name; returns the exit status.
+    std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
+        run;
+};
+
+std::vector<ToolCommand>& Commands();
+
+// Adds a command at static initialisation: `static Registrar r{{"name", ...}};`
+struct Registrar {
+    explicit Registrar(ToolCommand command) { Commands().push_back(std::move(command)); }
+};
+
+// Prints "Usage: velto-tool NAME USAGE" for the named command to err and returns 2.
+int UsageError(const std::string& name, std::ostream& err);
+
+} // namespace velto::tool
