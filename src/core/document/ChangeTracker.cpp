@@ -37,13 +37,12 @@ void ChangeTracker::BeforeDelete(int pos, std::string_view removed, int caretBef
     pending_->newLength -= length;
 }
 
-void ChangeTracker::BeforeInsert(int pos, std::string_view inserted, int caretBefore,
-                                 const RangeReader& read) {
-    if (Suppressed() || inserted.empty())
+void ChangeTracker::BeforeInsert(int pos, int length, int caretBefore, const RangeReader& read) {
+    if (Suppressed() || length <= 0)
         return;
     Begin(pos, caretBefore);
     Cover(pos, pos, read);
-    pending_->newLength += static_cast<int>(inserted.size());
+    pending_->newLength += length;
 }
 
 std::optional<CUndoDelta> ChangeTracker::Complete(std::string newText, int caretAfter) {

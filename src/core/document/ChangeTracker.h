@@ -1,7 +1,8 @@
 // Turns the text control's before-change notifications into undo records.
 //
 // The control reports each insertion and deletion before it happens, with its position
-// and text (a deletion's text is read from the control then). The tracker gathers every
+// and length (a deletion's text is read from the control then; an insertion's text is
+// read once the step is over). The tracker gathers every
 // change of one editing step (say, the deletion of a selection and the typed character
 // that replaces it) into one pending region, and Complete() turns it into one record once
 // the step is over.
@@ -37,7 +38,7 @@ public:
     void SetPendingKind(int kind) noexcept { pendingKind_ = kind; }
 
     void BeforeDelete(int pos, std::string_view removed, int caretBefore, const RangeReader& read);
-    void BeforeInsert(int pos, std::string_view inserted, int caretBefore, const RangeReader& read);
+    void BeforeInsert(int pos, int length, int caretBefore, const RangeReader& read);
 
     [[nodiscard]] bool HasPending() const noexcept { return pending_.has_value(); }
     // The pending region in current positions: [start, start + length).

@@ -47,6 +47,22 @@ std::vector<FileFilter> DialogFilters(const DocumentType* onlyType) {
     return out;
 }
 
+std::vector<FileFilter> ParseFilterText(std::string_view text) {
+    std::vector<FileFilter> out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t bar = text.find('|', pos);
+        if (bar == std::string_view::npos || bar == pos)
+            break; // the closing "||" (or a malformed tail)
+        const std::size_t next = text.find('|', bar + 1);
+        const std::size_t patternEnd = next == std::string_view::npos ? text.size() : next;
+        out.push_back({std::string(text.substr(pos, bar - pos)),
+                       std::string(text.substr(bar + 1, patternEnd - bar - 1))});
+        pos = patternEnd + 1;
+    }
+    return out;
+}
+
 std::string WithDefaultExtension(std::string path, std::string_view extension) {
     const std::size_t slash = path.find_last_of('/');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;

@@ -29,6 +29,10 @@ inline constexpr std::string_view DefaultExtension = "html";
 // filters of all document types, each once), then the all-files entry.
 std::vector<FileFilter> DialogFilters(const DocumentType* onlyType = nullptr);
 
+// Reads a filter text of "display|pattern|" pairs ending in "||", as the file dialogs of
+// templates, snippets and Insert File give them.
+std::vector<FileFilter> ParseFilterText(std::string_view text);
+
 // A typed name without an extension gets the default one: "page" -> "page.html".
 std::string WithDefaultExtension(std::string path, std::string_view extension = DefaultExtension);
 

@@ -17,4 +17,34 @@ std::string TransferMessage(std::string_view prefix, std::string_view descriptio
     return out;
 }
 
+std::string LoadFailureMessage(TransferFailure failure, std::string_view description) {
+    switch (failure) {
+    case TransferFailure::None:
+        return {};
+    case TransferFailure::File:
+        return TransferMessage(TransferPrefix::LoadFile, description);
+    case TransferFailure::Memory:
+        return TransferMessage(TransferPrefix::LoadNoMemory, description);
+    case TransferFailure::Other:
+        break;
+    }
+    return std::string(TransferPrefix::LoadUnknown);
+}
+
+std::string InsertFailureMessage(TransferFailure failure, std::string_view description) {
+    if (failure == TransferFailure::None)
+        return {};
+    if (failure == TransferFailure::File)
+        return TransferMessage(TransferPrefix::InsertFile, description);
+    return std::string(TransferPrefix::InsertUnknown);
+}
+
+std::string SaveFailureMessage(TransferFailure failure, std::string_view description) {
+    if (failure == TransferFailure::None)
+        return {};
+    if (failure == TransferFailure::File)
+        return TransferMessage(TransferPrefix::SaveFile, description);
+    return std::string(TransferPrefix::SaveUnknown);
+}
+
 } // namespace velto

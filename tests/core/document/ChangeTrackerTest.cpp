@@ -21,7 +21,7 @@ struct Text {
         s.erase(pos, len);
     }
     void Insert(int pos, const std::string& text) {
-        t.BeforeInsert(pos, text, caret, Reader());
+        t.BeforeInsert(pos, static_cast<int>(text.size()), caret, Reader());
         s.insert(pos, text);
     }
     CUndoDelta Finish(int caretAfter) {
@@ -101,4 +101,45 @@ TEST(ChangeTracker, PendingKindGoesIntoTheRecordOnce) {
     EXPECT_EQ(x.Finish(0).extra, ChangeTracker::KindReplace);
     x.Insert(0, "q");
     EXPECT_EQ(x.Finish(1).extra, ChangeTracker::KindNone);
+}
+
+#include "core/document/ChangedRange.h"
+
+TEST(ChangedRange, CoversEveryEditOfAStepInFinalPositions) {
+    ChangedRange r;
+    EXPECT_TRUE(r.Empty());
+    r.Deleted(10, 5); // a selection replaced by typing...
+    r.Inserted(10, 2);
+    EXPECT_EQ(r.First(), 10);
+    EXPECT_EQ(r.PastEnd(), 12);
+    EXPECT_TRUE(r.HasInsertion());
+    r.Inserted(2, 2); // ...and an edit before it shifts it on
+    EXPECT_EQ(r.First(), 2);
+    EXPECT_EQ(r.PastEnd(), 14);
+    r.Deleted(0, 3); // a deletion over its start
+    EXPECT_EQ(r.First(), 0);
+    EXPECT_EQ(r.PastEnd(), 11);
+}
+
+TEST(ChangedRange, PureDeletionIsAnEmptySpanAtItsPlace) {
+    ChangedRange r;
+    r.Deleted(7, 3);
+    EXPECT_FALSE(r.Empty());
+    EXPECT_EQ(r.First(), 7);
+    EXPECT_EQ(r.PastEnd(), 7);
+    EXPECT_FALSE(r.HasInsertion());
+    r.Inserted(20, 1);
+    EXPECT_EQ(r.First(), 7);
+    EXPECT_EQ(r.PastEnd(), 21);
+    r.Reset();
+    EXPECT_TRUE(r.Empty());
+}
+
+TEST(ChangedRange, TagAndLineCharacters) {
+    EXPECT_TRUE(HoldsTagOrLineChars("a<b"));
+    EXPECT_TRUE(HoldsTagOrLineChars(">"));
+    EXPECT_TRUE(HoldsTagOrLineChars("\r"));
+    EXPECT_TRUE(HoldsTagOrLineChars("x\n"));
+    EXPECT_FALSE(HoldsTagOrLineChars("plain text"));
+    EXPECT_FALSE(HoldsTagOrLineChars(""));
 }

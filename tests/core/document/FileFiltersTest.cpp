@@ -22,6 +22,17 @@ TEST(FileFilters, FixedListThenDocumentTypesThenAllFiles) {
     EXPECT_EQ(one[8].pattern, "*.htp");
 }
 
+TEST(FileFilters, FilterTextIsReadInPairs) {
+    const auto f = ParseFilterText("HTML Files (*.htm;*.html)|*.htm;*.html|Text Files(*.txt)|*.txt|"
+                                   "HTML Templates (*.htt)|*.htt|All Files (*.*)|*.*||");
+    ASSERT_EQ(f.size(), 4u);
+    EXPECT_EQ(f[0], (FileFilter{"HTML Files (*.htm;*.html)", "*.htm;*.html"}));
+    EXPECT_EQ(f[1], (FileFilter{"Text Files(*.txt)", "*.txt"}));
+    EXPECT_EQ(f[3], (FileFilter{"All Files (*.*)", "*.*"}));
+    EXPECT_TRUE(ParseFilterText("").empty());
+    EXPECT_EQ(ParseFilterText("Odd|*.x").size(), 1u); // no terminator
+}
+
 TEST(FileFilters, NameWithoutExtensionGetsHtml) {
     EXPECT_EQ(WithDefaultExtension("/home/u/page"), "/home/u/page.html");
     EXPECT_EQ(WithDefaultExtension("/home/u/page.htm"), "/home/u/page.htm");
@@ -41,4 +52,15 @@ TEST(TransferMessages, PrefixThenAsMuchDescriptionAsFitsIn512Bytes) {
     const std::string m = TransferMessage(TransferPrefix::SaveFile, accents);
     EXPECT_LE(m.size(), 511u);
     EXPECT_EQ((m.size() - TransferPrefix::SaveFile.size()) % 2, 0u);
+}
+
+TEST(TransferMessages, EachFailureKindHasItsText) {
+    EXPECT_EQ(LoadFailureMessage(TransferFailure::Memory, "bad_alloc"),
+              "Failed to allocate memory while loading file.\n\nbad_alloc");
+    EXPECT_EQ(LoadFailureMessage(TransferFailure::Other, "x"), "Unknown failure while loading file");
+    EXPECT_EQ(InsertFailureMessage(TransferFailure::File, "Permission denied"),
+              "Error while inserting file.\n\nPermission denied");
+    EXPECT_EQ(InsertFailureMessage(TransferFailure::Memory, "x"), "Unknown failure while inserting file.");
+    EXPECT_EQ(SaveFailureMessage(TransferFailure::Other, "x"), "Unknown failure while saving file.");
+    EXPECT_EQ(SaveFailureMessage(TransferFailure::None, "x"), "");
 }

@@ -21,9 +21,19 @@ public:
         return a;
     }
 
+    Answer AskYesNoCancel(const std::string& text) override {
+        questions.push_back(text);
+        if (threeWayAnswers.empty())
+            return Answer::Cancel;
+        const Answer a = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
+        return a;
+    }
+
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers; // answered in order; No when empty
+    std::deque<Answer> threeWayAnswers; // answered in order; Cancel when empty
 };
 
 } // namespace velto::test

@@ -1,0 +1,46 @@
+// Command ids of the menus: the framework's standard ids and the editor's own.
+#pragma once
+
+namespace velto::CommandId {
+
+// File
+constexpr int FileNew = 57600;
+constexpr int FileOpen = 57601;
+constexpr int FileClose = 57602;
+constexpr int FileSave = 57603;
+constexpr int FileSaveAs = 57604;
+constexpr int FilePrintSetup = 57606;
+constexpr int FilePrint = 57607;
+constexpr int FilePrintPreview = 57609;
+constexpr int FileMruFirst = 57616;
+constexpr int AppExit = 57665;
+constexpr int FileSaveAll = 32819;
+constexpr int FileCloseAll = 32820;
+constexpr int FileNewFromTemplate = 32816;
+constexpr int SaveCopyAsTemplate = 32817;
+constexpr int RefreshPreview = 32783;
+
+// Edit
+constexpr int EditCopy = 57634;
+constexpr int EditCut = 57635;
+constexpr int EditFind = 57636;
+constexpr int EditPaste = 57637;
+constexpr int EditReplace = 57641;
+constexpr int EditSelectAll = 32796;
+constexpr int EditUndo = 57643;
+constexpr int EditRedo = 57644;
+constexpr int EditFindNext = 32786;
+constexpr int EditPasteUrl = 32793;
+constexpr int EditStripTags = 32808;
+constexpr int EditInsertFile = 32821;
+constexpr int EditInsertSnippet = 32822;
+constexpr int EditSaveSelectionAsSnippet = 32828;
+constexpr int EditGotoLine = 32851;
+
+// Window and Help
+constexpr int WindowArrange = 57649;
+constexpr int WindowCascade = 57650;
+constexpr int WindowTile = 57651;
+constexpr int AppAbout = 57664;
+
+} // namespace velto::CommandId

@@ -1,0 +1,72 @@
+// Creates, opens, saves and closes documents, and runs their file dialogs.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class QMdiArea;
+
+namespace velto {
+
+class CQuorApp;
+class CQuorDoc;
+class CChildFrame;
+
+class CQuorDocManager : public QObject {
+    Q_OBJECT
+public:
+    explicit CQuorDocManager(CQuorApp& app);
+
+    [[nodiscard]] CQuorApp& App() const { return app_; }
+    // Documents open in their child frames inside this area.
+    void SetMdiArea(QMdiArea* area) { area_ = area; }
+
+    // A new, visible, untitled document of the given type ("Velto1", "Velto2", ...).
+    CQuorDoc* CreateUntitled(int typeIndex = 0);
+    // File New: an untitled document filled from the default template.
+    CQuorDoc* OnFileNew();
+    // Opens a file, or activates its document when it is open already; nullptr when it
+    // could not be opened (the user has been told why).
+    CQuorDoc* OpenDocumentFile(const QString& path);
+    // File Open: asks for one or more files and opens them.
+    void OnFileOpen();
+    // Saves every modified document (asking for a name where there is none).
+    bool SaveAll();
+    // Asks about every modified document; false when the user cancels.
+    bool SaveAllModified();
+    // Closes every document after SaveAllModified.
+    bool CloseAll();
+
+    [[nodiscard]] std::vector<CQuorDoc*> Documents() const;
+    [[nodiscard]] CQuorDoc* FindByPath(const QString& path) const;
+
+    // The Open and Save As dialog: the fixed filters, the document types' filters, then
+    // all files; a typed name without an extension gets ".html". On OK path holds the
+    // choice (for Open, the first of paths).
+    bool PromptFileName(QString& path, bool open, CQuorDoc* doc = nullptr,
+                        QStringList* paths = nullptr);
+    // The filter strings as the dialog lists them.
+    [[nodiscard]] static QStringList DialogNameFilters();
+
+    // Tests answer the file dialog through this instead of showing one: it gets the
+    // proposed path and whether the dialog opens, and returns the chosen path(s) (empty:
+    // cancelled).
+    std::function<QStringList(const QString& proposed, bool open)> promptHook;
+
+Q_SIGNALS:
+    void DocumentOpened(CQuorDoc* doc);
+    void DocumentSaved(const QString& path);
+
+private:
+    CChildFrame* CreateFrame(int typeIndex);
+
+    CQuorApp& app_;
+    QMdiArea* area_ = nullptr;
+    int untitledCount_ = 0;
+};
+
+} // namespace velto

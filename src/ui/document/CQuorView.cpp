@@ -1,0 +1,546 @@
+// The editing window of a document.
+#include "ui/document/CQuorView.h"
+
+#include "core/document/TransferMessages.h"
+#include "core/tagassist/TagSyntax.h"
+#include "core/templates/TemplateHeader.h"
+#include "ui/app/CQuorApp.h"
+#include "ui/document/CQuorDoc.h"
+#include "ui/document/FindReplaceDlg.h"
+#include "ui/document/GotoLineDlg.h"
+
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <new>
+#include <stdexcept>
+
+namespace velto {
+
+namespace {
+// Pieces in which a file is read into the control.
+constexpr qint64 LoadPiece = 16383;
+
+QStringList LocalFiles(const QMimeData* mime) {
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    return paths;
+}
+} // namespace
+
+CQuorView::CQuorView(CQuorApp& app, QWidget* parent) : QsciScintilla(parent), app_(app) {
+    setUtf8(true);
+    // The editor keeps its own history; the control's would only cost memory.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    // Only the "before" notifications: the others make QScintilla walk the text from the
+    // start on every edit (see design.md).
+    SendScintilla(SCI_SETMODEVENTMASK,
+                  static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+    SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(SC_EOL_LF));
+    setWrapMode(WrapWord);
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setMarginLineNumbers(0, true);
+    setMarginWidth(0, QStringLiteral("00000"));
+    setMarginWidth(1, 6); // the selection bar: click to select whole lines
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                OnScintillaModified(position, type, length);
+            });
+    connect(this, &QsciScintilla::selectionChanged, this, &CQuorView::CommandStateChanged);
+}
+
+CQuorView::~CQuorView() = default;
+
+// ---- Text as bytes ----
+
+int CQuorView::TextLength() const {
+    return static_cast<int>(SendScintilla(SCI_GETLENGTH));
+}
+
+QByteArray CQuorView::TextRange(int first, int pastEnd) const {
+    first = std::clamp(first, 0, TextLength());
+    pastEnd = std::clamp(pastEnd, first, TextLength());
+    QByteArray bytes(pastEnd - first, Qt::Uninitialized);
+    if (!bytes.isEmpty()) {
+        // GETTEXTRANGE writes a terminating zero after the range.
+        QByteArray buffer(bytes.size() + 1, Qt::Uninitialized);
+        SendScintilla(SCI_GETTEXTRANGE, static_cast<long>(first), static_cast<long>(pastEnd),
+                      buffer.data());
+        bytes = buffer.left(bytes.size());
+    }
+    return bytes;
+}
+
+QByteArray CQuorView::TextBytes() const {
+    const int length = TextLength();
+    const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return QByteArray(data, length);
+}
+
+std::string CQuorView::ReadRange(int first, int pastEnd) const {
+    return TextRange(first, pastEnd).toStdString();
+}
+
+int CQuorView::SelectionStart() const {
+    return static_cast<int>(SendScintilla(SCI_GETSELECTIONSTART));
+}
+
+int CQuorView::SelectionEnd() const {
+    return static_cast<int>(SendScintilla(SCI_GETSELECTIONEND));
+}
+
+int CQuorView::CaretPosition() const {
+    return static_cast<int>(SendScintilla(SCI_GETCURRENTPOS));
+}
+
+void CQuorView::SetSelection(int anchor, int caret) {
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), static_cast<long>(caret));
+}
+
+void CQuorView::ReplaceRange(int first, int pastEnd, const QByteArray& bytes) {
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(first), static_cast<long>(pastEnd));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+}
+
+void CQuorView::ReplaceSelectionBytes(const QByteArray& bytes) {
+    const int start = SelectionStart();
+    ReplaceRange(start, SelectionEnd(), bytes);
+    const int caret = start + static_cast<int>(bytes.size());
+    SetSelection(caret, caret);
+}
+
+// ---- Change tracking ----
+
+void CQuorView::OnScintillaModified(int position, int type, int length) {
+    const auto reader = [this](int a, int b) { return ReadRange(a, b); };
+    // The inserted text itself is not passed; it is read once the step is over.
+    if (type & SC_MOD_BEFOREINSERT) {
+        tracker_.BeforeInsert(position, length, CaretPosition(), reader);
+        changed_.Inserted(position, length);
+    } else if (type & SC_MOD_BEFOREDELETE) {
+        if (!tracker_.Suppressed())
+            tracker_.BeforeDelete(position, ReadRange(position, position + length),
+                                  CaretPosition(), reader);
+        changed_.Deleted(position, length);
+    } else {
+        return;
+    }
+    ScheduleFlush();
+}
+
+void CQuorView::ScheduleFlush() {
+    if (flushQueued_)
+        return;
+    flushQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            flushQueued_ = false;
+            FlushChange();
+        },
+        Qt::QueuedConnection);
+}
+
+void CQuorView::FlushChange() {
+    if (changed_.Empty() && !tracker_.HasPending())
+        return;
+    if (tracker_.HasPending()) {
+        const int start = tracker_.PendingStart();
+        auto record = tracker_.Complete(ReadRange(start, start + tracker_.PendingLength()),
+                                        CaretPosition());
+        history_.Add(std::move(*record));
+        if (doc_)
+            doc_->SetModifiedFlag(true);
+    }
+    const ChangedRange range = changed_;
+    changed_.Reset();
+    Q_EMIT TextEdited(range.First(), range.PastEnd());
+    Q_EMIT CommandStateChanged();
+}
+
+bool CQuorView::event(QEvent* e) {
+    const bool handled = QsciScintilla::event(e);
+    // A change made while handling this event is complete now.
+    if (!changed_.Empty() || tracker_.HasPending())
+        FlushChange();
+    return handled;
+}
+
+// ---- Undo ----
+
+void CQuorView::OnEditUndo() {
+    ApplyUndoStep(CUndoHistory::Direction::Backward);
+}
+
+void CQuorView::OnEditRedo() {
+    ApplyUndoStep(CUndoHistory::Direction::Forward);
+}
+
+void CQuorView::ApplyUndoStep(CUndoHistory::Direction direction) {
+    FlushChange();
+    const bool wasSaved = history_.AtSaved();
+    const CUndoDelta* d = history_.Step(direction);
+    if (!d)
+        return;
+    tracker_.Suppress();
+    if (direction == CUndoHistory::Direction::Backward) {
+        ReplaceRange(d->newStart, d->newEnd, QByteArray::fromStdString(d->oldText));
+        SetSelection(d->caretBefore, d->caretBefore);
+    } else {
+        // The record holds the true start of the replaced text, so Redo replaces exactly
+        // the text that Undo put back.
+        ReplaceRange(d->oldStart, d->oldStart + static_cast<int>(d->oldText.size()),
+                     QByteArray::fromStdString(d->newText));
+        SetSelection(d->caretAfter, d->caretAfter);
+    }
+    SendScintilla(SCI_SCROLLCARET);
+    FlushChange();
+    tracker_.Resume();
+    if (history_.AtSaved() != wasSaved && doc_)
+        doc_->SetModifiedFlag(!history_.AtSaved());
+    Q_EMIT CommandStateChanged();
+}
+
+// ---- Text transfer ----
+
+CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
+    FlushChange();
+    if (!record)
+        tracker_.Suppress();
+    const int start = SelectionStart();
+    if (HasSelectedText())
+        ReplaceSelectionBytes({});
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(start));
+
+    LoadResult result;
+    try {
+        QByteArray buffer(LoadPiece + 1, '\0');
+        for (;;) {
+            const qint64 n = file.read(buffer.data(), LoadPiece);
+            if (n < 0) {
+                result = {TransferFailure::File, file.errorString().toStdString()};
+                break;
+            }
+            if (n == 0)
+                break;
+            SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(n), buffer.constData());
+        }
+    } catch (const std::bad_alloc& e) {
+        result = {TransferFailure::Memory, e.what()};
+    } catch (const std::exception& e) {
+        result = {TransferFailure::Other, e.what()};
+    }
+    SetSelection(start, start);
+    FlushChange();
+    if (!record)
+        tracker_.Resume();
+    return result;
+}
+
+bool CQuorView::SaveWholeText(QIODevice& file) const {
+    const QByteArray bytes = TextBytes();
+    return file.write(bytes) == bytes.size();
+}
+
+bool CQuorView::SaveSelection(QIODevice& file) const {
+    const QByteArray bytes = TextRange(SelectionStart(), SelectionEnd());
+    return file.write(bytes) == bytes.size();
+}
+
+void CQuorView::ReportTransferFailure(const std::string& message) {
+    app_.GetPrompter().Message(message, Prompter::Kind::Warning);
+}
+
+void CQuorView::DetectLineEnds() {
+    // New lines typed into a file continue its own line ends.
+    const QByteArray head = TextRange(0, std::min(TextLength(), 1 << 20));
+    const int cr = head.indexOf('\r');
+    const int lf = head.indexOf('\n');
+    int mode = SC_EOL_LF;
+    if (cr >= 0 && (lf < 0 || cr < lf))
+        mode = lf == cr + 1 ? SC_EOL_CRLF : SC_EOL_CR;
+    SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(mode));
+}
+
+bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
+    if (partial)
+        *partial = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportTransferFailure(LoadFailureMessage(
+            TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
+        return false;
+    }
+    tracker_.Suppress();
+    SendScintilla(SCI_CLEARALL);
+    tracker_.Resume();
+    const LoadResult result = LoadText(file, false);
+    DetectLineEnds();
+    history_.Clear();
+    if (!result.Ok()) {
+        ReportTransferFailure(LoadFailureMessage(result.failure, result.description));
+        if (partial)
+            *partial = true;
+    }
+    return true;
+}
+
+bool CQuorView::InsertFile(const QString& path, bool isTemplate) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportTransferFailure(InsertFailureMessage(
+            TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
+        return false;
+    }
+    if (isTemplate) {
+        const QByteArray all = file.readAll();
+        file.seek(static_cast<qint64>(TemplateBodyOffset(
+            std::string_view(all.constData(), static_cast<std::size_t>(all.size())))));
+    }
+    const LoadResult result = LoadText(file, true);
+    if (!result.Ok())
+        ReportTransferFailure(InsertFailureMessage(result.failure, result.description));
+    return result.Ok();
+}
+
+bool CQuorView::SaveToFile(const QString& path, bool selectionOnly) {
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok)
+        ok = selectionOnly ? SaveSelection(file) : SaveWholeText(file);
+    if (ok)
+        ok = file.commit();
+    else
+        file.cancelWriting();
+    if (!ok) {
+        const QString why = file.errorString().isEmpty() ? QStringLiteral("Unknown error")
+                                                         : file.errorString();
+        ReportTransferFailure(SaveFailureMessage(TransferFailure::File,
+                                                 (path + QStringLiteral(": ") + why).toStdString()));
+    }
+    return ok;
+}
+
+// ---- Edit commands ----
+
+void CQuorView::OnEditCut() {
+    FlushChange();
+    tracker_.SetPendingKind(ChangeTracker::KindReplace);
+    cut();
+    FlushChange();
+}
+
+void CQuorView::OnEditCopy() {
+    copy();
+}
+
+void CQuorView::OnEditPaste() {
+    FlushChange();
+    tracker_.SetPendingKind(HasSelectedText() ? ChangeTracker::KindReplace
+                                              : ChangeTracker::KindInsert);
+    paste();
+    FlushChange();
+}
+
+void CQuorView::OnEditSelectAll() {
+    SetSelection(0, TextLength());
+}
+
+void CQuorView::OnEditStripTags() {
+    if (!HasSelectedText())
+        return;
+    FlushChange();
+    const QByteArray selected = TextRange(SelectionStart(), SelectionEnd());
+    const std::string stripped =
+        StripTags(std::string_view(selected.constData(), static_cast<std::size_t>(selected.size())));
+    tracker_.SetPendingKind(ChangeTracker::KindReplace);
+    ReplaceSelectionBytes(QByteArray::fromStdString(stripped));
+    FlushChange();
+}
+
+void CQuorView::OnInsertFileCommand() {
+    const QString path = app_.ChooseInsertFile(this);
+    if (!path.isEmpty())
+        InsertFile(path, false);
+}
+
+void CQuorView::OnGotoLine() {
+    GotoLineDlg dlg(lastGotoLine_, this);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    lastGotoLine_ = dlg.Line();
+    GoToLine(lastGotoLine_);
+}
+
+bool CQuorView::GoToLine(int line) {
+    if (line < 1)
+        return false;
+    // Scintilla counts stored lines whatever the wrapping; past the end, the last line.
+    const int lines = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
+    const bool inRange = line <= lines;
+    const int pos = static_cast<int>(
+        SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(std::min(line, lines) - 1)));
+    SetSelection(pos, pos);
+    SendScintilla(SCI_SCROLLCARET);
+    return inRange;
+}
+
+// ---- Find and replace ----
+
+int CQuorView::SearchRange(const SearchRequest& request, int from, int to, int* end) const {
+    const QByteArray what = request.findWhat.toUtf8();
+    if (what.isEmpty())
+        return -1;
+    unsigned long flags = 0;
+    if (request.matchCase)
+        flags |= SCFIND_MATCHCASE;
+    if (request.wholeWord)
+        flags |= SCFIND_WHOLEWORD;
+    SendScintilla(SCI_SETSEARCHFLAGS, flags);
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
+    const long found =
+        SendScintilla(SCI_SEARCHINTARGET, static_cast<uintptr_t>(what.size()), what.constData());
+    if (found >= 0 && end)
+        *end = static_cast<int>(SendScintilla(SCI_GETTARGETEND));
+    return static_cast<int>(found);
+}
+
+bool CQuorView::FindNext(const SearchRequest& request) {
+    const int length = TextLength();
+    int end = 0;
+    int found = request.down ? SearchRange(request, SelectionEnd(), length, &end)
+                             : SearchRange(request, SelectionStart(), 0, &end);
+    if (found < 0) // round once from the other end of the text
+        found = request.down ? SearchRange(request, 0, length, &end)
+                             : SearchRange(request, length, 0, &end);
+    if (found < 0)
+        return false;
+    SetSelection(found, end);
+    SendScintilla(SCI_SCROLLCARET);
+    return true;
+}
+
+bool CQuorView::ReplaceCurrent(const SearchRequest& request) {
+    int end = 0;
+    const int start = SelectionStart();
+    if (HasSelectedText() && SearchRange(request, start, SelectionEnd(), &end) == start &&
+        end == SelectionEnd()) {
+        FlushChange();
+        tracker_.SetPendingKind(ChangeTracker::KindReplace);
+        ReplaceSelectionBytes(request.replaceWith.toUtf8());
+        FlushChange();
+    }
+    SearchRequest forward = request;
+    forward.down = true;
+    return FindNext(forward);
+}
+
+int CQuorView::ReplaceAll(const SearchRequest& request) {
+    FlushChange();
+    const QByteArray with = request.replaceWith.toUtf8();
+    int count = 0;
+    int pos = 0;
+    int end = 0;
+    int found;
+    while ((found = SearchRange(request, pos, TextLength(), &end)) >= 0) {
+        ReplaceRange(found, end, with);
+        pos = found + static_cast<int>(with.size());
+        ++count;
+    }
+    if (count > 0) {
+        SetSelection(pos, pos);
+        FlushChange();
+    }
+    return count;
+}
+
+// ---- Keys, menus, drops ----
+
+void CQuorView::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
+        ShowContextMenuAtCaret();
+        return;
+    }
+    QsciScintilla::keyPressEvent(e);
+}
+
+void CQuorView::keyReleaseEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Insert && !e->isAutoRepeat())
+        overwriteMode_ = SendScintilla(SCI_GETOVERTYPE) != 0;
+    QsciScintilla::keyReleaseEvent(e);
+}
+
+void CQuorView::contextMenuEvent(QContextMenuEvent* e) {
+    if (e->reason() == QContextMenuEvent::Keyboard)
+        ShowContextMenuAtCaret();
+    else
+        ShowContextMenu(e->globalPos());
+}
+
+void CQuorView::ShowContextMenuAtCaret() {
+    const int pos = SelectionEnd();
+    const int x = static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(pos)));
+    const int y = static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(pos)));
+    const int lineHeight = static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0UL));
+    ShowContextMenu(viewport()->mapToGlobal(QPoint(x, y + lineHeight)));
+}
+
+void CQuorView::ShowContextMenu(const QPoint& globalPos) {
+    QMenu menu(window());
+    QAction* cutAction = menu.addAction(QStringLiteral("Cu&t"), this, &CQuorView::OnEditCut);
+    QAction* copyAction = menu.addAction(QStringLiteral("&Copy"), this, &CQuorView::OnEditCopy);
+    QAction* pasteAction = menu.addAction(QStringLiteral("&Paste"), this, &CQuorView::OnEditPaste);
+    QAction* pasteUrl = menu.addAction(QStringLiteral("P&aste URL"));
+    QAction* strip = menu.addAction(QStringLiteral("&Strip Tags"), this, &CQuorView::OnEditStripTags);
+    cutAction->setEnabled(HasSelectedText() && !isReadOnly());
+    copyAction->setEnabled(HasSelectedText());
+    pasteAction->setEnabled(!isReadOnly());
+    pasteUrl->setEnabled(false); // URL pasting arrives with the tag assistance
+    strip->setEnabled(HasSelectedText() && !isReadOnly());
+    menu.exec(globalPos);
+}
+
+void CQuorView::dragEnterEvent(QDragEnterEvent* e) {
+    if (!LocalFiles(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        QsciScintilla::dragEnterEvent(e);
+}
+
+void CQuorView::dragMoveEvent(QDragMoveEvent* e) {
+    if (!LocalFiles(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        QsciScintilla::dragMoveEvent(e);
+}
+
+bool CQuorView::HandleDroppedFiles(const QMimeData* mime) {
+    const QStringList files = LocalFiles(mime);
+    if (files.isEmpty())
+        return false;
+    Q_EMIT FilesDropped(files);
+    return true;
+}
+
+void CQuorView::dropEvent(QDropEvent* e) {
+    if (HandleDroppedFiles(e->mimeData()))
+        e->acceptProposedAction();
+    else
+        QsciScintilla::dropEvent(e);
+}
+
+} // namespace velto

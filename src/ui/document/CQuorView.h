@@ -1,0 +1,148 @@
+// The editing window of a document: a QScintilla control holding the document's bytes,
+// with the editor's own undo history and change tracking.
+#pragma once
+
+#include "core/document/ChangeTracker.h"
+#include "core/document/ChangedRange.h"
+#include "core/document/TransferMessages.h"
+#include "core/document/UndoHistory.h"
+#include "core/config/PrintingSettings.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QByteArray>
+#include <string>
+
+class QIODevice;
+class QMimeData;
+
+namespace velto {
+
+class CQuorApp;
+class CQuorDoc;
+struct SearchRequest;
+
+class CQuorView : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit CQuorView(CQuorApp& app, QWidget* parent = nullptr);
+    ~CQuorView() override;
+
+    void SetDocument(CQuorDoc* doc) { doc_ = doc; }
+    [[nodiscard]] CQuorDoc* GetDocument() const { return doc_; }
+    [[nodiscard]] CQuorApp& App() const { return app_; }
+
+    // ---- Text as bytes (positions are byte offsets) ----
+    [[nodiscard]] int TextLength() const;
+    [[nodiscard]] QByteArray TextBytes() const;
+    [[nodiscard]] QByteArray TextRange(int first, int pastEnd) const;
+    [[nodiscard]] int SelectionStart() const;
+    [[nodiscard]] int SelectionEnd() const;
+    [[nodiscard]] int CaretPosition() const;
+    void SetSelection(int anchor, int caret);
+    // Replaces [first, pastEnd) with bytes, exactly (NUL and invalid UTF-8 included).
+    void ReplaceRange(int first, int pastEnd, const QByteArray& bytes);
+    void ReplaceSelectionBytes(const QByteArray& bytes);
+    [[nodiscard]] bool HasSelectedText() const { return SelectionStart() != SelectionEnd(); }
+
+    // ---- Text transfer ----
+    // Reads the device into the control in place of the selection, in 16383-byte pieces,
+    // then puts the caret at the start of the inserted text. With record false (a document
+    // load) the change is not recorded for undo and does not mark the document modified.
+    // On failure the text read so far stays, and the kind and description of the failure
+    // are given back.
+    struct LoadResult {
+        TransferFailure failure = TransferFailure::None;
+        std::string description;
+        [[nodiscard]] bool Ok() const { return failure == TransferFailure::None; }
+    };
+    LoadResult LoadText(QIODevice& file, bool record);
+    // Writes the whole text (or the selection) unchanged.
+    bool SaveWholeText(QIODevice& file) const;
+    bool SaveSelection(QIODevice& file) const;
+    // Inserts a file at the caret as one undoable change; a template or snippet has its
+    // menu header skipped. Failures are reported to the user.
+    bool InsertFile(const QString& path, bool isTemplate);
+    // Writes the text (or the selection) to path through a temporary file renamed over
+    // it, so a failure never leaves the target half-written. Failures are reported.
+    bool SaveToFile(const QString& path, bool selectionOnly);
+    // Opening a document: the file's text replaces everything, unrecorded, and the undo
+    // history starts empty. Returns whether the file could be opened at all; a read that
+    // fails part-way is reported, keeps the text read so far and sets *partial.
+    bool LoadDocumentFile(const QString& path, bool* partial = nullptr);
+
+    // ---- Undo ----
+    [[nodiscard]] CUndoHistory& UndoHistory() { return history_; }
+    [[nodiscard]] bool CanUndo() const { return history_.CanUndo(); }
+    [[nodiscard]] bool CanRedo() const { return history_.CanRedo(); }
+    void OnEditUndo();
+    void OnEditRedo();
+    // Completes the change in progress now: its undo record, the modified flag, colouring.
+    void FlushChange();
+
+    // ---- Edit commands ----
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditSelectAll();
+    void OnEditStripTags();
+    void OnInsertFileCommand();
+    void OnGotoLine();
+    // Puts the caret at the start of stored line n (from 1); false when out of range.
+    bool GoToLine(int line);
+    [[nodiscard]] int LastGotoLine() const { return lastGotoLine_; }
+    [[nodiscard]] bool OverwriteMode() const { return overwriteMode_; }
+
+    // ---- Find and replace ----
+    // Selects the next match from the selection (wrapping round once); false when none.
+    bool FindNext(const SearchRequest& request);
+    // Replaces the selection when it matches, then finds the next match.
+    bool ReplaceCurrent(const SearchRequest& request);
+    // Replaces every match in one undoable change; returns how many.
+    int ReplaceAll(const SearchRequest& request);
+
+    // Files dropped on the view go to the frame to be opened; true when the data held any.
+    bool HandleDroppedFiles(const QMimeData* mime);
+
+    // Requests the context menu at the selection end (Shift+F10, the menu key).
+    void ShowContextMenuAtCaret();
+
+Q_SIGNALS:
+    // A change is complete (its undo record added): first and pastEnd in the new text.
+    void TextEdited(int first, int pastEnd);
+    // Undo, Redo, Cut, Copy or Strip Tags may have become possible or impossible.
+    void CommandStateChanged();
+    // Files were dropped on the view: the frame opens them.
+    void FilesDropped(const QStringList& paths);
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void OnScintillaModified(int position, int type, int length);
+    void ScheduleFlush();
+    void ApplyUndoStep(CUndoHistory::Direction direction);
+    void ShowContextMenu(const QPoint& globalPos);
+    void ReportTransferFailure(const std::string& message);
+    // The first match in [from, to) (to < from searches backwards), or -1; *end gets its end.
+    int SearchRange(const SearchRequest& request, int from, int to, int* end) const;
+    [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
+    void DetectLineEnds();
+
+    CQuorApp& app_;
+    CQuorDoc* doc_ = nullptr;
+    CUndoHistory history_;
+    ChangeTracker tracker_;
+    ChangedRange changed_;
+    bool flushQueued_ = false;
+    bool overwriteMode_ = false;
+    int lastGotoLine_ = 1;
+};
+
+} // namespace velto

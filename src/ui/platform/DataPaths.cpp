@@ -1,0 +1,32 @@
+// Where the shipped data is found.
+#include "ui/platform/DataPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace velto {
+
+QString ProgramDataFolder() {
+    const QByteArray env = qgetenv("VELTO_DATA_DIR");
+    if (!env.isEmpty())
+        return QDir(QString::fromLocal8Bit(env)).absolutePath();
+    const QDir exeDir(QCoreApplication::applicationDirPath());
+    const QString beside = exeDir.filePath(QStringLiteral("data"));
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QDir::cleanPath(exeDir.filePath(QStringLiteral("../") +
+                                           QStringLiteral(VELTO_DATA_INSTALL_DIR)));
+}
+
+QString JoinPath(const QString& folder, QString relative) {
+    if (relative.startsWith(QLatin1String("./")))
+        relative.remove(0, 2);
+    if (folder.isEmpty())
+        return relative;
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + relative;
+    return folder + QLatin1Char('/') + relative;
+}
+
+} // namespace velto

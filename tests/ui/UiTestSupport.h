@@ -1,0 +1,54 @@
+// Shared set-up of the UI tests: an application with an in-memory profile, a recording
+// prompter and a main window, and small helpers for files and views.
+#pragma once
+
+#include "core/fakes/RecordingPrompter.h"
+#include "core/platform/MemoryProfile.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CQuorApp.h"
+#include "ui/document/CQuorDoc.h"
+#include "ui/document/CQuorDocManager.h"
+#include "ui/document/CQuorView.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace velto::test {
+
+struct UiFixture {
+    UiFixture() {
+        auto p = std::make_unique<MemoryProfile>();
+        profile = p.get();
+        app = std::make_unique<CQuorApp>(std::move(p));
+        app->SetPrompter(&prompter);
+        app->InitInstance({});
+    }
+
+    CMainFrame& Frame() { return *app->MainFrame(); }
+    CQuorDocManager& Docs() { return app->DocManager(); }
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+    static QByteArray Read(const QString& path) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    CQuorDoc* Open(const QString& path) { return Docs().OpenDocumentFile(path); }
+    // An empty untitled document's view.
+    CQuorView* NewView() { return Docs().CreateUntitled()->View(); }
+
+    QTemporaryDir dir;
+    RecordingPrompter prompter;
+    MemoryProfile* profile = nullptr;
+    std::unique_ptr<CQuorApp> app;
+};
+
+} // namespace velto::test

@@ -1,0 +1,163 @@
+// The edit commands of a view: Strip Tags, Go To Line, Select All, Find and Replace.
+#include "UiTestSupport.h"
+
+#include "ui/document/FindReplaceDlg.h"
+#include "ui/document/GotoLineDlg.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace velto;
+using namespace velto::test;
+
+class ViewCommandsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void stripTagsRemovesTagsFromTheSelectionOnly() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "<P>a <B>bold</B> word, 1 < 2</P>");
+        view->SetSelection(3, 28);
+        view->OnEditStripTags();
+        QCOMPARE(view->TextBytes(), QByteArray("<P>a bold word, 1 < 2</P>"));
+        view->OnEditUndo();
+        QCOMPARE(view->TextBytes(), QByteArray("<P>a <B>bold</B> word, 1 < 2</P>"));
+    }
+
+    void stripTagsNeedsASelection() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "<B>x</B>");
+        view->FlushChange();
+        view->SetSelection(2, 2);
+        view->OnEditStripTags();
+        QCOMPARE(view->TextBytes(), QByteArray("<B>x</B>"));
+        QVERIFY(!f.Frame().Action(32808)->isEnabled());
+        view->SetSelection(0, 8);
+        f.Frame().UpdateCommands();
+        QVERIFY(f.Frame().Action(32808)->isEnabled());
+    }
+
+    void goToLineAcceptsOneToFourMillion() {
+        QCOMPARE(GotoLineDlg::ParseLine(QStringLiteral("1")), std::optional<int>(1));
+        QCOMPARE(GotoLineDlg::ParseLine(QStringLiteral(" 4000000 ")), std::optional<int>(4000000));
+        QVERIFY(!GotoLineDlg::ParseLine(QStringLiteral("0")));
+        QVERIFY(!GotoLineDlg::ParseLine(QStringLiteral("4000001")));
+        QVERIFY(!GotoLineDlg::ParseLine(QStringLiteral("-3")));
+        QVERIFY(!GotoLineDlg::ParseLine(QStringLiteral("12a")));
+        QVERIFY(!GotoLineDlg::ParseLine(QString()));
+    }
+
+    void goToLineCountsStoredLinesNotWrappedOnes() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->resize(200, 200);
+        const QByteArray longLine(3000, 'w');
+        view->ReplaceRange(0, 0, "first\n" + longLine + "\nthird\r\nfourth");
+        QVERIFY(view->GoToLine(3));
+        QCOMPARE(view->CaretPosition(), 6 + 3000 + 1);
+        QVERIFY(view->GoToLine(4));
+        QCOMPARE(view->TextRange(view->CaretPosition(), view->TextLength()), QByteArray("fourth"));
+        QVERIFY(!view->GoToLine(9)); // past the end: the last line
+        QCOMPARE(view->TextRange(view->CaretPosition(), view->TextLength()), QByteArray("fourth"));
+    }
+
+    void goToLineDialogRemembersTheLastLine() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "a\nb\nc\n");
+        QTimer::singleShot(0, [] {
+            auto* dlg = qobject_cast<GotoLineDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            QCOMPARE(dlg->Field()->text(), QStringLiteral("1"));
+            QCOMPARE(dlg->Field()->selectedText(), QStringLiteral("1"));
+            dlg->Field()->setText(QStringLiteral("3"));
+            dlg->accept();
+        });
+        view->OnGotoLine();
+        QCOMPARE(view->LastGotoLine(), 3);
+        QCOMPARE(view->CaretPosition(), 4);
+    }
+
+    void selectAllSelectsEverything() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, QByteArray("a\0b", 3));
+        view->OnEditSelectAll();
+        QCOMPARE(view->SelectionStart(), 0);
+        QCOMPARE(view->SelectionEnd(), 3);
+    }
+
+    void findNextSearchesOnAndWrapsRound() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "<b>Bold</b> bold BOLD bolder");
+        view->SetSelection(0, 0);
+        SearchRequest r;
+        r.findWhat = QStringLiteral("bold");
+        QVERIFY(view->FindNext(r));
+        QCOMPARE(view->SelectionStart(), 3);
+        r.matchCase = true;
+        QVERIFY(view->FindNext(r));
+        QCOMPARE(view->SelectionStart(), 12);
+        r.wholeWord = true;
+        QVERIFY(view->FindNext(r)); // "bolder" is not a whole word: round to 12 again
+        QCOMPARE(view->SelectionStart(), 12);
+        r.down = false;
+        r.matchCase = false;
+        QVERIFY(view->FindNext(r));
+        QCOMPARE(view->SelectionStart(), 3);
+        r.findWhat = QStringLiteral("absent");
+        QVERIFY(!view->FindNext(r));
+    }
+
+    void replaceAllIsOneUndoableChange() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "<B>a</B> <B>b</B>");
+        view->FlushChange();
+        SearchRequest r;
+        r.findWhat = QStringLiteral("B>");
+        r.replaceWith = QStringLiteral("STRONG>");
+        r.matchCase = true;
+        QCOMPARE(view->ReplaceAll(r), 4);
+        QCOMPARE(view->TextBytes(), QByteArray("<STRONG>a</STRONG> <STRONG>b</STRONG>"));
+        view->OnEditUndo();
+        QCOMPARE(view->TextBytes(), QByteArray("<B>a</B> <B>b</B>"));
+    }
+
+    void replaceReplacesTheMatchThenFindsTheNext() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "x1 x2");
+        SearchRequest r;
+        r.findWhat = QStringLiteral("x");
+        r.replaceWith = QStringLiteral("yy");
+        view->SetSelection(0, 0);
+        QVERIFY(view->ReplaceCurrent(r)); // nothing selected yet: finds the first
+        QCOMPARE(view->SelectionStart(), 0);
+        QVERIFY(view->ReplaceCurrent(r));
+        QCOMPARE(view->TextBytes(), QByteArray("yy1 x2"));
+        QCOMPARE(view->SelectionStart(), 4);
+    }
+
+    void findNextRepeatsTheLastSearchOfTheDialog() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "one two one two");
+        view->SetSelection(0, 0);
+        f.Frame().Action(57636)->trigger(); // Find
+        auto* dlg = f.Frame().findChild<FindReplaceDlg*>();
+        QVERIFY(dlg);
+        auto* what = dlg->findChild<QLineEdit*>();
+        what->setText(QStringLiteral("two"));
+        QTest::mouseClick(dlg->findChild<QPushButton*>(), Qt::LeftButton); // Find Next
+        QCOMPARE(view->SelectionStart(), 4);
+        f.Frame().Action(32786)->trigger(); // F3
+        QCOMPARE(view->SelectionStart(), 12);
+    }
+};
+
+QTEST_MAIN(ViewCommandsTest)
+#include "ViewCommandsTest.moc"
