@@ -1,0 +1,18 @@
+# image-size, colour and url. The images are the fuzzers' seed files.
+set(velto_seeds "${PROJECT_SOURCE_DIR}/fuzz/corpus")
+velto_tool_check(tool_image_size_gif "^320 200\n$" image-size "${velto_seeds}/gif/gif87a")
+velto_tool_check(tool_image_size_jpeg "^640 480\n$" image-size "${velto_seeds}/jpeg/jfif")
+velto_tool_check(tool_image_size_exif "^40000 16\n$" image-size "${velto_seeds}/jpeg/exif")
+velto_tool_check(tool_image_size_png "^1920 1080\n$" image-size "${velto_seeds}/png/rgba")
+velto_tool_check(tool_image_size_jfif2_text "Incompatible JPEG format \\(JFIF v2\\.01\\) in file: "
+                 image-size "${velto_seeds}/jpeg/jfif2")
+velto_tool_fails(tool_image_size_jfif2_fails image-size "${velto_seeds}/jpeg/jfif2")
+velto_tool_fails(tool_image_size_not_image image-size "${CMAKE_CURRENT_LIST_FILE}")
+velto_tool_check(tool_colour_name "^#000080\n$" colour NAVY)
+velto_tool_check(tool_colour_hex "^#000012\n$" colour "#12zz")
+velto_tool_fails(tool_colour_not_a_colour colour Grey)
+velto_tool_check(tool_url_windows_below "^img/b\\.gif\n$" url "C:\\web" "C:\\web\\img\\b.gif")
+velto_tool_check(tool_url_windows_sibling "^\\.\\./other/c\\.gif\n$" url "C:\\web" "C:\\other\\c.gif")
+velto_tool_check(tool_url_windows_drive "^file:///D[|]/x\\.gif\n$" url "C:\\web" "D:\\x.gif")
+velto_tool_check(tool_url_native_sibling "^\\.\\./other/c\\.gif\n$" url /home/u/web/ /home/u/other/c.gif)
+velto_tool_check(tool_url_mail "^mailto:jo@example\\.com\n$" url /home/u/web/ jo@example.com)
