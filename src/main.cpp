@@ -1,7 +1,10 @@
-// The velto executable: the editor.
+// The velto executable: the editor. A start while another copy runs hands its command
+// line to that copy and ends.
+#include "ui/app/CInstanceMarker.h"
 #include "ui/app/CQuorApp.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
@@ -9,11 +12,20 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Velto"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velto"));
     QApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("velto"));
+    if (QIcon::hasThemeIcon(QStringLiteral("velto"))) // installed with the desktop entry
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velto")));
+
+    // The arguments Qt left (it takes its own, such as -platform, out of argv).
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
 
     velto::CQuorApp app;
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
-    if (!app.InitInstance(files))
-        return 1;
-    return QApplication::exec();
+    app.SetInstanceName(velto::CInstanceMarker::DefaultName());
+    if (!app.InitInstance(arguments))
+        return app.ExitCode();
+    const int loopStatus = QApplication::exec();
+    const int exitStatus = app.ExitInstance();
+    return loopStatus != 0 ? loopStatus : exitStatus;
 }

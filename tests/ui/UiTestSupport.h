@@ -23,7 +23,10 @@ struct UiFixture {
         profile = p.get();
         app = std::make_unique<CQuorApp>(std::move(p));
         app->SetPrompter(&prompter);
-        app->InitInstance({});
+        // Started as for the shell ("-dde"): the full start-up without the untitled
+        // document of a plain start, the window shown as such a start's first command does.
+        app->InitInstance({QStringLiteral("-dde")});
+        app->ShowMainWindow(true);
     }
 
     CMainFrame& Frame() { return *app->MainFrame(); }

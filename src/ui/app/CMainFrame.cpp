@@ -1,9 +1,13 @@
 // The main window: the MDI area with the documents' windows, the menus and the status bar.
 #include "ui/app/CMainFrame.h"
 
+#include "core/app/MainWindowPlacement.h"
+#include "ui/app/CLockStatePanes.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/app/CommandIds.h"
+#include "ui/app/FolderMenuAttach.h"
 #include "ui/app/MenuText.h"
+#include "ui/app/ToolbarIcons.h"
 #include "ui/document/CChildFrame.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
@@ -12,11 +16,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUrl>
 
 namespace velto {
@@ -34,6 +43,11 @@ CMainFrame::CMainFrame(CQuorApp& app) : app_(app), area_(new QMdiArea(this)) {
     statusBar()->showMessage(QStringLiteral("Ready"));
     resize(900, 680);
     CreateMenus();
+    CreateBars();
+    lockPanes_ = new CLockStatePanes(statusBar());
+    LoadBarState();
+    connect(&app_, &CQuorApp::RecentFilesChanged, this, &CMainFrame::RebuildRecentFileMenu);
+    RebuildRecentFileMenu();
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveWindowChanged);
     connect(&app_.DocManager(), &CQuorDocManager::DocumentOpened, this, [this](CQuorDoc* doc) {
         connect(doc->View(), &CQuorView::FilesDropped, this, &CMainFrame::OpenFiles);
@@ -46,18 +60,26 @@ CMainFrame::~CMainFrame() {
     disconnect(area_, nullptr, this, nullptr);
     if (watchedView_)
         disconnect(watchedView_, nullptr, this, nullptr);
+    for (CQuorDoc* doc : app_.DocManager().Documents())
+        disconnect(doc, nullptr, this, nullptr);
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, const QString& prompt,
                                 std::function<void()> handler) {
-    QAction* action = MakeMenuAction(text, menu);
+    QAction* action = MakeMenuAction(text, menu ? static_cast<QObject*>(menu) : this);
     action->setData(id);
     action->setStatusTip(prompt);
-    if (handler)
-        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-    else
+    if (handler) {
+        // The folder menus see every command before its own handler does.
+        connect(action, &QAction::triggered, this, [this, id, handler = std::move(handler)] {
+            if (!app_.OnCmdMsg(id))
+                handler();
+        });
+    } else {
         action->setEnabled(false); // arrives with a later feature
-    menu->addAction(action);
+    }
+    if (menu)
+        menu->addAction(action);
     actions_[id] = action;
     return action;
 }
@@ -73,6 +95,7 @@ std::function<void()> CMainFrame::OnView(void (CQuorView::*command)()) {
 QMenu* CMainFrame::CreateFileMenu() {
     using namespace CommandId;
     QMenu* m = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_ = m;
     CQuorDocManager& docs = app_.DocManager();
     AddCommand(m, FileNew, QStringLiteral("&New\tCtrl+N"), QStringLiteral("Create a new document"),
                [&docs] { docs.OnFileNew(); });
@@ -119,7 +142,8 @@ QMenu* CMainFrame::CreateFileMenu() {
     AddCommand(m, RefreshPreview, QStringLiteral("Refresh Pre&view\tCtrl+R"),
                QStringLiteral("Refresh the HTML preview in your web browser"), nullptr);
     m->addSeparator();
-    AddCommand(m, FileMruFirst, QStringLiteral("Recent File"), QStringLiteral("Open this document"), nullptr);
+    mruPlaceholder_ =
+        AddCommand(m, FileMruFirst, QStringLiteral("Recent File"), QStringLiteral("Open this document"), nullptr);
     m->addSeparator();
     AddCommand(m, AppExit, QStringLiteral("E&xit"),
                QStringLiteral("Quit the application; prompts to save documents"), [this] { close(); });
@@ -197,10 +221,200 @@ void CMainFrame::CreateMenus() {
         }
     });
 
+    CreateHelpMenu();
+    // Each time a menu opens, the folder menus that exist hang under their items.
+    for (QAction* top : menuBar()->actions())
+        if (QMenu* menu = top->menu())
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::AttachFolderMenus);
+}
+
+QMenu* CMainFrame::CreateHelpMenu() {
+    using namespace CommandId;
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, HelpHtmlReferences, QStringLiteral("HTML &References"),
+               QStringLiteral("Open an HTML reference"), nullptr);
+    AddCommand(help, HelpOnTheWeb, QStringLiteral("On The &Web"),
+               QStringLiteral("Visit web sites about HTML"), nullptr);
+    help->addSeparator();
     AddCommand(help, AppAbout, QStringLiteral("&About Velto..."),
                QStringLiteral("Display program information, version number and copyright"),
                [this] { OnAbout(); });
+    return help;
+}
+
+QToolBar* CMainFrame::AddBar(const QString& title, const QString& name, const std::vector<int>& commands) {
+    auto* bar = new QToolBar(title, this);
+    bar->setObjectName(name); // the saved layout finds its bars by name
+    bar->setIconSize(QSize(24, 24));
+    for (int id : commands) {
+        if (id == 0)
+            bar->addSeparator();
+        else if (QAction* action = Action(id)) {
+            if (action->icon().isNull())
+                action->setIcon(CommandIcon(id, style()));
+            bar->addAction(action);
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+void CMainFrame::CreateBars() {
+    using namespace CommandId;
+    mainBar_ = AddBar(AppName, QStringLiteral("MainToolBar"),
+                      {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, FilePrint,
+                       0, RefreshPreview, 0, AppAbout});
+    // The reference commands come alive with the HTML reference window.
+    AddCommand(nullptr, ToggleReferenceWindow, QStringLiteral("HTML &Reference Window"),
+               QStringLiteral("Show or hide the HTML Reference window"), nullptr);
+    AddCommand(nullptr, ContextTagLookup, QStringLiteral("&Context Tag Lookup\tF5"),
+               QStringLiteral("HTML Context Help for the tag at the cursor"), nullptr);
+    AddCommand(nullptr, ReferenceBack, QStringLiteral("&Back"), QStringLiteral("Go back one step"), nullptr);
+    AddCommand(nullptr, ReferenceForward, QStringLiteral("&Forward"),
+               QStringLiteral("Go forward one step"), nullptr);
+    AddCommand(nullptr, ReferenceHome, QStringLiteral("&Home"), QStringLiteral("Go to the start page"),
+               nullptr);
+    referenceBar_ = AddBar(QStringLiteral("<?> HTML"), QStringLiteral("ReferenceToolBar"),
+                           {ToggleReferenceWindow, ContextTagLookup, 0, ReferenceBack,
+                            ReferenceForward, ReferenceHome});
+    CreateLookupBar();
+}
+
+void CMainFrame::CreateLookupBar() {
+    using namespace CommandId;
+    AddCommand(nullptr, LookupNamedTag, QStringLiteral("&Lookup"),
+               QStringLiteral("Look up the named HTML tag in the reference"), nullptr);
+    lookupBar_ = AddBar(QStringLiteral("Lookup HTML Tag"), QStringLiteral("LookupBar"), {});
+    lookupBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    lookupBar_->addWidget(new QLabel(QStringLiteral(" Tag: "), lookupBar_));
+    auto* name = new QLineEdit(lookupBar_);
+    name->setObjectName(QStringLiteral("lookupTagName"));
+    name->setMaximumWidth(140);
+    name->setEnabled(false);
+    lookupBar_->addWidget(name);
+    QAction* lookup = Action(LookupNamedTag);
+    lookup->setIcon(CommandIcon(LookupNamedTag, style()));
+    lookupBar_->addAction(lookup);
+}
+
+void CMainFrame::AttachFolderMenus() {
+    using Menu = CQuorApp::FolderMenu;
+    QMenuBar* bar = menuBar();
+    AttachFolderMenu(bar, QStringLiteral("&File"), QStringLiteral("New &From Template"),
+                     app_.FolderMenuOf(Menu::Templates));
+    AttachFolderMenu(bar, QStringLiteral("&Edit"), QStringLiteral("Inser&t Snippet"),
+                     app_.FolderMenuOf(Menu::Snippets));
+    AttachFolderMenu(bar, QStringLiteral("&Help"), QStringLiteral("HTML &References"),
+                     app_.FolderMenuOf(Menu::References));
+    AttachFolderMenu(bar, QStringLiteral("&Help"), QStringLiteral("On The &Web"),
+                     app_.FolderMenuOf(Menu::OnTheWeb));
+}
+
+QString CMainFrame::GetMessageString(int id) const {
+    const QString prompt = app_.FolderMenuPrompt(id);
+    if (!prompt.isEmpty())
+        return prompt;
+    const QAction* action = Action(id);
+    return action ? action->statusTip() : QString();
+}
+
+void CMainFrame::RebuildRecentFileMenu() {
+    using CommandId::FileMruFirst;
+    for (QAction* a : mruEntries_) {
+        actions_.erase(a->data().toInt());
+        delete a;
+    }
+    mruEntries_.clear();
+    const CRecentFileList& list = app_.RecentFiles();
+    mruPlaceholder_->setVisible(list.Entries().empty());
+    if (list.Entries().empty()) {
+        actions_[FileMruFirst] = mruPlaceholder_;
+        return;
+    }
+    for (std::size_t i = 0; i < list.Entries().size(); ++i) {
+        QString shown = QString::fromStdString(list.DisplayName(i));
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(shown)
+                                   : QStringLiteral("%1 %2").arg(i + 1).arg(shown);
+        auto* action = new QAction(text, fileMenu_);
+        const int id = FileMruFirst + static_cast<int>(i);
+        action->setData(id);
+        action->setStatusTip(QStringLiteral("Open this document"));
+        action->setToolTip(QString::fromStdString(list.Entries()[i]));
+        connect(action, &QAction::triggered, this, [this, i, id] {
+            if (!app_.OnCmdMsg(id))
+                app_.OpenRecentFile(i);
+        });
+        fileMenu_->insertAction(mruPlaceholder_, action);
+        mruEntries_.push_back(action);
+        actions_[id] = action;
+    }
+}
+
+void CMainFrame::SavePlacement() {
+    WPlacementObj p;
+    const bool minimised = isMinimized();
+    const bool maximised = (windowState() & Qt::WindowMaximized) != 0;
+    p.showCommand = minimised   ? WPlacementObj::Minimised
+                    : maximised ? WPlacementObj::Maximised
+                                : WPlacementObj::Normal;
+    if (minimised && maximised)
+        p.flags = 2; // comes back maximised
+    QRect normal = (minimised || maximised) ? normalGeometry() : geometry();
+    if (!normal.isValid())
+        normal = geometry();
+    p.left = normal.x();
+    p.top = normal.y();
+    p.right = normal.x() + normal.width();
+    p.bottom = normal.y() + normal.height();
+    app_.GetProfile().WriteString(CGeneralConfig::Section, MainWindowKey, p.Format());
+}
+
+bool CMainFrame::RestorePlacement(bool startedMinimised) {
+    std::vector<PlacementRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect r = screen->availableGeometry();
+        screens.push_back({r.x(), r.y(), r.x() + r.width(), r.y() + r.height()});
+    }
+    const std::optional<PlacementPlan> plan = PlanPlacementRestore(
+        app_.GetProfile().GetString(CGeneralConfig::Section, MainWindowKey, ""), startedMinimised,
+        screens);
+    if (!plan)
+        return false;
+    setGeometry(plan->normal.left, plan->normal.top, plan->normal.Width(), plan->normal.Height());
+    ShowWithCommand(plan->showCommand);
+    return true;
+}
+
+void CMainFrame::ShowWithCommand(std::uint32_t showCommand) {
+    switch (showCommand) {
+    case WPlacementObj::Hidden:
+        hide();
+        break;
+    case WPlacementObj::Minimised:
+        showMinimized();
+        break;
+    case WPlacementObj::Maximised:
+        showMaximized();
+        break;
+    default:
+        showNormal();
+        break;
+    }
+}
+
+void CMainFrame::SaveBarState() {
+    const QByteArray state = saveState();
+    app_.GetProfile().WriteBinary(MainWindowKey, "BarState", Bytes(state.begin(), state.end()));
+}
+
+bool CMainFrame::LoadBarState() {
+    const std::optional<Bytes> state = app_.GetProfile().GetBinary(MainWindowKey, "BarState");
+    if (!state)
+        return false;
+    // A damaged layout is refused as a whole and the bars keep their places.
+    return restoreState(QByteArray(reinterpret_cast<const char*>(state->data()),
+                                   static_cast<qsizetype>(state->size())));
 }
 
 CQuorView* CMainFrame::ActiveView() const {
@@ -309,6 +523,9 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* e) {
+    // The window's place and the bars are kept even when the user then cancels the close.
+    SavePlacement();
+    SaveBarState();
     if (app_.DocManager().CloseAll())
         e->accept();
     else

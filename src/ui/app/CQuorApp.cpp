@@ -1,7 +1,11 @@
-// The application object.
+// The application object: start-up, exit, recent files and the shared objects.
 #include "ui/app/CQuorApp.h"
 
+#include "core/app/RawCommandLine.h"
+#include "core/htmlkb/HtmlKnowledgeBase.h"
+#include "ui/app/CInstanceMarker.h"
 #include "ui/app/CMainFrame.h"
+#include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/platform/DataPaths.h"
 #include "ui/platform/QtFileFilters.h"
@@ -10,24 +14,101 @@
 
 #include <Qsci/qsciprinter.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace velto {
 
 CQuorApp::CQuorApp(std::unique_ptr<Profile> profile)
     : profile_(profile ? std::move(profile) : std::make_unique<QtProfile>()),
       ownPrompter_(std::make_unique<QtPrompter>()), prompter_(ownPrompter_.get()),
-      docManager_(std::make_unique<CQuorDocManager>(*this)) {
-    LoadConfiguration();
-}
+      recentFiles_(std::make_unique<CRecentFileList>(0, 0)) {}
 
 CQuorApp::~CQuorApp() {
     // Windows go before the objects they use.
     mainFrame_.reset();
+    docManager_.reset();
+    knowledgeBase_.reset();
+    marker_.reset();
 }
 
 void CQuorApp::SetPrompter(Prompter* prompter) {
     prompter_ = prompter ? prompter : ownPrompter_.get();
+}
+
+bool CQuorApp::InitInstance(const QStringList& arguments) {
+    // The settings file stands in for the registry key; it was opened with the object.
+    CreateDocManager();
+    ClaimInstanceMarker();
+    LoadRecentFiles();
+    LoadConfiguration();
+    LoadPreviewers();
+    LoadAppearance();
+    LoadTemplates();
+    LoadReferenceManager();
+    RegisterDocumentTypes();
+    BuildFolderMenus();
+    if (!CreateMainFrame())
+        return false;
+    const CBetterCmdLineInfo info = ParseCommandLine(arguments);
+    if (AnswersAtOnce(info))
+        return false;
+    // Printing is done by the start that asked for it: a running copy would not print.
+    const bool printing = info.shellCommand == CBetterCmdLineInfo::FilePrint ||
+                          info.shellCommand == CBetterCmdLineInfo::FilePrintTo;
+    if (!printing && HandOver()) {
+        exitCode_ = 0;
+        return false;
+    }
+    BuildKnowledgeBase();
+    exitCode_ = 1;
+    if (!ProcessShellCommand(info, false))
+        return false;
+    exitCode_ = 0;
+    CleanUpPreviewFiles();
+    SetUpDefaultPreviewers();
+    OfferTipOfTheDay(info.showSplash);
+    started_ = true;
+    // Command lines that arrived while starting are carried out once the loop runs.
+    QTimer::singleShot(0, this, &CQuorApp::ProcessPendingCommands);
+    return true;
+}
+
+void CQuorApp::CreateDocManager() {
+    docManager_ = std::make_unique<CQuorDocManager>(*this);
+    connect(docManager_.get(), &CQuorDocManager::DocumentOpened, this, [this](CQuorDoc* doc) {
+        if (!doc->PathName().isEmpty())
+            AddToRecentFileList(doc->PathName());
+    });
+    connect(docManager_.get(), &CQuorDocManager::DocumentSaved, this,
+            &CQuorApp::AddToRecentFileList);
+}
+
+void CQuorApp::ClaimInstanceMarker() {
+    if (instanceName_.isEmpty())
+        return;
+    marker_ = std::make_unique<CInstanceMarker>(instanceName_);
+    marker_->accepting = [this] { return handOverGuard_ == 0; };
+    connect(marker_.get(), &CInstanceMarker::CommandReceived, this,
+            [this](const QByteArray& command, const QString& workingDir) {
+                pendingCommands_.emplace_back(command.toStdString(), workingDir);
+                if (started_)
+                    ProcessPendingCommands();
+            });
+    marker_->Claim();
+}
+
+void CQuorApp::LoadRecentFiles() {
+    // The two recent-file settings are read ahead of the rest of "Settings".
+    CGeneralConfig settings;
+    settings.Load(*profile_);
+    recentFiles_ = std::make_unique<CRecentFileList>(settings.mruFiles, settings.mruEntryWidth);
+    recentFiles_->ReadList(*profile_);
 }
 
 void CQuorApp::LoadConfiguration() {
@@ -37,14 +118,94 @@ void CQuorApp::LoadConfiguration() {
     margins_.Load(*profile_);
 }
 
-bool CQuorApp::InitInstance(const QStringList& files) {
+bool CQuorApp::CreateMainFrame() {
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     static_cast<QtPrompter*>(ownPrompter_.get())->SetParent(mainFrame_.get());
     docManager_->SetMdiArea(mainFrame_->MdiArea());
-    mainFrame_->show();
-    for (const QString& file : files)
-        docManager_->OpenDocumentFile(file);
     return true;
+}
+
+CBetterCmdLineInfo CQuorApp::ParseCommandLine(const QStringList& arguments) {
+    std::vector<std::string> args;
+    for (const QString& a : arguments)
+        args.push_back(a.toStdString());
+    rawCommandLine_ = JoinArguments(args);
+    baseDir_ = QDir::currentPath();
+    CBetterCmdLineInfo info(ExistsTest(), rawCommandLine_);
+    ParseRawCommandLine(rawCommandLine_, info);
+    return info;
+}
+
+bool CQuorApp::AnswersAtOnce(const CBetterCmdLineInfo& info) {
+    if (info.wantsHelp) {
+        std::fputs(CommandLineUsage("velto").c_str(), stdout);
+    } else if (info.wantsVersion) {
+        std::printf("velto %s\n", VELTO_VERSION);
+    } else if (info.runEmbedded || info.runAutomated) {
+        // There is no object container on this platform to embed in or automate from.
+        std::fputs("velto: -Embedding and -Automation are not supported on this platform\n", stderr);
+        exitCode_ = 2;
+        return true;
+    } else {
+        return false;
+    }
+    std::fflush(stdout);
+    exitCode_ = 0;
+    return true;
+}
+
+void CQuorApp::BuildKnowledgeBase() {
+    knowledgeBase_ = std::make_unique<HtmlKnowledgeBase>(html_, editor_);
+    knowledgeBase_->RebuildAllowed();
+}
+
+int CQuorApp::ExitInstance() {
+    ReleaseReferenceWindow();
+    ReleasePreviewers();
+    DeleteCleanupFiles();
+    knowledgeBase_.reset();
+    ReleaseInsertMenus();
+    recentFiles_->WriteList(*profile_);
+    marker_.reset();
+    if (auto* settings = dynamic_cast<QtProfile*>(profile_.get()))
+        settings->Sync();
+    return exitCode_;
+}
+
+bool CQuorApp::OnCmdMsg(int /*id*/) {
+    // The templates, snippets, HTML references and On The Web menus are asked in that
+    // order once they exist; until then every command takes the ordinary route.
+    return false;
+}
+
+QString CQuorApp::FolderMenuPrompt(int /*id*/) const {
+    return {};
+}
+
+QMenu* CQuorApp::FolderMenuOf(FolderMenu /*which*/) const {
+    return nullptr;
+}
+
+void CQuorApp::AddToRecentFileList(const QString& path) {
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    recentFiles_->Add(absolute.toStdString());
+    recentFiles_->WriteList(*profile_);
+    Q_EMIT RecentFilesChanged();
+}
+
+void CQuorApp::OpenRecentFile(std::size_t index) {
+    if (index >= recentFiles_->Entries().size())
+        return;
+    const QString path = QString::fromStdString(recentFiles_->Entries()[index]);
+    if (docManager_->OpenDocumentFile(path))
+        return;
+    // The file is gone or unreadable (the user has been told): it leaves the list.
+    const auto& entries = recentFiles_->Entries();
+    const auto it = std::find(entries.begin(), entries.end(), path.toStdString());
+    if (it != entries.end())
+        recentFiles_->Remove(static_cast<std::size_t>(it - entries.begin()));
+    recentFiles_->WriteList(*profile_);
+    Q_EMIT RecentFilesChanged();
 }
 
 QsciPrinter& CQuorApp::Printer() {

@@ -37,10 +37,21 @@ constexpr int EditInsertSnippet = 32822;
 constexpr int EditSaveSelectionAsSnippet = 32828;
 constexpr int EditGotoLine = 32851;
 
+// The HTML reference window and the tag lookup (tool bar "<?> HTML", bar "Lookup HTML Tag")
+constexpr int ToggleReferenceWindow = 32844;
+constexpr int DockReferenceWindow = 32845;
+constexpr int ContextTagLookup = 32846;
+constexpr int LookupNamedTag = 32847;
+constexpr int ReferenceBack = 32848;
+constexpr int ReferenceForward = 32849;
+constexpr int ReferenceHome = 32850;
+
 // Window and Help
 constexpr int WindowArrange = 57649;
 constexpr int WindowCascade = 57650;
 constexpr int WindowTile = 57651;
 constexpr int AppAbout = 57664;
+constexpr int HelpHtmlReferences = 32853;
+constexpr int HelpOnTheWeb = 32854;
 
 } // namespace velto::CommandId
