@@ -3,8 +3,11 @@
 
 #include "ui/document/FindReplaceDlg.h"
 #include "ui/document/GotoLineDlg.h"
+#include "ui/document/ViewPrinting.h"
 
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -140,6 +143,63 @@ private Q_SLOTS:
         QVERIFY(view->ReplaceCurrent(r));
         QCOMPARE(view->TextBytes(), QByteArray("yy1 x2"));
         QCOMPARE(view->SelectionStart(), 4);
+    }
+
+    void insertKeyTogglesOverwriteMode() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        QVERIFY(!view->OverwriteMode());
+        QTest::keyClick(view, Qt::Key_Insert);
+        QVERIFY(view->OverwriteMode());
+        QTest::keyClicks(view, QStringLiteral("ab"));
+        view->SetSelection(0, 0);
+        QTest::keyClicks(view, QStringLiteral("X"));
+        QCOMPARE(view->TextBytes(), QByteArray("Xb"));
+        QTest::keyClick(view, Qt::Key_Insert);
+        QVERIFY(!view->OverwriteMode());
+    }
+
+    void shiftF10OpensTheContextMenuAtTheCaret() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "<B>bold</B>");
+        view->SetSelection(3, 7);
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions())
+                items << a->text() + (a->isEnabled() ? QString() : QStringLiteral(" (off)"));
+            menu->close();
+        });
+        QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(items, (QStringList{QStringLiteral("Cu&t"), QStringLiteral("&Copy"), QStringLiteral("&Paste"),
+                                     QStringLiteral("P&aste URL (off)"), QStringLiteral("&Strip Tags")}));
+    }
+
+    void pageSetupStoresTheMarginsInTwipsRoundedToTens() {
+        UiFixture f;
+        f.app->Margins() = PageMargins{};
+        f.app->Margins().left = 1000;
+        f.app->Margins().top = 1441;
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        PageSetup(*f.app, f.NewView());
+        const auto block = f.profile->GetBinary("Printing Settings", "Page Margins");
+        QVERIFY(block);
+        QCOMPARE(block->size(), size_t(16));
+        PageMargins stored;
+        stored.Load(*f.profile);
+        QCOMPARE(stored, f.app->Margins());
+        const MarginUnit unit = QLocale::system().measurementSystem() == QLocale::MetricSystem
+                                    ? MarginUnit::HundredthsOfMillimetre
+                                    : MarginUnit::ThousandthsOfInch;
+        for (int twips : {stored.left, stored.top, stored.right, stored.bottom})
+            QCOMPARE(TwipsToMarginUnits(twips, unit) % 10, 0);
+        QCOMPARE(TwipsToMarginUnits(stored.left, unit), TwipsToMarginUnits(1000, unit));
     }
 
     void findNextRepeatsTheLastSearchOfTheDialog() {

@@ -26,6 +26,9 @@ namespace velto {
 namespace {
 // Pieces in which a file is read into the control.
 constexpr qint64 LoadPiece = 16383;
+// Lines wrap at the window edge, but laying out wrapped text costs about half a second per
+// megabyte with Qt's text layout, so larger documents keep their long lines unwrapped.
+constexpr qint64 WrapLimit = 256 * 1024;
 
 QStringList LocalFiles(const QMimeData* mime) {
     QStringList paths;
@@ -225,6 +228,12 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
     if (HasSelectedText())
         ReplaceSelectionBytes({});
     SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(start));
+    if (!file.isSequential() && TextLength() + file.size() > WrapLimit)
+        setWrapMode(WrapNone);
+    // Room for the whole file at once: growing the buffer piece by piece would copy the
+    // text over and over.
+    if (!file.isSequential() && file.size() > 0)
+        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(TextLength() + file.size() + 1));
 
     LoadResult result;
     try {
@@ -288,7 +297,9 @@ bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
     tracker_.Suppress();
     SendScintilla(SCI_CLEARALL);
     tracker_.Resume();
+    setWrapMode(WrapNone);
     const LoadResult result = LoadText(file, false);
+    setWrapMode(TextLength() <= WrapLimit ? WrapWord : WrapNone);
     DetectLineEnds();
     history_.Clear();
     if (!result.Ok()) {

@@ -1,0 +1,87 @@
+// The core's text control port on an editor view's QScintilla control.
+#include "ui/document/ScintillaTextControl.h"
+
+#include "ui/document/CQuorView.h"
+
+#include <algorithm>
+
+namespace velto {
+
+namespace {
+using Sci = QsciScintillaBase;
+}
+
+int ScintillaTextControl::Length() const {
+    return view_.TextLength();
+}
+
+void ScintillaTextControl::GetTextRange(int first, int pastEnd, std::string& out) const {
+    const int length = Length();
+    first = std::clamp(first, 0, length);
+    pastEnd = std::clamp(pastEnd, first, length);
+    if (pastEnd == first) {
+        out.clear();
+        return;
+    }
+    // A pointer straight into the control's buffer: no copy through a message.
+    const auto* data = static_cast<const char*>(reinterpret_cast<void*>(view_.SendScintilla(
+        Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(first), static_cast<long>(pastEnd - first))));
+    out.assign(data, static_cast<std::size_t>(pastEnd - first));
+}
+
+void ScintillaTextControl::ReplaceRange(int first, int pastEnd, std::string_view text) {
+    view_.ReplaceRange(first, pastEnd, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+int ScintillaTextControl::LineCount() const {
+    return static_cast<int>(view_.SendScintilla(Sci::SCI_GETLINECOUNT));
+}
+
+int ScintillaTextControl::LineFromPosition(int pos) const {
+    return static_cast<int>(view_.SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(std::max(0, pos))));
+}
+
+int ScintillaTextControl::LineStart(int line) const {
+    if (line < 0)
+        return 0;
+    const long pos = view_.SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    return pos < 0 ? Length() : static_cast<int>(pos);
+}
+
+TextControl::Selection ScintillaTextControl::GetSelection() const {
+    return {static_cast<int>(view_.SendScintilla(Sci::SCI_GETANCHOR)), view_.CaretPosition()};
+}
+
+void ScintillaTextControl::SetSelection(Selection selection) {
+    view_.SetSelection(selection.anchor, selection.caret);
+}
+
+int ScintillaTextControl::FirstVisibleLine() const {
+    return static_cast<int>(view_.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE));
+}
+
+TextControl::Range ScintillaTextControl::VisibleRange() const {
+    const auto docLine = static_cast<unsigned long>(
+        view_.SendScintilla(Sci::SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(FirstVisibleLine())));
+    const int first = LineStart(static_cast<int>(docLine));
+    const QSize size = view_.viewport()->size();
+    // The character nearest the bottom-right corner, or the end of the last visible line.
+    const int corner = static_cast<int>(view_.SendScintilla(
+        Sci::SCI_POSITIONFROMPOINT, static_cast<unsigned long>(std::max(0, size.width() - 1)),
+        static_cast<long>(std::max(0, size.height() - 1))));
+    const int lastLine = static_cast<int>(docLine) +
+                         static_cast<int>(view_.SendScintilla(Sci::SCI_LINESONSCREEN)) + 1;
+    return {first, std::max({first, corner, std::min(Length(), LineStart(lastLine))})};
+}
+
+void ScintillaTextControl::SetStyles(int first, std::span<const std::uint8_t> styles) {
+    const int length = Length();
+    if (first < 0 || first >= length || styles.empty())
+        return;
+    const auto count = std::min<std::size_t>(styles.size(), static_cast<std::size_t>(length - first));
+    view_.SendScintilla(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(first), 0xffL);
+    view_.SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(count),
+                        reinterpret_cast<const char*>(styles.data()));
+}
+
+} // namespace velto

@@ -1,0 +1,33 @@
+// The core's text control port on an editor view's QScintilla control.
+#pragma once
+
+#include "core/platform/TextControl.h"
+
+namespace velto {
+
+class CQuorView;
+
+class ScintillaTextControl final : public TextControl {
+public:
+    explicit ScintillaTextControl(CQuorView& view) : view_(view) {}
+
+    [[nodiscard]] int Length() const override;
+    void GetTextRange(int first, int pastEnd, std::string& out) const override;
+    void ReplaceRange(int first, int pastEnd, std::string_view text) override;
+
+    [[nodiscard]] int LineCount() const override;
+    [[nodiscard]] int LineFromPosition(int pos) const override;
+    [[nodiscard]] int LineStart(int line) const override;
+
+    [[nodiscard]] Selection GetSelection() const override;
+    void SetSelection(Selection selection) override;
+    [[nodiscard]] int FirstVisibleLine() const override;
+    [[nodiscard]] Range VisibleRange() const override;
+
+    void SetStyles(int first, std::span<const std::uint8_t> styles) override;
+
+private:
+    CQuorView& view_;
+};
+
+} // namespace velto
