@@ -1,0 +1,70 @@
+// velto-tool tag-find FILE OFFSET: the tag around a byte offset, found as the tag popup
+// finds the tag under the caret.
+#include "ToolCommand.h"
+
+#include "core/config/EditorConfig.h"
+#include "core/config/HtmlConfig.h"
+#include "core/htmlkb/HtmlKnowledgeBase.h"
+#include "core/platform/MemoryTextControl.h"
+#include "core/tagassist/HtmlElementEd.h"
+
+#include <charconv>
+#include <climits>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+namespace velto::tool {
+namespace {
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+const Registrar registrar{
+    {"tag-find", "FILE OFFSET",
+     "print the start offset, the end offset (past the '>') and the text of the tag around "
+     "the caret at byte OFFSET of the file; exit status 1 when there is none",
+     Run}};
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2)
+        return UsageError("tag-find", err);
+    long long offset = -1;
+    const std::string& number = args[1];
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), offset);
+    if (ec != std::errc() || end != number.data() + number.size() || offset < 0) {
+        err << "velto-tool: the offset must be a whole number from 0 up, not '" << number << "'\n";
+        return 2;
+    }
+    std::ifstream in(args[0], std::ios::binary);
+    if (!in) {
+        err << "velto-tool: cannot open " << args[0] << '\n';
+        return 1;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (text.str().size() > static_cast<std::size_t>(INT_MAX)) {
+        err << "velto-tool: " << args[0] << " is too large\n";
+        return 1;
+    }
+    if (offset > static_cast<long long>(text.str().size())) {
+        err << "velto-tool: offset " << offset << " is past the end of " << args[0] << '\n';
+        return 1;
+    }
+
+    CHtmlConfig htmlConfig;
+    const CEditorConfig editorConfig;
+    HtmlKnowledgeBase kb(htmlConfig, editorConfig);
+    kb.RebuildAllowed();
+    MemoryTextControl control(text.str());
+    control.SetSelection({static_cast<int>(offset), static_cast<int>(offset)});
+    HtmlElementEd tag(kb, control);
+    if (!tag.FindTagAtCaret()) {
+        err << "velto-tool: no tag at offset " << offset << '\n';
+        return 1;
+    }
+    out << tag.First() << ' ' << tag.PastEnd() << ' ' << tag.TagText() << '\n';
+    return 0;
+}
+
+} // namespace
+} // namespace velto::tool
