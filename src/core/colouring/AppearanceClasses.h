@@ -59,4 +59,10 @@ constexpr const AppearanceClassInfo& InfoOf(AppearanceClass c) {
     return AppearanceClasses[static_cast<std::size_t>(c)];
 }
 
+// How text is coloured: all in the "Text" format, or tags by the class of their element.
+enum class ColourMode : int {
+    Plain = 1,
+    Tags = 2,
+};
+
 } // namespace velto

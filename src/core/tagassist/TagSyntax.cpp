@@ -22,20 +22,32 @@ std::optional<TagSpan> FindNextTag(std::string_view text, std::size_t from) noex
     std::size_t candidate = none;
     const char* const data = text.data();
     const std::size_t size = text.size();
-    for (std::size_t i = from; i < size; ++i) {
-        const char c = data[i];
-        if (c == '<') {
-            if (text.compare(i, 4, "<!--") == 0) {
-                const std::size_t close = text.find("-->", i);
-                if (close == none)
-                    return std::nullopt;
-                return TagSpan{i, close + 3};
-            }
-            if (IsTagOpener(text, i))
-                candidate = i;
-        } else if (c == '>' && candidate != none) {
-            return TagSpan{candidate, i + 1};
+    std::size_t i = from;
+    while (i < size) {
+        if (candidate == none) {
+            // Without a candidate only an opener matters; memchr skips the text between.
+            const void* lt = std::memchr(data + i, '<', size - i);
+            if (lt == nullptr)
+                return std::nullopt;
+            i = static_cast<std::size_t>(static_cast<const char*>(lt) - data);
+        } else {
+            while (i < size && data[i] != '<' && data[i] != '>')
+                ++i;
+            if (i == size)
+                return std::nullopt;
+            if (data[i] == '>')
+                return TagSpan{candidate, i + 1};
         }
+        // data[i] is '<'.
+        if (i + 3 < size && data[i + 1] == '!' && data[i + 2] == '-' && data[i + 3] == '-') {
+            const std::size_t close = text.find("-->", i);
+            if (close == none)
+                return std::nullopt;
+            return TagSpan{i, close + 3};
+        }
+        if (IsTagOpener(text, i))
+            candidate = i;
+        ++i;
     }
     return std::nullopt;
 }

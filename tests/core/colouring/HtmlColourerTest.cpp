@@ -1,0 +1,228 @@
+// The colouring engine: tag classes, the tag finder's rules, the range search and what an
+// edit recolours.
+#include "ColouringTestSupport.h"
+
+#include "core/tagassist/TagSyntax.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace velto;
+using namespace velto::test;
+
+namespace {
+
+using C = AppearanceClass;
+
+class HtmlColourer : public ColouringTest {
+protected:
+    // A control whose text is already coloured whole, as after a full colouring.
+    MemoryTextControl Coloured(const std::string& text) {
+        MemoryTextControl control(text);
+        CHtmlColourer(kb, ColourMode::Tags).ColourWholeControl(control);
+        control.ResetStyledCharacters();
+        return control;
+    }
+    // Types text at pos and colours the edit as a view does: the range starts one early,
+    // colouring is forced when the text holds '<', '>' or a line break.
+    CHtmlColourer::Result Type(MemoryTextControl& control, int pos, std::string_view text) {
+        control.ReplaceRange(pos, pos, text);
+        const bool tagOrLine = text.find_first_of("<>\r\n") != std::string_view::npos;
+        return CHtmlColourer(kb, ColourMode::Tags)
+            .ColourRange(control, pos > 0 ? pos - 1 : 0, pos + static_cast<int>(text.size()),
+                         tagOrLine, true);
+    }
+};
+
+TEST_F(HtmlColourer, TagsTakeTheirElementsClassAndTextStaysText) {
+    const auto pieces = {Piece{"<P>", ClassOf("P")},
+                         Piece{"Go ", C::Text},
+                         Piece{"<A HREF=\"x\">", ClassOf("A")},
+                         Piece{"here", C::Text},
+                         Piece{"</a>", ClassOf("A")},
+                         Piece{"\r\n", C::Text},
+                         Piece{"<table>", ClassOf("TABLE")},
+                         Piece{" ", C::Text},
+                         Piece{"<Rubbish>", C::UnknownOrError}};
+    EXPECT_EQ(Runs(WholeStyles(TextOf(pieces))), Runs(StylesOf(pieces)));
+    // The classes differ, or this test could not tell them apart.
+    EXPECT_NE(ClassOf("P"), ClassOf("A"));
+    EXPECT_NE(ClassOf("A"), ClassOf("TABLE"));
+}
+
+TEST_F(HtmlColourer, ElementsOutsideTheVersionSelectionAreDisabled) {
+    Select({"HTML v2.0"});
+    int checked = 0;
+    for (const auto& e : kb.Elements()) {
+        if (kb.IsAllowed(e->Versions()) || e->Name().starts_with("!"))
+            continue;
+        const std::string tag = "<" + e->Name() + ">";
+        EXPECT_EQ(Runs(WholeStyles(tag)), Runs(StylesOf({{tag, C::Disabled}}))) << tag;
+        ++checked;
+    }
+    EXPECT_GT(checked, 10);
+    EXPECT_EQ(WholeStyles("<B>")[0], static_cast<std::uint8_t>(ClassOf("B")));
+}
+
+TEST_F(HtmlColourer, CommentsAreOneTagToTheFirstClose) {
+    const auto closed = {Piece{"x ", C::Text}, Piece{"<!-- a <B> b -->", ClassOf("!--")},
+                         Piece{" -->", C::Text}};
+    EXPECT_EQ(ClassOf("!--"), C::Comment);
+    EXPECT_EQ(Runs(WholeStyles(TextOf(closed))), Runs(StylesOf(closed)));
+    // Without the close, the rest is text, tags included.
+    const auto open = {Piece{"<I>", ClassOf("I")}, Piece{"x <!-- a <B> b", C::Text}};
+    EXPECT_EQ(Runs(WholeStyles(TextOf(open))), Runs(StylesOf(open)));
+}
+
+TEST_F(HtmlColourer, OnlyTagOpenersStartTags) {
+    const auto pieces = {Piece{"< B> a > b <a ", C::Text}, Piece{"<b>", ClassOf("B")},
+                         Piece{" 1<=2 </ x> <\xC3\xA9> <", C::Text}};
+    EXPECT_EQ(Runs(WholeStyles(TextOf(pieces))), Runs(StylesOf(pieces)));
+}
+
+TEST_F(HtmlColourer, PlainModeGivesEverythingTheTextClass) {
+    const std::string text = "<P>a <B>b</B> <!-- c -->";
+    MemoryTextControl control = Coloured(text);
+    ASSERT_NE(Runs(control.Styles()), Runs(StylesOf({{text, C::Text}})));
+    CHtmlColourer(kb, ColourMode::Plain).ColourRange(control, 5, 6, false, false);
+    EXPECT_EQ(control.Styles()[5], static_cast<std::uint8_t>(C::Text)); // the whole <B>
+    EXPECT_EQ(control.Styles()[7], static_cast<std::uint8_t>(C::Text));
+    EXPECT_NE(control.Styles()[9], static_cast<std::uint8_t>(C::Text)); // but not </B>
+    CHtmlColourer(kb, ColourMode::Plain).ColourWholeControl(control);
+    EXPECT_EQ(Runs(control.Styles()), Runs(StylesOf({{text, C::Text}})));
+}
+
+TEST_F(HtmlColourer, TypingBetweenTwoTagsRecoloursNothing) {
+    MemoryTextControl control = Coloured("</B>ab<I>");
+    const auto result = Type(control, 5, "x");
+    EXPECT_FALSE(result.applied);
+    EXPECT_EQ(control.StyledCharacters(), 0);
+    EXPECT_EQ(result.first, 4); // the search stopped at the tags on either side
+    EXPECT_EQ(result.pastEnd, 7);
+
+    // Unless the range ends at a line start.
+    MemoryTextControl lines = Coloured("</B>ab\n<I>");
+    EXPECT_TRUE(Type(lines, 5, "x").applied);
+    EXPECT_EQ(Runs(lines.Styles()), Runs(WholeStyles(lines.Text())));
+}
+
+TEST_F(HtmlColourer, TypingAfterATagRecoloursItAndTheTextToTheNext) {
+    MemoryTextControl control = Coloured("</B>ab<I>");
+    const auto result = Type(control, 4, "x");
+    EXPECT_TRUE(result.applied);
+    EXPECT_EQ(result.first, 0);
+    EXPECT_GE(result.pastEnd, 7);
+    EXPECT_EQ(Runs(control.Styles()), Runs(WholeStyles(control.Text())));
+}
+
+TEST_F(HtmlColourer, TypingInsideATagRecoloursTheWholeTag) {
+    MemoryTextControl control = Coloured("a <B> c");
+    Type(control, 4, "R"); // <BR>
+    const auto pieces = {Piece{"a ", C::Text}, Piece{"<BR>", ClassOf("BR")}, Piece{" c", C::Text}};
+    EXPECT_EQ(Runs(control.Styles()), Runs(StylesOf(pieces)));
+    EXPECT_NE(ClassOf("BR"), ClassOf("B"));
+    Type(control, 4, "x"); // <BxR>: no such element
+    EXPECT_EQ(control.Styles()[2], static_cast<std::uint8_t>(C::UnknownOrError));
+    EXPECT_EQ(control.Styles()[6], static_cast<std::uint8_t>(C::UnknownOrError));
+}
+
+TEST_F(HtmlColourer, TypingAnOpenerMakesATag) {
+    MemoryTextControl control = Coloured("text P> more");
+    Type(control, 5, "<");
+    const auto pieces = {Piece{"text ", C::Text}, Piece{"<P>", ClassOf("P")},
+                         Piece{" more", C::Text}};
+    EXPECT_EQ(Runs(control.Styles()), Runs(StylesOf(pieces)));
+}
+
+TEST_F(HtmlColourer, TheSearchStopsFiveHundredTwelveBeyondTheRange) {
+    const std::string filler(3000, 'w');
+    MemoryTextControl control = Coloured("<B>" + filler + "<I>");
+    const int middle = 1500;
+    const auto result = Type(control, middle, "\n");
+    EXPECT_TRUE(result.applied); // a line break is always coloured
+    EXPECT_EQ(result.first, middle - 1 - CHtmlColourer::SearchLimit);
+    EXPECT_EQ(result.pastEnd, middle + 1 + CHtmlColourer::SearchLimit);
+    EXPECT_EQ(control.StyledCharacters(), result.pastEnd - result.first);
+}
+
+TEST_F(HtmlColourer, ARangeInsideATagWidensToTheWholeTag) {
+    const std::string tag = "<A HREF=\"" + std::string(300, 'u') + "\">";
+    const std::string text = std::string(600, 't') + tag + std::string(600, 't');
+    MemoryTextControl control(text);
+    const int inside = 600 + 100;
+    const auto result =
+        CHtmlColourer(kb, ColourMode::Tags).ColourRange(control, inside, inside + 10, true, false);
+    EXPECT_EQ(result.first, 600);
+    EXPECT_EQ(result.pastEnd, 600 + static_cast<int>(tag.size()));
+    EXPECT_EQ(Runs(control.Styles()), Runs(WholeStyles(text)));
+}
+
+TEST_F(HtmlColourer, OddRangesAndBytesAreSafeAndOnlyStylesChange) {
+    std::string text("<B>\0\xFF<\x80>x<", 10);
+    text += std::string(100, 'N') + "\x01>\r\n<I>";
+    MemoryTextControl control(text);
+    control.SetSelection({7, 3});
+    control.SetVisibleLines(1, 1);
+    CHtmlColourer colourer(kb, ColourMode::Tags);
+    for (auto [first, pastEnd] : {std::pair{-50, 5}, {5, 1}, {0, 100000}, {200, 300}, {-9, -1}}) {
+        const auto result = colourer.ColourRange(control, first, pastEnd, true, true);
+        EXPECT_LE(0, result.first);
+        EXPECT_LE(result.first, result.pastEnd);
+        EXPECT_LE(result.pastEnd, control.Length());
+    }
+    colourer.ColourWholeControl(control);
+    EXPECT_EQ(control.Text(), text);
+    EXPECT_EQ(control.GetSelection(), (TextControl::Selection{7, 3}));
+    EXPECT_EQ(control.FirstVisibleLine(), 1);
+    // A name longer than any element's is read as far as names go, and is unknown.
+    EXPECT_EQ(colourer.TagClass(text.substr(text.find('<', 6))), C::UnknownOrError);
+    MemoryTextControl empty;
+    EXPECT_EQ(colourer.ColourWholeControl(empty).pastEnd, 0);
+    EXPECT_EQ(colourer.ColourRange(empty, 0, 0, false, false).pastEnd, 0);
+}
+
+// The tag finder, written out as the rule reads: walk forward; an opener becomes the
+// candidate; "<!--" starts a comment to the first "-->"; a '>' closes the candidate.
+std::optional<TagSpan> FindByTheRule(std::string_view text, std::size_t from) {
+    std::optional<std::size_t> candidate;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text.substr(i, 4) == "<!--") {
+            const std::size_t close = text.find("-->", i);
+            if (close == std::string_view::npos)
+                return std::nullopt;
+            return TagSpan{i, close + 3};
+        }
+        if (IsTagOpener(text, i))
+            candidate = i;
+        else if (text[i] == '>' && candidate)
+            return TagSpan{*candidate, i + 1};
+    }
+    return std::nullopt;
+}
+
+TEST_F(HtmlColourer, TheFastTagFinderKeepsTheRule) {
+    std::mt19937 rng(7);
+    constexpr std::string_view alphabet = "<<>>/!-- aZ9.\n\x80";
+    for (int round = 0; round < 20000; ++round) {
+        std::string text(static_cast<std::size_t>(rng() % 24), ' ');
+        for (char& c : text)
+            c = alphabet[rng() % alphabet.size()];
+        for (std::size_t from = 0; from <= text.size(); ++from)
+            ASSERT_EQ(FindNextTag(text, from), FindByTheRule(text, from))
+                << '"' << text << "\" from " << from;
+    }
+}
+
+TEST_F(HtmlColourer, AChangedVersionSelectionReachesTheNextColouring) {
+    CHtmlColourer colourer(kb, ColourMode::Tags);
+    MemoryTextControl control("<TABLE><TABLE>");
+    colourer.ColourWholeControl(control);
+    EXPECT_EQ(control.Styles()[0], static_cast<std::uint8_t>(ClassOf("TABLE")));
+    Select({"HTML v2.0"}); // no tables there
+    colourer.ColourWholeControl(control);
+    EXPECT_EQ(control.Styles()[0], static_cast<std::uint8_t>(C::Disabled));
+    EXPECT_EQ(control.Styles()[7], static_cast<std::uint8_t>(C::Disabled));
+}
+
+} // namespace

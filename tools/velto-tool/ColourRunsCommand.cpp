@@ -1,0 +1,100 @@
+// velto-tool colour-runs [--count] FILE: the style runs the colouring gives a whole file.
+#include "ToolCommand.h"
+
+#include "core/colouring/AppearanceSettings.h"
+#include "core/colouring/CHtmlColourer.h"
+#include "core/config/EditorConfig.h"
+#include "core/config/HtmlConfig.h"
+#include "core/htmlkb/HtmlKnowledgeBase.h"
+#include "core/platform/MemoryTextControl.h"
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <ostream>
+
+namespace velto::tool {
+namespace {
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+const Registrar registrar{
+    {"colour-runs", "[--count] FILE",
+     "colour the whole file as the Options sample is coloured (default settings and version "
+     "selection) and print each run of one class as \"START END CLASS\" (byte offsets, END "
+     "exclusive); with --count, the number of runs of each class instead",
+     Run}};
+
+bool ReadFile(const std::string& path, std::string& text, std::ostream& err) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file) {
+        err << "velto-tool: cannot open " << path << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        if (text.size() + got > static_cast<std::size_t>(INT_MAX)) {
+            err << "velto-tool: " << path << " is too large to colour (2 GB at most)\n";
+            return false;
+        }
+        text.append(buffer, got);
+    }
+    if (std::ferror(file.get())) {
+        err << "velto-tool: cannot read " << path << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
+    return true;
+}
+
+// Calls run(start, end, style) for each run of equal style bytes.
+template <class Visit> void ForEachRun(const std::vector<std::uint8_t>& styles, Visit&& run) {
+    std::size_t start = 0;
+    for (std::size_t i = 1; i <= styles.size(); ++i)
+        if (i == styles.size() || styles[i] != styles[start]) {
+            run(start, i, styles[start]);
+            start = i;
+        }
+}
+
+std::string_view ClassName(std::uint8_t style) {
+    return style < AppearanceClassCount ? AppearanceClasses[style].name : "?";
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const bool count = !args.empty() && args[0] == "--count";
+    if (args.size() != (count ? 2u : 1u) || args.back().starts_with("--"))
+        return UsageError("colour-runs", err);
+    std::string text;
+    if (!ReadFile(args.back(), text, err))
+        return 1;
+
+    CHtmlConfig htmlConfig;
+    const CEditorConfig editorConfig;
+    HtmlKnowledgeBase kb(htmlConfig, editorConfig);
+    kb.RebuildAllowed();
+    const AppearanceSettings appearance;
+    MemoryTextControl control(std::move(text));
+    CHtmlColourer(kb, appearance.Mode()).ColourWholeControl(control);
+
+    std::array<std::size_t, AppearanceClassCount> runs{};
+    ForEachRun(control.Styles(), [&](std::size_t start, std::size_t end, std::uint8_t style) {
+        if (count) {
+            if (style < runs.size())
+                ++runs[style];
+        } else {
+            out << start << ' ' << end << ' ' << ClassName(style) << '\n';
+        }
+    });
+    if (count)
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            out << AppearanceClasses[i].name << ' ' << runs[i] << '\n';
+    return out ? 0 : 1;
+}
+
+} // namespace
+} // namespace velto::tool
