@@ -118,6 +118,10 @@ void CQuorApp::LoadConfiguration() {
     margins_.Load(*profile_);
 }
 
+void CQuorApp::LoadAppearance() {
+    appearance_.LoadAll(*profile_);
+}
+
 bool CQuorApp::CreateMainFrame() {
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     static_cast<QtPrompter*>(ownPrompter_.get())->SetParent(mainFrame_.get());

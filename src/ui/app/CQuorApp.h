@@ -5,6 +5,7 @@
 
 #include "core/app/CBetterCmdLineInfo.h"
 #include "core/app/CRecentFileList.h"
+#include "core/colouring/AppearanceSettings.h"
 #include "core/config/EditorConfig.h"
 #include "core/config/GeneralConfig.h"
 #include "core/config/HtmlConfig.h"
@@ -88,6 +89,9 @@ public:
     [[nodiscard]] QsciPrinter& Printer();
     // Built at start-up, read-only afterwards (its allowed elements follow the versions).
     [[nodiscard]] HtmlKnowledgeBase& KnowledgeBase() { return *knowledgeBase_; }
+    [[nodiscard]] bool HasKnowledgeBase() const { return knowledgeBase_ != nullptr; }
+    // The appearance classes and the tag colouring switch, loaded at start-up.
+    [[nodiscard]] AppearanceSettings& Appearance() { return appearance_; }
 
     [[nodiscard]] CQuorDocManager& DocManager() { return *docManager_; }
     [[nodiscard]] CMainFrame* MainFrame() const { return mainFrame_.get(); }
@@ -121,7 +125,7 @@ private:
     void LoadRecentFiles();
     void LoadConfiguration();
     void LoadPreviewers() {}          // the previewer profiles come here
-    void LoadAppearance() {}          // the appearance classes come here
+    void LoadAppearance();
     void LoadTemplates() {}           // the templates' settings come here
     void LoadReferenceManager() {}    // the HTML reference manager comes here
     void RegisterDocumentTypes() {}   // types are fixed in the document manager; no shell registry here
@@ -159,6 +163,7 @@ private:
     std::unique_ptr<CQuorDocManager> docManager_;
     std::unique_ptr<CRecentFileList> recentFiles_;
     std::unique_ptr<HtmlKnowledgeBase> knowledgeBase_;
+    AppearanceSettings appearance_;
     std::unique_ptr<CMainFrame> mainFrame_;
 
     QString instanceName_;

@@ -1,11 +1,13 @@
 // Creates, opens, saves and closes documents, and runs their file dialogs.
 #include "ui/document/CQuorDocManager.h"
 
+#include "core/colouring/ColourSchedule.h"
 #include "core/document/FileFilters.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/document/CChildFrame.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorView.h"
+#include "ui/document/IdlePump.h"
 #include "ui/platform/QtFileFilters.h"
 
 #include <QFileDialog>
@@ -20,7 +22,35 @@ QString Q(const std::string& s) {
 }
 } // namespace
 
-CQuorDocManager::CQuorDocManager(CQuorApp& app) : app_(app) {}
+CQuorDocManager::CQuorDocManager(CQuorApp& app)
+    : app_(app), idle_(std::make_unique<IdlePump>([this](unsigned long n) { return IdleTick(n); })) {}
+
+CQuorDocManager::~CQuorDocManager() = default;
+
+CQuorView* CQuorDocManager::ActiveView() const {
+    if (!area_)
+        return nullptr;
+    auto* frame = qobject_cast<CChildFrame*>(area_->activeSubWindow());
+    if (!frame) // the area forgets its active window while the main window is inactive
+        frame = qobject_cast<CChildFrame*>(area_->currentSubWindow());
+    return frame ? frame->View() : nullptr;
+}
+
+bool CQuorDocManager::IdleTick(unsigned long count) {
+    std::vector<ColourSchedule*> views;
+    for (CQuorDoc* doc : Documents())
+        if (ColourSchedule* s = doc->View()->Colouring())
+            views.push_back(s);
+    CQuorView* active = ActiveView();
+    const ColourSchedule::IdleResult r =
+        OfferIdleTick(active ? active->Colouring() : nullptr, views, count);
+    return !r.complete;
+}
+
+void CQuorDocManager::RecolourAll() {
+    for (CQuorDoc* doc : Documents())
+        doc->View()->RestartColouring();
+}
 
 QStringList CQuorDocManager::DialogNameFilters() {
     return QtNameFilters(DialogFilters());

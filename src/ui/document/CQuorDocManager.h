@@ -6,20 +6,25 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace velto {
 
 class CQuorApp;
 class CQuorDoc;
 class CChildFrame;
+class CQuorView;
+class IdlePump;
 
 class CQuorDocManager : public QObject {
     Q_OBJECT
 public:
     explicit CQuorDocManager(CQuorApp& app);
+    ~CQuorDocManager() override;
 
     [[nodiscard]] CQuorApp& App() const { return app_; }
     // Documents open in their child frames inside this area.
@@ -42,6 +47,14 @@ public:
     bool CloseAll();
 
     [[nodiscard]] std::vector<CQuorDoc*> Documents() const;
+    // The view of the active document window, or nullptr.
+    [[nodiscard]] CQuorView* ActiveView() const;
+
+    // Idle time goes to the views' colouring, the active view first.
+    [[nodiscard]] IdlePump& Idle() { return *idle_; }
+    // Every view takes the appearance settings afresh and is coloured again (after the
+    // Options dialog changed them).
+    void RecolourAll();
     [[nodiscard]] CQuorDoc* FindByPath(const QString& path) const;
 
     // The Open and Save As dialog: the fixed filters, the document types' filters, then
@@ -64,8 +77,11 @@ Q_SIGNALS:
 private:
     CChildFrame* CreateFrame(int typeIndex);
 
+    bool IdleTick(unsigned long count);
+
     CQuorApp& app_;
     QMdiArea* area_ = nullptr;
+    std::unique_ptr<IdlePump> idle_;
     int untitledCount_ = 0;
 };
 

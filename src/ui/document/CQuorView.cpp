@@ -1,13 +1,18 @@
 // The editing window of a document.
 #include "ui/document/CQuorView.h"
 
+#include "core/colouring/AppearanceSettings.h"
+#include "core/colouring/ColourSchedule.h"
 #include "core/document/TransferMessages.h"
 #include "core/tagassist/TagSyntax.h"
 #include "core/templates/TemplateHeader.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/FindReplaceDlg.h"
+#include "ui/document/CQuorDocManager.h"
 #include "ui/document/GotoLineDlg.h"
+#include "ui/document/IdlePump.h"
+#include "ui/document/ScintillaTextControl.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -26,6 +31,8 @@ namespace velto {
 namespace {
 // Pieces in which a file is read into the control.
 constexpr qint64 LoadPiece = 16383;
+// How much read text is handed to the control at once.
+constexpr qsizetype LoadBatch = 1 << 20;
 // Lines wrap at the window edge, but laying out wrapped text costs about half a second per
 // megabyte with Qt's text layout, so larger documents keep their long lines unwrapped.
 constexpr qint64 WrapLimit = 256 * 1024;
@@ -64,9 +71,59 @@ CQuorView::CQuorView(CQuorApp& app, QWidget* parent) : QsciScintilla(parent), ap
                 OnScintillaModified(position, type, length);
             });
     connect(this, &QsciScintilla::selectionChanged, this, &CQuorView::CommandStateChanged);
+
+    control_ = std::make_unique<ScintillaTextControl>(*this);
+    if (app_.HasKnowledgeBase()) {
+        colouring_ = std::make_unique<ColourSchedule>(*control_, app_.KnowledgeBase(),
+                                                      app_.Appearance(), app_.General());
+        // Newly shown lines are coloured before the rest of a pending scan.
+        connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+            if ((updated & SC_UPDATE_V_SCROLL) && colouring_->PendingScan()) {
+                colouring_->Scrolled();
+                WakeIdle();
+            }
+        });
+        ApplyAppearance();
+        colouring_->ViewReady();
+        WakeIdle();
+    }
 }
 
 CQuorView::~CQuorView() = default;
+
+// ---- Colouring ----
+
+void CQuorView::ApplyAppearance() {
+    control_->ApplyAppearance(app_.Appearance());
+}
+
+void CQuorView::RestartColouring() {
+    ApplyAppearance();
+    if (colouring_) {
+        colouring_->RestartFullColouring();
+        WakeIdle();
+    }
+}
+
+void CQuorView::WakeIdle() {
+    app_.DocManager().Idle().Wake();
+}
+
+void CQuorView::ColourChange(int first, int pastEnd) {
+    if (!colouring_)
+        return;
+    // Whether the inserted text can start, end or move a tag matters only for an edit
+    // small enough to be coloured at once; larger ones are queued whatever they hold.
+    bool tagOrLineChars = true;
+    if (pastEnd - first <= app_.General().maxColouringInsert) {
+        const QByteArray inserted = TextRange(first, pastEnd);
+        tagOrLineChars = HoldsTagOrLineChars(
+            std::string_view(inserted.constData(), static_cast<std::size_t>(inserted.size())));
+    }
+    colouring_->TextChanged(first, pastEnd, tagOrLineChars);
+    if (colouring_->WantsIdle())
+        WakeIdle();
+}
 
 // ---- Text as bytes ----
 
@@ -171,6 +228,7 @@ void CQuorView::FlushChange() {
     }
     const ChangedRange range = changed_;
     changed_.Reset();
+    ColourChange(range.First(), range.PastEnd());
     Q_EMIT TextEdited(range.First(), range.PastEnd());
     Q_EMIT CommandStateChanged();
 }
@@ -235,19 +293,32 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
     if (!file.isSequential() && file.size() > 0)
         SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(TextLength() + file.size() + 1));
 
+    // The file is read in pieces, which go into the control a batch at a time: each
+    // insertion costs the control a round of bookkeeping, whatever its size.
     LoadResult result;
     try {
-        QByteArray buffer(LoadPiece + 1, '\0');
+        QByteArray batch;
+        batch.reserve(LoadBatch + LoadPiece);
+        auto insertBatch = [&] {
+            if (!batch.isEmpty())
+                SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(batch.size()), batch.constData());
+            batch.resize(0);
+        };
         for (;;) {
-            const qint64 n = file.read(buffer.data(), LoadPiece);
+            const qsizetype before = batch.size();
+            batch.resize(before + LoadPiece);
+            const qint64 n = file.read(batch.data() + before, LoadPiece);
+            batch.resize(before + std::max<qint64>(n, 0));
             if (n < 0) {
                 result = {TransferFailure::File, file.errorString().toStdString()};
                 break;
             }
             if (n == 0)
                 break;
-            SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(n), buffer.constData());
+            if (batch.size() >= LoadBatch)
+                insertBatch();
         }
+        insertBatch(); // what was read stays, also after a failure
     } catch (const std::bad_alloc& e) {
         result = {TransferFailure::Memory, e.what()};
     } catch (const std::exception& e) {
@@ -407,6 +478,10 @@ bool CQuorView::GoToLine(int line) {
         SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(std::min(line, lines) - 1)));
     SetSelection(pos, pos);
     SendScintilla(SCI_SCROLLCARET);
+    if (colouring_) {
+        colouring_->VisibleAreaUncoloured();
+        WakeIdle();
+    }
     return inRange;
 }
 

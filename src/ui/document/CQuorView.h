@@ -11,6 +11,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QByteArray>
+#include <memory>
 #include <string>
 
 class QIODevice;
@@ -20,6 +21,8 @@ namespace velto {
 
 class CQuorApp;
 class CQuorDoc;
+class ColourSchedule;
+class ScintillaTextControl;
 struct SearchRequest;
 
 class CQuorView : public QsciScintilla {
@@ -80,6 +83,16 @@ public:
     // Completes the change in progress now: its undo record, the modified flag, colouring.
     void FlushChange();
 
+    // ---- Colouring ----
+    // The view's colouring schedule; nullptr before the knowledge base exists.
+    [[nodiscard]] ColourSchedule* Colouring() const { return colouring_.get(); }
+    [[nodiscard]] ScintillaTextControl& Control() const { return *control_; }
+    // Gives every appearance class's style the "Text" face, size and effects with the
+    // class's own colour.
+    void ApplyAppearance();
+    // Applies the appearance afresh and colours the whole text again in idle time.
+    void RestartColouring();
+
     // ---- Edit commands ----
     void OnEditCut();
     void OnEditCopy();
@@ -134,6 +147,8 @@ private:
     int SearchRange(const SearchRequest& request, int from, int to, int* end) const;
     [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
     void DetectLineEnds();
+    void ColourChange(int first, int pastEnd);
+    void WakeIdle();
 
     CQuorApp& app_;
     CQuorDoc* doc_ = nullptr;
@@ -141,6 +156,8 @@ private:
     ChangeTracker tracker_;
     ChangedRange changed_;
     bool flushQueued_ = false;
+    std::unique_ptr<ScintillaTextControl> control_;
+    std::unique_ptr<ColourSchedule> colouring_;
     bool overwriteMode_ = false;
     int lastGotoLine_ = 1;
 };

@@ -1,9 +1,13 @@
 // The core's text control port on an editor view's QScintilla control.
 #include "ui/document/ScintillaTextControl.h"
 
+#include "core/colouring/AppearanceSettings.h"
 #include "ui/document/CQuorView.h"
+#include "ui/platform/FontChooser.h"
+
 
 #include <algorithm>
+#include <cmath>
 
 namespace velto {
 
@@ -82,6 +86,39 @@ void ScintillaTextControl::SetStyles(int first, std::span<const std::uint8_t> st
     view_.SendScintilla(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(first), 0xffL);
     view_.SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<uintptr_t>(count),
                         reinterpret_cast<const char*>(styles.data()));
+    // Struck-out text is the "Text" format's effect, so it covers whatever was styled.
+    view_.SendScintilla(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(StrikeIndicator));
+    if (strikeOut_)
+        view_.SendScintilla(Sci::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(first),
+                            static_cast<long>(count));
+    else
+        view_.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(first),
+                            static_cast<long>(count));
+}
+
+void ScintillaTextControl::ApplyAppearance(const AppearanceSettings& appearance) {
+    const CRecCharFormat& text = appearance.Class(AppearanceClass::Text);
+    const QByteArray face = DisplayFamily(text.faceName).toUtf8();
+    const auto hundredths = static_cast<unsigned long>(std::lround(text.HeightInPoints() * 100));
+    // The default style first, copied to every style, then each class's colour.
+    const auto def = static_cast<unsigned long>(Sci::STYLE_DEFAULT);
+    view_.SendScintilla(Sci::SCI_STYLESETFONT, def, face.constData());
+    view_.SendScintilla(Sci::SCI_STYLESETSIZEFRACTIONAL, def, static_cast<long>(hundredths));
+    view_.SendScintilla(Sci::SCI_STYLESETBOLD, def, static_cast<long>(text.Has(CharEffects::Bold)));
+    view_.SendScintilla(Sci::SCI_STYLESETITALIC, def, static_cast<long>(text.Has(CharEffects::Italic)));
+    view_.SendScintilla(Sci::SCI_STYLESETUNDERLINE, def,
+                        static_cast<long>(text.Has(CharEffects::Underline)));
+    view_.SendScintilla(Sci::SCI_STYLESETFORE, def, static_cast<long>(text.textColour));
+    view_.SendScintilla(Sci::SCI_STYLECLEARALL);
+    const auto classes = appearance.Classes();
+    for (std::size_t i = 0; i < classes.size(); ++i)
+        view_.SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(i),
+                            static_cast<long>(classes[i].textColour));
+    view_.SendScintilla(Sci::SCI_INDICSETSTYLE, static_cast<unsigned long>(StrikeIndicator),
+                        static_cast<long>(Sci::INDIC_STRIKE));
+    view_.SendScintilla(Sci::SCI_INDICSETFORE, static_cast<unsigned long>(StrikeIndicator),
+                        static_cast<long>(text.textColour));
+    strikeOut_ = text.Has(CharEffects::StrikeOut);
 }
 
 } // namespace velto

@@ -5,6 +5,7 @@
 
 namespace velto {
 
+class AppearanceSettings;
 class CQuorView;
 
 class ScintillaTextControl final : public TextControl {
@@ -26,8 +27,16 @@ public:
 
     void SetStyles(int first, std::span<const std::uint8_t> styles) override;
 
+    // One style per appearance class: the "Text" face, size and effects with the class's
+    // colour. A face the system lacks (often "Courier New" here) shows in the system's
+    // fixed-pitch font; the stored face is not changed.
+    void ApplyAppearance(const AppearanceSettings& appearance);
+    // The indicator that draws struck-out text, which styles cannot.
+    static constexpr int StrikeIndicator = 8;
+
 private:
     CQuorView& view_;
+    bool strikeOut_ = false;
 };
 
 } // namespace velto

@@ -1,0 +1,143 @@
+// Colouring through a real QScintilla control: the whole corpus against QScintilla's own
+// HTML lexer in the same run, typing in the middle of large documents, opening the corpus
+// until its visible part is coloured, and the longest idle chunk.
+#include "UiBenchSupport.h"
+
+#include "core/colouring/AppearanceSettings.h"
+#include "core/colouring/CHtmlColourer.h"
+#include "core/colouring/ColourSchedule.h"
+#include "ui/document/IdlePump.h"
+#include "ui/document/ScintillaTextControl.h"
+
+#include <Qsci/qscilexerhtml.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <vector>
+
+namespace velto::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const QByteArray& Corpus(benchmark::State& state, const char* name) {
+    static const QByteArray tenMB = QByteArray::fromStdString(ReadCorpus("corpus-10mb.html"));
+    static const QByteArray oneMB = QByteArray::fromStdString(ReadCorpus("corpus-1mb.html"));
+    const QByteArray& text = std::string_view(name) == "10mb" ? tenMB : oneMB;
+    if (text.isEmpty())
+        state.SkipWithError("no corpus: run through make bench (scripts/make-corpus)");
+    return text;
+}
+
+// (b) The engine over the whole 10 MB text of a real view, in one range.
+void BM_UiColouring_WholeTextScintilla10MB(benchmark::State& state) {
+    const QByteArray& text = Corpus(state, "10mb");
+    if (text.isEmpty())
+        return;
+    Editor editor;
+    CQuorView* view = editor.ViewWith(text);
+    CHtmlColourer colourer(editor.app->KnowledgeBase(), ColourMode::Tags);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(colourer.ColourWholeControl(view->Control()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * text.size());
+}
+BENCHMARK(BM_UiColouring_WholeTextScintilla10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// (c) QScintilla's own HTML lexer styling the same text in full.
+void BM_UiColouring_QsciLexerHtml10MB(benchmark::State& state) {
+    const QByteArray& text = Corpus(state, "10mb");
+    if (text.isEmpty())
+        return;
+    EnsureQtApplication();
+    QsciScintilla control;
+    QsciLexerHTML lexer;
+    control.setLexer(&lexer);
+    control.SendScintilla(QsciScintillaBase::SCI_SETTEXT, text.constData());
+    for (auto _ : state) {
+        state.PauseTiming();
+        control.SendScintilla(QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
+        state.ResumeTiming();
+        control.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * text.size());
+}
+BENCHMARK(BM_UiColouring_QsciLexerHtml10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// (e) One typed character, from the key to coloured (undo record, modified flag,
+// colouring), at the start of a different line each time in the middle of the document.
+void Keystrokes(benchmark::State& state, const char* corpus, Qt::Key key, const QString& text) {
+    const QByteArray& page = Corpus(state, corpus);
+    if (page.isEmpty())
+        return;
+    Editor editor;
+    CQuorView* view = editor.ViewWith(page);
+    editor.app->DocManager().Idle().RunUntilIdle(); // coloured whole before typing
+    const long middleLine =
+        view->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, view->TextLength() / 2UL);
+    std::vector<double> micros;
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i) {
+            const int at = static_cast<int>(view->SendScintilla(
+                QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(middleLine + 2 * i)));
+            view->SetSelection(at, at);
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+            const auto t0 = Clock::now();
+            QApplication::sendEvent(view, &press);
+            micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
+        }
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["p90_us"] = micros[micros.size() * 9 / 10];
+    state.counters["queued"] = view->Colouring()->IsComplete() ? 0 : 1; // all coloured at once
+}
+
+void BM_UiColouring_TypeLetter10MB(benchmark::State& s) { Keystrokes(s, "10mb", Qt::Key_A, QStringLiteral("a")); }
+void BM_UiColouring_TypeLess10MB(benchmark::State& s) { Keystrokes(s, "10mb", Qt::Key_Less, QStringLiteral("<")); }
+void BM_UiColouring_TypeLetter1MB(benchmark::State& s) { Keystrokes(s, "1mb", Qt::Key_A, QStringLiteral("a")); }
+void BM_UiColouring_TypeLess1MB(benchmark::State& s) { Keystrokes(s, "1mb", Qt::Key_Less, QStringLiteral("<")); }
+BENCHMARK(BM_UiColouring_TypeLetter10MB)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UiColouring_TypeLess10MB)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UiColouring_TypeLetter1MB)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UiColouring_TypeLess1MB)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// (f) Opening the 10 MB corpus as a document until its visible part is coloured, and
+// (g) the longest single idle tick while the rest is coloured in the background.
+void BM_UiColouring_OpenUntilVisibleColoured10MB(benchmark::State& state) {
+    const QByteArray& page = Corpus(state, "10mb");
+    if (page.isEmpty())
+        return;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("corpus.html"));
+    std::ofstream(path.toStdString(), std::ios::binary).write(page.constData(), page.size());
+    Editor editor;
+    IdlePump& idle = editor.app->DocManager().Idle();
+    double longestTickMs = 0;
+    for (auto _ : state) {
+        CQuorDoc* doc = editor.app->DocManager().OpenDocumentFile(path);
+        ColourSchedule* schedule = doc->View()->Colouring();
+        while (!schedule->VisibleAreaColoured())
+            idle.RunUntilIdle(1);
+        state.PauseTiming();
+        // The rest of the document in idle chunks: the longest single tick.
+        for (bool more = true; more;) {
+            const auto t0 = Clock::now();
+            more = !idle.RunUntilIdle(1);
+            longestTickMs = std::max(longestTickMs,
+                                     std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
+        }
+        Editor::Close(doc->View());
+        state.ResumeTiming();
+    }
+    state.counters["longest_idle_tick_ms"] = longestTickMs;
+}
+BENCHMARK(BM_UiColouring_OpenUntilVisibleColoured10MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+} // namespace velto::bench
