@@ -418,10 +418,7 @@ bool CMainFrame::LoadBarState() {
 }
 
 CQuorView* CMainFrame::ActiveView() const {
-    auto* frame = qobject_cast<CChildFrame*>(area_->activeSubWindow());
-    if (!frame) // the area forgets its active window while the main window is inactive
-        frame = qobject_cast<CChildFrame*>(area_->currentSubWindow());
-    return frame ? frame->View() : nullptr;
+    return app_.DocManager().ActiveView();
 }
 
 CQuorDoc* CMainFrame::ActiveDocument() const {
