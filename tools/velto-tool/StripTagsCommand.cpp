@@ -3,9 +3,7 @@
 
 #include "core/tagassist/TagSyntax.h"
 
-#include <fstream>
 #include <ostream>
-#include <sstream>
 
 namespace velto::tool {
 namespace {
@@ -19,14 +17,10 @@ const Registrar registrar{{"strip-tags", "FILE",
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1)
         return UsageError("strip-tags", err);
-    std::ifstream in(args[0], std::ios::binary);
-    if (!in) {
-        err << "velto-tool: cannot open " << args[0] << '\n';
+    std::string text;
+    if (!ReadInputFile(args[0], text, err))
         return 1;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    out << StripTags(text.str());
+    out << StripTags(text);
     return 0;
 }
 

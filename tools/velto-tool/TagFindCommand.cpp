@@ -10,9 +10,7 @@
 
 #include <charconv>
 #include <climits>
-#include <fstream>
 #include <ostream>
-#include <sstream>
 
 namespace velto::tool {
 namespace {
@@ -35,18 +33,14 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "velto-tool: the offset must be a whole number from 0 up, not '" << number << "'\n";
         return 2;
     }
-    std::ifstream in(args[0], std::ios::binary);
-    if (!in) {
-        err << "velto-tool: cannot open " << args[0] << '\n';
+    std::string bytes;
+    if (!ReadInputFile(args[0], bytes, err))
         return 1;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (text.str().size() > static_cast<std::size_t>(INT_MAX)) {
+    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
         err << "velto-tool: " << args[0] << " is too large\n";
         return 1;
     }
-    if (offset > static_cast<long long>(text.str().size())) {
+    if (offset > static_cast<long long>(bytes.size())) {
         err << "velto-tool: offset " << offset << " is past the end of " << args[0] << '\n';
         return 1;
     }
@@ -55,7 +49,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const CEditorConfig editorConfig;
     HtmlKnowledgeBase kb(htmlConfig, editorConfig);
     kb.RebuildAllowed();
-    MemoryTextControl control(text.str());
+    MemoryTextControl control(bytes);
     control.SetSelection({static_cast<int>(offset), static_cast<int>(offset)});
     HtmlElementEd tag(kb, control);
     if (!tag.FindTagAtCaret()) {

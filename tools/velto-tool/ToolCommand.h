@@ -24,6 +24,9 @@ struct Registrar {
     explicit Registrar(ToolCommand command) { Commands().push_back(std::move(command)); }
 };
 
+// Reads a whole file as bytes into text; on failure says so on err and returns false.
+bool ReadInputFile(const std::string& path, std::string& text, std::ostream& err);
+
 // Prints "Usage: velto-tool NAME USAGE" for the named command to err and returns 2.
 int UsageError(const std::string& name, std::ostream& err);
 

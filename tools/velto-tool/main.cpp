@@ -2,6 +2,8 @@
 #include "ToolCommand.h"
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <iostream>
 
 namespace velto::tool {
@@ -9,6 +11,18 @@ namespace velto::tool {
 std::vector<ToolCommand>& Commands() {
     static std::vector<ToolCommand> commands;
     return commands;
+}
+
+bool ReadInputFile(const std::string& path, std::string& text, std::ostream& err) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        err << "velto-tool: cannot open " << path << '\n';
+        return false;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    text = std::move(bytes).str();
+    return true;
 }
 
 int UsageError(const std::string& name, std::ostream& err) {
