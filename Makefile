@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan bench fuzz install clean
+.PHONY: all deps configure build run test test-fonts test-asan bench fuzz install clean
 
 all: build
 
@@ -22,6 +22,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+# Every test again with only the DejaVu fonts that a fresh machine has.
+test-fonts: build
+	scripts/test-dejavu-only $(BUILD)
 
 test-asan:
 	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DVELTO_SANITIZE=ON

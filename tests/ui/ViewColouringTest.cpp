@@ -165,30 +165,59 @@ private Q_SLOTS:
         QCOMPARE(format.height, v.height);
     }
 
+    // The tests name the DejaVu fonts, which scripts/install-deps installs: the result must
+    // not depend on which other fonts the machine has.
+    void fontDialogOpensOnTheFormatsOwnFace() {
+        CRecCharFormat format;
+        format.faceName = "DejaVu Sans Mono";
+        format.effects = 0;
+        QFont shown;
+        QTimer::singleShot(0, [&shown] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shown = dialog->currentFont();
+            dialog->accept();
+        });
+        QVERIFY(ChooseFont(format, nullptr));
+        // fontconfig lists "Oblique" first; a plain format must not open (and come back) slanted.
+        QCOMPARE(shown.family(), QStringLiteral("DejaVu Sans Mono"));
+        QVERIFY(!shown.italic());
+        QCOMPARE(shown.weight(), QFont::Normal);
+        QVERIFY(!format.Has(CharEffects::Italic));
+        QVERIFY(!format.Has(CharEffects::Bold));
+    }
+
     void chooseFontTakesTheDialogsChoice() {
         CRecCharFormat format;
-        // A face of this machine that has a bold style, so the dialog can show it.
-        for (const QString& family : QFontDatabase::families())
-            if (QFontDatabase::styles(family).contains(QStringLiteral("Bold"))) {
-                format.faceName = family.toStdString();
-                break;
-            }
+        format.faceName = "DejaVu Sans Mono";
         format.charSet = 0;
         format.offset = 40;
         format.textColour = 0x123456;
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            QFont f = dialog->currentFont();
-            f.setBold(true);
-            dialog->setCurrentFont(f);
+            // What a click on the "Bold" face does.
+            dialog->setCurrentFont(QFontDatabase::font(QStringLiteral("DejaVu Sans Mono"),
+                                                       QStringLiteral("Bold"), 12));
             dialog->accept();
         });
         QVERIFY(ChooseFont(format, nullptr));
         QVERIFY(format.Has(CharEffects::Bold));
+        QVERIFY(!format.Has(CharEffects::Italic));
+        QCOMPARE(format.faceName, std::string("DejaVu Sans Mono"));
         QCOMPARE(format.charSet, std::uint8_t(0));
         QCOMPARE(format.offset, 40);
         QCOMPARE(format.textColour, 0x123456u);
+    }
+
+    void styleNamesMatchSlantAndWeight() {
+        QFont bold(QStringLiteral("DejaVu Serif"));
+        bold.setWeight(QFont::Bold);
+        QCOMPARE(MatchingStyleName(bold), QStringLiteral("Bold"));
+        QFont italic(QStringLiteral("DejaVu Serif"));
+        italic.setItalic(true);
+        QCOMPARE(MatchingStyleName(italic), QStringLiteral("Italic"));
+        QCOMPARE(MatchingStyleName(QFont(QStringLiteral("DejaVu Sans"))), QStringLiteral("Book"));
     }
 };
 

@@ -33,7 +33,32 @@ QFont FontFromDialogValues(const FontDialogValues& values) {
     font.setUnderline(values.underline);
     font.setStrikeOut(values.strikeOut);
     font.setStyleHint(QFont::TypeWriter);
+    // The font dialog picks a face of the family by its style name. Without one it takes
+    // whichever face fontconfig lists first, so a normal DejaVu font would open (and, on
+    // OK, come back) as "Oblique".
+    const QString style = MatchingStyleName(font);
+    if (!style.isEmpty())
+        font.setStyleName(style);
     return font;
+}
+
+QString MatchingStyleName(const QFont& font) {
+    QString best;
+    int bestScore = -1;
+    for (const QString& style : QFontDatabase::styles(font.family())) {
+        const QFont face = QFontDatabase::font(font.family(), style, 10);
+        if (face.italic() != font.italic())
+            continue;
+        // The nearest weight wins; of equals, the plainest name ("Bold" before "Condensed
+        // Bold"): fontconfig reports no width for these faces.
+        const int score = 1000000 - std::abs(face.weight() - font.weight()) * 1000 -
+                          static_cast<int>(std::min<qsizetype>(style.size(), 999));
+        if (score > bestScore) {
+            bestScore = score;
+            best = style;
+        }
+    }
+    return best;
 }
 
 FontDialogValues DialogValuesFromFont(const QFont& font, const FontDialogValues& start) {

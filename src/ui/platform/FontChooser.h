@@ -22,6 +22,10 @@ bool ChooseFont(CRecCharFormat& format, QWidget* parent);
 // fixed-pitch font (the default "Courier New" is rarely installed here).
 QString DisplayFamily(const std::string& face);
 
+// The family's style name ("Book", "Bold", "Oblique") whose face has the font's slant and
+// the nearest weight, or an empty string when the family has none.
+QString MatchingStyleName(const QFont& font);
+
 // The conversions both ways, for the dialog and its tests.
 QFont FontFromDialogValues(const FontDialogValues& values);
 FontDialogValues DialogValuesFromFont(const QFont& font, const FontDialogValues& start);
