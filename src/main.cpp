@@ -2,15 +2,26 @@
 // line to that copy and ends.
 #include "ui/app/CInstanceMarker.h"
 #include "ui/app/CQuorApp.h"
+#include "ui/app/EarlyStart.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char** argv) {
+    // What needs no window is answered before Qt looks for a display.
+    const std::vector<std::string> rawArgs(argv + 1, argv + argc);
+    if (const std::optional<int> status = velto::AnswerWithoutWindow(rawArgs))
+        return *status;
+    if (const std::optional<int> status = velto::ChooseDisplay(rawArgs))
+        return *status;
+
+    velto::GuardDisplayConnection();
     QApplication qtApp(argc, argv);
+    velto::EndDisplayGuard();
     QApplication::setOrganizationName(QStringLiteral("Kestrova"));
+    // No display name: Qt would append it to every window title ("... — Velto"), and the
+    // main window writes its own title.
     QApplication::setApplicationName(QStringLiteral("Velto"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velto"));
     QApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("velto"));
     if (QIcon::hasThemeIcon(QStringLiteral("velto"))) // installed with the desktop entry
