@@ -5,7 +5,9 @@
 set -u
 velto=$1
 fail() { echo "FAIL: $*"; exit 1; }
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM VELTO_INSTANCE="velto-test-$$" "$velto" "$@"; }
+profile="${TMPDIR:-/tmp}/velto-no-display-$$.ini"
+trap 'rm -f "$profile"' EXIT
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM VELTO_INSTANCE="velto-test-$$" VELTO_PROFILE="$profile" "$velto" "$@"; }
 
 out=$(run --help 2>&1); status=$?
 [ $status -eq 0 ] || fail "--help exited $status: $out"
