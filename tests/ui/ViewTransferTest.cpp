@@ -3,7 +3,10 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -109,6 +112,52 @@ private Q_SLOTS:
         QCOMPARE(f.Docs().Documents().size(), size_t(0));
         QCOMPARE(f.prompter.messages.size(), size_t(1));
         QVERIFY(f.prompter.messages[0].rfind("Error while loading file.\n\n", 0) == 0);
+    }
+
+    // Opening a pipe would wait for a writer and a device would be read for ever: every way
+    // of opening a file refuses them, and the open document stays as it was.
+    void foldersPipesAndDevicesAreRefusedEveryWayTheyArrive() {
+        UiFixture f;
+        CQuorDoc* doc = f.Open(f.Write(QStringLiteral("kept.html"), "<P>kept</P>"));
+        QVERIFY(doc);
+        doc->View()->SetSelection(3, 3);
+        QTest::keyClicks(doc->View(), "x");
+        QVERIFY(doc->IsModified());
+        const QByteArray before = doc->View()->TextBytes();
+        const QString fifo = f.dir.filePath(QStringLiteral("pipe.html"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString folder = f.dir.filePath(QStringLiteral("folder.html"));
+        QVERIFY(QDir().mkdir(folder));
+
+        for (const QString& path : {fifo, folder, QStringLiteral("/dev/zero")}) {
+            f.prompter.messages.clear();
+            QVERIFY(!f.Open(path)); // command line, hand-over and File Open come here
+            QCOMPARE(f.prompter.messages.size(), size_t(1));
+            QCOMPARE(QString::fromStdString(f.prompter.messages[0]),
+                     QStringLiteral("Error while loading file.\n\n%1: not a regular file").arg(path));
+
+            f.prompter.messages.clear();
+            QVERIFY(!doc->View()->InsertFile(path, false));
+            QCOMPARE(QString::fromStdString(f.prompter.messages[0]),
+                     QStringLiteral("Error while inserting file.\n\n%1: not a regular file").arg(path));
+
+            f.prompter.messages.clear();
+            QMimeData dropped;
+            dropped.setUrls({QUrl::fromLocalFile(path)});
+            QVERIFY(doc->View()->HandleDroppedFiles(&dropped));
+            QCOMPARE(f.prompter.messages.size(), size_t(1));
+        }
+        // A recent file that has become a folder is refused and leaves the list.
+        f.app->AddToRecentFileList(folder);
+        f.prompter.messages.clear();
+        f.app->OpenRecentFile(0);
+        QCOMPARE(f.prompter.messages.size(), size_t(1));
+        QVERIFY(f.app->RecentFiles().Entries()[0] != folder.toStdString());
+
+        QCOMPARE(f.Docs().Documents().size(), size_t(1));
+        QCOMPARE(doc->View()->TextBytes(), before);
+        QVERIFY(doc->IsModified());
+        QCOMPARE(doc->PathName(), f.dir.filePath(QStringLiteral("kept.html")));
     }
 
     void saveFailureLeavesTheOriginalIntact() {

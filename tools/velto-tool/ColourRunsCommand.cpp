@@ -9,11 +9,6 @@
 #include "core/platform/MemoryTextControl.h"
 
 #include <array>
-#include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 #include <ostream>
 
 namespace velto::tool {
@@ -27,29 +22,6 @@ const Registrar registrar{
      "selection) and print each run of one class as \"START END CLASS\" (byte offsets, END "
      "exclusive); with --count, the number of runs of each class instead",
      Run}};
-
-bool ReadFile(const std::string& path, std::string& text, std::ostream& err) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file) {
-        err << "velto-tool: cannot open " << path << ": " << std::strerror(errno) << '\n';
-        return false;
-    }
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        if (text.size() + got > static_cast<std::size_t>(INT_MAX)) {
-            err << "velto-tool: " << path << " is too large to colour (2 GB at most)\n";
-            return false;
-        }
-        text.append(buffer, got);
-    }
-    if (std::ferror(file.get())) {
-        err << "velto-tool: cannot read " << path << ": " << std::strerror(errno) << '\n';
-        return false;
-    }
-    return true;
-}
 
 // Calls run(start, end, style) for each run of equal style bytes.
 template <class Visit> void ForEachRun(const std::vector<std::uint8_t>& styles, Visit&& run) {
@@ -70,7 +42,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args.size() != (count ? 2u : 1u) || args.back().starts_with("--"))
         return UsageError("colour-runs", err);
     std::string text;
-    if (!ReadFile(args.back(), text, err))
+    if (!ReadInputFile(args.back(), text, err))
         return 1;
 
     CHtmlConfig htmlConfig;

@@ -1,10 +1,14 @@
 // velto-tool: runs one of the registered subcommands.
 #include "ToolCommand.h"
 
+#include "core/document/LoadableFile.h"
+
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <memory>
 
 namespace velto::tool {
 
@@ -14,14 +18,35 @@ std::vector<ToolCommand>& Commands() {
 }
 
 bool ReadInputFile(const std::string& path, std::string& text, std::ostream& err) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << "velto-tool: cannot open " << path << '\n';
+    std::uint64_t size = 0;
+    if (const std::optional<FileRefusal> refusal = CheckLoadableFile(path, &size)) {
+        err << "velto-tool: cannot read " << path << ": " << refusal->description << '\n';
         return false;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    text = std::move(bytes).str();
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file) {
+        err << "velto-tool: cannot open " << path << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
+    // The size is known, so the bytes go straight into the string; a file that grew since
+    // is read to its new end, within the same limit.
+    text.assign(static_cast<std::size_t>(size), '\0');
+    std::size_t got = std::fread(text.data(), 1, text.size(), file.get());
+    text.resize(got);
+    char more[1 << 16];
+    std::size_t n = 0;
+    while (!std::ferror(file.get()) && (n = std::fread(more, 1, sizeof more, file.get())) > 0) {
+        if (text.size() + n > MaxDocumentBytes) {
+            err << "velto-tool: " << path << " is too large (2 GB at most)\n";
+            return false;
+        }
+        text.append(more, n);
+    }
+    if (std::ferror(file.get())) {
+        err << "velto-tool: cannot read " << path << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
     return true;
 }
 

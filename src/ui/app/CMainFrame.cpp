@@ -469,7 +469,6 @@ void CMainFrame::OnActiveWindowChanged() {
         watchedView_ = view;
         if (view) {
             connect(view, &CQuorView::CommandStateChanged, this, &CMainFrame::UpdateCommands);
-            connect(view, &CQuorView::FilesDropped, this, &CMainFrame::OpenFiles, Qt::UniqueConnection);
             if (CQuorDoc* doc = view->GetDocument())
                 connect(doc, &CQuorDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
         }

@@ -3,6 +3,7 @@
 
 #include "core/colouring/AppearanceSettings.h"
 #include "core/colouring/ColourSchedule.h"
+#include "core/document/LoadableFile.h"
 #include "core/document/TransferMessages.h"
 #include "core/tagassist/TagSyntax.h"
 #include "core/templates/TemplateHeader.h"
@@ -36,6 +37,15 @@ constexpr qsizetype LoadBatch = 1 << 20;
 // Lines wrap at the window edge, but laying out wrapped text costs about half a second per
 // megabyte with Qt's text layout, so larger documents keep their long lines unwrapped.
 constexpr qint64 WrapLimit = 256 * 1024;
+
+// Folders, pipes, sockets, devices and files too large to hold are refused before they
+// are opened (opening a pipe would wait for a writer); the warning names the path.
+std::optional<FileRefusal> RefuseToRead(const QString& path) {
+    std::optional<FileRefusal> refusal = CheckLoadableFile(QFile::encodeName(path).toStdString());
+    if (refusal)
+        refusal->description = (path + QStringLiteral(": ")).toStdString() + refusal->description;
+    return refusal;
+}
 
 QStringList LocalFiles(const QMimeData* mime) {
     QStringList paths;
@@ -359,6 +369,10 @@ void CQuorView::DetectLineEnds() {
 bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
     if (partial)
         *partial = false;
+    if (const std::optional<FileRefusal> refusal = RefuseToRead(path)) {
+        ReportTransferFailure(LoadFailureMessage(refusal->failure, refusal->description));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReportTransferFailure(LoadFailureMessage(
@@ -382,6 +396,11 @@ bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
 }
 
 bool CQuorView::InsertFile(const QString& path, bool isTemplate) {
+    if (const std::optional<FileRefusal> refusal = RefuseToRead(path)) {
+        // The insert warning has no memory variant; its description says what is short.
+        ReportTransferFailure(InsertFailureMessage(TransferFailure::File, refusal->description));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReportTransferFailure(InsertFailureMessage(

@@ -1,0 +1,20 @@
+# Every subcommand that reads a file refuses what is not a regular file, at once and with
+# status 1: a folder, a pipe (which would block) and devices (which would never end).
+set(velto_fifo "${CMAKE_CURRENT_BINARY_DIR}/input-pipe")
+if(NOT EXISTS "${velto_fifo}")
+  execute_process(COMMAND mkfifo "${velto_fifo}")
+endif()
+set(velto_refused_inputs "${velto_fifo}" "${CMAKE_CURRENT_BINARY_DIR}" /dev/zero /dev/urandom)
+foreach(input IN LISTS velto_refused_inputs)
+  get_filename_component(label "${input}" NAME)
+  foreach(command "tag-find;@;0" "colour-runs;@" "colour-runs;--count;@" "strip-tags;@" "image-size;@")
+    string(REPLACE "@" "${input}" args "${command}")
+    list(GET command 0 name)
+    string(REPLACE ";" "_" tag "${command}")
+    string(REPLACE "@" "${label}" tag "${tag}")
+    add_test(NAME tool_refuses_${tag} COMMAND velto-tool ${args})
+    # Failing, within seconds, with one line that names the input.
+    set_tests_properties(tool_refuses_${tag} PROPERTIES WILL_FAIL TRUE TIMEOUT 10)
+  endforeach()
+endforeach()
+velto_tool_check(tool_refusal_says_why "cannot read .*: not a regular file" strip-tags /dev/zero)
