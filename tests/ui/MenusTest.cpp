@@ -1,9 +1,14 @@
 // The menu commands: their texts and keys, and the commands of later features disabled.
 #include "UiTestSupport.h"
 
-#include "ui/app/CommandIds.h"
+#include "core/menu/CommandIds.h"
+#include "core/menu/MenuModel.h"
+#include "ui/app/CommandTable.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace velto;
@@ -61,6 +66,93 @@ private Q_SLOTS:
         }
         QVERIFY(f.Frame().Action(EditSelectAll)->isEnabled());
         QVERIFY(f.Frame().Action(FileSaveAll)->isEnabled());
+    }
+
+    // Menus, tool bars and prompts all come from the one table of commands.
+    void everyItemOfTheMenusAndBarsIsACommandOfTheTable() {
+        UiFixture f;
+        CMainFrame& frame = f.Frame();
+        QList<QAction*> shown;
+        for (QAction* top : frame.menuBar()->actions())
+            for (QAction* a : top->menu()->actions())
+                if (!a->isSeparator())
+                    shown << a;
+        for (QToolBar* bar : {frame.MainToolBar(), frame.ReferenceToolBar()})
+            for (QAction* a : bar->actions())
+                if (!a->isSeparator())
+                    shown << a;
+        QVERIFY(shown.size() > 40);
+        for (QAction* a : shown) {
+            const int id = a->data().toInt();
+            QVERIFY2(frame.Commands().Action(id) == a, qPrintable(a->text()));
+            QVERIFY2(!frame.GetMessageString(id).isEmpty(), qPrintable(a->text()));
+            QCOMPARE(frame.GetMessageString(id), frame.Commands().Prompt(id));
+        }
+    }
+
+    void commandsRunThroughTheFolderMenusFirstAndOnlyWhenEnabled() {
+        UiFixture f;
+        CommandTable& table = f.Frame().Commands();
+        int runs = 0;
+        bool allowed = false;
+        table.Add(Command(40001, QStringLiteral("&Probe"), QStringLiteral("Probe the table"),
+                          [&allowed] { return allowed; }, [&runs] { ++runs; }));
+        table.Update();
+        QVERIFY(!table.Action(40001)->isEnabled());
+        QVERIFY(!table.Run(40001));
+        allowed = true;
+        table.Update();
+        QVERIFY(table.Action(40001)->isEnabled());
+        table.Action(40001)->trigger();
+        QCOMPARE(runs, 1);
+        // A command a feature does not offer yet stays disabled whatever the state.
+        table.AddPending(40002, QStringLiteral("&Later"), QStringLiteral("Not yet"));
+        table.Update();
+        QVERIFY(!table.Action(40002)->isEnabled());
+        QVERIFY(!table.Run(40002));
+    }
+
+    // The right-click menu: the edit commands, then the items a provider builds as a menu
+    // model, whose choice comes back to that provider.
+    void contextMenuShowsAProvidersModelAndRoutesItsChoice() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "<BODY>");
+        int chosen = 0;
+        f.Frame().AddContextMenuProvider(
+            {[](CQuorView&, MenuModel& menu) {
+                 menu.AddSeparator();
+                 MenuModel& colours = menu.AddSubmenu("&Background Colour", 1500);
+                 MenuItem& red = colours.AddCommand(1501, "&Red", "Select colour \"Red\"");
+                 red.swatch = 0x0000FF;
+                 red.checked = true;
+                 colours.AddCommand(1502, "&Green").enabled = false;
+             },
+             [&chosen](CQuorView&, int id) {
+                 chosen = id;
+                 return true;
+             }});
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions())
+                items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            QMenu* colours = menu->actions().last()->menu();
+            QVERIFY(colours);
+            QAction* red = colours->actions().at(0);
+            QCOMPARE(red->statusTip(), QStringLiteral("Select colour \"Red\""));
+            QVERIFY(red->isChecked());
+            QVERIFY(!red->icon().isNull());
+            QVERIFY(!colours->actions().at(1)->isEnabled());
+            red->trigger();
+            menu->close();
+        });
+        f.Frame().ShowContextMenu(*view, QPoint(10, 10));
+        QCOMPARE(items, (QStringList{QStringLiteral("Cu&t"), QStringLiteral("&Copy"), QStringLiteral("&Paste"),
+                                     QStringLiteral("P&aste URL"), QStringLiteral("&Strip Tags"),
+                                     QStringLiteral("-"), QStringLiteral("&Background Colour")}));
+        QCOMPARE(chosen, 1501);
     }
 };
 

@@ -8,7 +8,7 @@
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "ui/app/CInstanceMarker.h"
 #include "ui/app/CLockStatePanes.h"
-#include "ui/app/CommandIds.h"
+#include "core/menu/CommandIds.h"
 #include "ui/app/FolderMenuAttach.h"
 
 #include <QLabel>

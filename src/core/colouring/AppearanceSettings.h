@@ -1,7 +1,7 @@
 // AppearanceSettings: the fourteen appearance classes in order and the tag colouring switch.
 #pragma once
 
-#include "core/colouring/AppearanceClasses.h"
+#include "core/htmlkb/AppearanceClasses.h"
 #include "core/colouring/CAppearanceConfig.h"
 
 #include <span>

@@ -1,7 +1,7 @@
 // CAppearanceConfig: one tag appearance class, a named character format.
 #pragma once
 
-#include "core/colouring/AppearanceClasses.h"
+#include "core/htmlkb/AppearanceClasses.h"
 #include "core/colouring/CRecCharFormat.h"
 
 #include <string>

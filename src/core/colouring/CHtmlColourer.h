@@ -1,7 +1,7 @@
 // CHtmlColourer: colours one range of a text control by HTML syntax.
 #pragma once
 
-#include "core/colouring/AppearanceClasses.h"
+#include "core/htmlkb/AppearanceClasses.h"
 #include "core/colouring/TagClassCache.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // TagClassCache: the appearance class of recently met element names, for one colouring.
 #pragma once
 
-#include "core/colouring/AppearanceClasses.h"
+#include "core/htmlkb/AppearanceClasses.h"
 
 #include <array>
 #include <cstdint>

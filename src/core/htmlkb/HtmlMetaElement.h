@@ -1,7 +1,7 @@
 // HtmlMetaElement: an element with its own attributes and the shared groups it offers.
 #pragma once
 
-#include "core/colouring/AppearanceClasses.h"
+#include "core/htmlkb/AppearanceClasses.h"
 #include "core/htmlkb/HtmlMeta.h"
 #include "core/htmlkb/HtmlMetaAttBase.h"
 #include "core/htmlkb/HtmlMetaAttShared.h"

@@ -1,7 +1,7 @@
 // KbBuilder: makes the knowledge base's records in order, tracking the current ones.
 #pragma once
 
-#include "core/colouring/AppearanceClasses.h"
+#include "core/htmlkb/AppearanceClasses.h"
 #include "core/htmlkb/KindFlags.h"
 
 #include <cstdint>

@@ -1,29 +1,36 @@
 // The main window: the MDI area with the documents' windows, the menus and the status bar.
 #include "ui/app/CMainFrame.h"
 
-#include "core/app/MainWindowPlacement.h"
+#include "core/menu/CommandIds.h"
+#include "core/menu/MenuModel.h"
+#include "ui/app/AppCommands.h"
 #include "ui/app/CLockStatePanes.h"
 #include "ui/app/CQuorApp.h"
-#include "ui/app/CommandIds.h"
+#include "ui/app/CommandTable.h"
 #include "ui/app/FolderMenuAttach.h"
-#include "ui/app/MenuText.h"
+#include "ui/app/FramePlacement.h"
+#include "ui/app/MainMenuLayout.h"
+#include "ui/app/MenuRenderer.h"
 #include "ui/app/ToolbarIcons.h"
 #include "ui/document/CChildFrame.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
-#include "ui/document/ViewPrinting.h"
+#include "ui/document/DocumentCommands.h"
+#include "ui/preview/PreviewCommands.h"
+#include "ui/reference/ReferenceCommands.h"
+#include "ui/support/SupportCommands.h"
+#include "ui/tagassist/TagAssistCommands.h"
+#include "ui/templates/TemplateCommands.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -34,7 +41,10 @@ namespace {
 const QString AppName = QStringLiteral("Velto");
 }
 
-CMainFrame::CMainFrame(CQuorApp& app) : app_(app), area_(new QMdiArea(this)) {
+CMainFrame::CMainFrame(CQuorApp& app)
+    : app_(app), area_(new QMdiArea(this)),
+      // The folder menus see every command before its own handler does.
+      commands_(new CommandTable(this, [&app](int id) { return app.OnCmdMsg(id); })) {
     setWindowTitle(AppName);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -42,6 +52,7 @@ CMainFrame::CMainFrame(CQuorApp& app) : app_(app), area_(new QMdiArea(this)) {
     setAcceptDrops(true);
     statusBar()->showMessage(QStringLiteral("Ready"));
     resize(900, 680);
+    RegisterCommands();
     CreateMenus();
     CreateBars();
     lockPanes_ = new CLockStatePanes(statusBar());
@@ -64,227 +75,66 @@ CMainFrame::~CMainFrame() {
         disconnect(doc, nullptr, this, nullptr);
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, const QString& prompt,
-                                std::function<void()> handler) {
-    QAction* action = MakeMenuAction(text, menu ? static_cast<QObject*>(menu) : this);
-    action->setData(id);
-    action->setStatusTip(prompt);
-    if (handler) {
-        // The folder menus see every command before its own handler does.
-        connect(action, &QAction::triggered, this, [this, id, handler = std::move(handler)] {
-            if (!app_.OnCmdMsg(id))
-                handler();
-        });
-    } else {
-        action->setEnabled(false); // arrives with a later feature
-    }
-    if (menu)
-        menu->addAction(action);
-    actions_[id] = action;
-    return action;
-}
-
-std::function<void()> CMainFrame::OnView(void (CQuorView::*command)()) {
-    return [this, command] {
-        if (CQuorView* view = ActiveView())
-            (view->*command)();
-        UpdateCommands();
-    };
-}
-
-QMenu* CMainFrame::CreateFileMenu() {
-    using namespace CommandId;
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&File"));
-    fileMenu_ = m;
-    CQuorDocManager& docs = app_.DocManager();
-    AddCommand(m, FileNew, QStringLiteral("&New\tCtrl+N"), QStringLiteral("Create a new document"),
-               [&docs] { docs.OnFileNew(); });
-    AddCommand(m, FileNewFromTemplate, QStringLiteral("New &From Template"),
-               QStringLiteral("Create a new document from a template"), nullptr);
-    AddCommand(m, FileOpen, QStringLiteral("&Open...\tCtrl+O"),
-               QStringLiteral("Open an existing document"), [&docs] { docs.OnFileOpen(); });
-    AddCommand(m, FileClose, QStringLiteral("&Close"), QStringLiteral("Close the active document"),
-               [this] {
-                   if (QMdiSubWindow* w = area_->activeSubWindow())
-                       w->close();
-               });
-    m->addSeparator();
-    AddCommand(m, FileSave, QStringLiteral("&Save\tCtrl+S"), QStringLiteral("Save the active document"),
-               [this] {
-                   if (CQuorDoc* doc = ActiveDocument())
-                       doc->DoFileSave();
-               });
-    AddCommand(m, FileSaveAs, QStringLiteral("Save &As..."),
-               QStringLiteral("Save the active document with a new name"), [this] {
-                   if (CQuorDoc* doc = ActiveDocument())
-                       doc->DoSave(QString());
-               });
-    AddCommand(m, FileSaveAll, QStringLiteral("Save A&ll"), QStringLiteral("Save all modified documents"),
-               [&docs] { docs.SaveAll(); });
-    AddCommand(m, FileCloseAll, QStringLiteral("Close A&ll"), QStringLiteral("Close all documents"),
-               [&docs] { docs.CloseAll(); });
-    AddCommand(m, SaveCopyAsTemplate, QStringLiteral("Save Copy As Te&mplate..."),
-               QStringLiteral("Save a copy of the document as a template"), nullptr);
-    m->addSeparator();
-    AddCommand(m, FilePrint, QStringLiteral("&Print...\tCtrl+P"), QStringLiteral("Print the active document"),
-               [this] {
-                   if (CQuorView* view = ActiveView())
-                       PrintView(app_, *view);
-               });
-    AddCommand(m, FilePrintPreview, QStringLiteral("Print Pre&view"), QStringLiteral("Display full pages"),
-               [this] {
-                   if (CQuorView* view = ActiveView())
-                       PrintPreviewView(app_, *view);
-               });
-    AddCommand(m, FilePrintSetup, QStringLiteral("P&rint Setup..."),
-               QStringLiteral("Change the printer and printing options"),
-               [this] { PageSetup(app_, ActiveView()); });
-    AddCommand(m, RefreshPreview, QStringLiteral("Refresh Pre&view\tCtrl+R"),
-               QStringLiteral("Refresh the HTML preview in your web browser"), nullptr);
-    m->addSeparator();
-    mruPlaceholder_ =
-        AddCommand(m, FileMruFirst, QStringLiteral("Recent File"), QStringLiteral("Open this document"), nullptr);
-    m->addSeparator();
-    AddCommand(m, AppExit, QStringLiteral("E&xit"),
-               QStringLiteral("Quit the application; prompts to save documents"), [this] { close(); });
-    return m;
-}
-
-QMenu* CMainFrame::CreateEditMenu() {
-    using namespace CommandId;
-    QMenu* m = menuBar()->addMenu(QStringLiteral("&Edit"));
-    AddCommand(m, EditUndo, QStringLiteral("&Undo\tCtrl+Z"), QStringLiteral("Undo the last action"),
-               OnView(&CQuorView::OnEditUndo));
-    AddCommand(m, EditRedo, QStringLiteral("Re&do\tCtrl+Y"), QStringLiteral("Redo the previously undone action"),
-               OnView(&CQuorView::OnEditRedo));
-    m->addSeparator();
-    AddCommand(m, EditCut, QStringLiteral("Cu&t\tCtrl+X"),
-               QStringLiteral("Cut the selection and put it on the Clipboard"), OnView(&CQuorView::OnEditCut));
-    AddCommand(m, EditCopy, QStringLiteral("&Copy\tCtrl+C"),
-               QStringLiteral("Copy the selection and put it on the Clipboard"), OnView(&CQuorView::OnEditCopy));
-    AddCommand(m, EditPaste, QStringLiteral("&Paste\tCtrl+V"), QStringLiteral("Insert Clipboard contents"),
-               OnView(&CQuorView::OnEditPaste));
-    AddCommand(m, EditPasteUrl, QStringLiteral("P&aste URL\tCtrl+U"),
-               QStringLiteral("Paste the Clipboard contents as a URL"), nullptr);
-    AddCommand(m, EditSelectAll, QStringLiteral("Select A&ll\tCtrl+A"),
-               QStringLiteral("Select the entire document"), OnView(&CQuorView::OnEditSelectAll));
-    m->addSeparator();
-    AddCommand(m, EditFind, QStringLiteral("&Find\tCtrl+F"), QStringLiteral("Find the specified text"),
-               [this] { ShowFind(false); });
-    AddCommand(m, EditReplace, QStringLiteral("&Replace\tCtrl+H"),
-               QStringLiteral("Replace specific text with different text"), [this] { ShowFind(true); });
-    AddCommand(m, EditFindNext, QStringLiteral("Find &Next\tF3"),
-               QStringLiteral("Find the next occurrence of the specified text"), [this] { OnFindNext(); });
-    AddCommand(m, EditGotoLine, QStringLiteral("&Go To Line...\tAlt+G"),
-               QStringLiteral("Move to a line given by its number"), OnView(&CQuorView::OnGotoLine));
-    m->addSeparator();
-    AddCommand(m, EditStripTags, QStringLiteral("&Strip Tags"),
-               QStringLiteral("Remove all HTML tags from the selected text"),
-               OnView(&CQuorView::OnEditStripTags));
-    AddCommand(m, EditInsertFile, QStringLiteral("&Insert File..."),
-               QStringLiteral("Insert the contents of a file at the caret"),
-               OnView(&CQuorView::OnInsertFileCommand));
-    AddCommand(m, EditInsertSnippet, QStringLiteral("Inser&t Snippet"),
-               QStringLiteral("Insert an HTML snippet at the caret"), nullptr);
-    AddCommand(m, EditSaveSelectionAsSnippet, QStringLiteral("Save Selection As Sn&ippet..."),
-               QStringLiteral("Save the selected text as an HTML snippet"), nullptr);
-    return m;
+void CMainFrame::RegisterCommands() {
+    // Each subsystem brings its own commands; the layouts say where they stand.
+    RegisterAppCommands(*commands_, *this);
+    RegisterDocumentCommands(*commands_, *this);
+    RegisterTagAssistCommands(*commands_, *this);
+    RegisterPreviewCommands(*commands_, *this);
+    RegisterReferenceCommands(*commands_, *this);
+    RegisterTemplateCommands(*commands_, *this);
+    RegisterSupportCommands(*commands_, *this);
+    commands_->afterRun = [this] { UpdateCommands(); };
 }
 
 void CMainFrame::CreateMenus() {
-    using namespace CommandId;
-    for (QMenu* m : {CreateFileMenu(), CreateEditMenu()})
-        connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    const std::vector<QMenu*> menus = RenderMenuBar(*menuBar(), MainMenuLayout(), *commands_);
+    for (QMenu* menu : menus) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+        // Each time a menu opens, the folder menus that exist hang under their items.
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::AttachFolderMenus);
+        if (menu->title() == QLatin1String("&File"))
+            fileMenu_ = menu;
+        else if (menu->title() == QLatin1String("&Window"))
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { FillWindowMenu(menu); });
+    }
+}
 
-    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
-    AddCommand(window, WindowCascade, QStringLiteral("&Cascade"),
-               QStringLiteral("Arrange windows so they overlap"), [this] { area_->cascadeSubWindows(); });
-    AddCommand(window, WindowTile, QStringLiteral("&Tile"),
-               QStringLiteral("Arrange windows as non-overlapping tiles"), [this] { area_->tileSubWindows(); });
-    AddCommand(window, WindowArrange, QStringLiteral("&Arrange Icons"),
-               QStringLiteral("Arrange icons at the bottom of the window"),
-               [this] { area_->tileSubWindows(); });
+void CMainFrame::FillWindowMenu(QMenu* window) {
     // The open documents, numbered, after the window commands.
-    connect(window, &QMenu::aboutToShow, this, [this, window] {
-        for (QAction* a : window->actions())
-            if (a->property("windowEntry").toBool())
-                delete a;
-        int n = 0;
-        for (QMdiSubWindow* w : area_->subWindowList(QMdiArea::CreationOrder)) {
-            if (n == 0)
-                window->addSeparator()->setProperty("windowEntry", true);
-            QAction* a = window->addAction(QStringLiteral("&%1 %2").arg(++n).arg(w->windowTitle()));
-            a->setProperty("windowEntry", true);
-            a->setCheckable(true);
-            a->setChecked(w == area_->activeSubWindow());
-            connect(a, &QAction::triggered, this, [this, w] { area_->setActiveSubWindow(w); });
-        }
-    });
-
-    CreateHelpMenu();
-    // Each time a menu opens, the folder menus that exist hang under their items.
-    for (QAction* top : menuBar()->actions())
-        if (QMenu* menu = top->menu())
-            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::AttachFolderMenus);
+    for (QAction* a : window->actions())
+        if (a->property("windowEntry").toBool())
+            delete a;
+    int n = 0;
+    for (QMdiSubWindow* w : area_->subWindowList(QMdiArea::CreationOrder)) {
+        if (n == 0)
+            window->addSeparator()->setProperty("windowEntry", true);
+        QAction* a = window->addAction(QStringLiteral("&%1 %2").arg(++n).arg(w->windowTitle()));
+        a->setProperty("windowEntry", true);
+        a->setCheckable(true);
+        a->setChecked(w == area_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, w] { area_->setActiveSubWindow(w); });
+    }
 }
 
-QMenu* CMainFrame::CreateHelpMenu() {
-    using namespace CommandId;
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, HelpHtmlReferences, QStringLiteral("HTML &References"),
-               QStringLiteral("Open an HTML reference"), nullptr);
-    AddCommand(help, HelpOnTheWeb, QStringLiteral("On The &Web"),
-               QStringLiteral("Visit web sites about HTML"), nullptr);
-    help->addSeparator();
-    AddCommand(help, AppAbout, QStringLiteral("&About Velto..."),
-               QStringLiteral("Display program information, version number and copyright"),
-               [this] { OnAbout(); });
-    return help;
-}
-
-QToolBar* CMainFrame::AddBar(const QString& title, const QString& name, const std::vector<int>& commands) {
+QToolBar* CMainFrame::AddBar(const QString& title, const QString& name, const MenuModel& layout) {
     auto* bar = new QToolBar(title, this);
     bar->setObjectName(name); // the saved layout finds its bars by name
     bar->setIconSize(QSize(24, 24));
-    for (int id : commands) {
-        if (id == 0)
-            bar->addSeparator();
-        else if (QAction* action = Action(id)) {
-            if (action->icon().isNull())
-                action->setIcon(CommandIcon(id, style()));
-            bar->addAction(action);
-        }
-    }
+    RenderToolBar(*bar, layout, *commands_);
     addToolBar(Qt::TopToolBarArea, bar);
     return bar;
 }
 
 void CMainFrame::CreateBars() {
-    using namespace CommandId;
-    mainBar_ = AddBar(AppName, QStringLiteral("MainToolBar"),
-                      {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, FilePrint,
-                       0, RefreshPreview, 0, AppAbout});
-    // The reference commands come alive with the HTML reference window.
-    AddCommand(nullptr, ToggleReferenceWindow, QStringLiteral("HTML &Reference Window"),
-               QStringLiteral("Show or hide the HTML Reference window"), nullptr);
-    AddCommand(nullptr, ContextTagLookup, QStringLiteral("&Context Tag Lookup\tF5"),
-               QStringLiteral("HTML Context Help for the tag at the cursor"), nullptr);
-    AddCommand(nullptr, ReferenceBack, QStringLiteral("&Back"), QStringLiteral("Go back one step"), nullptr);
-    AddCommand(nullptr, ReferenceForward, QStringLiteral("&Forward"),
-               QStringLiteral("Go forward one step"), nullptr);
-    AddCommand(nullptr, ReferenceHome, QStringLiteral("&Home"), QStringLiteral("Go to the start page"),
-               nullptr);
+    mainBar_ = AddBar(AppName, QStringLiteral("MainToolBar"), MainToolBarLayout());
     referenceBar_ = AddBar(QStringLiteral("<?> HTML"), QStringLiteral("ReferenceToolBar"),
-                           {ToggleReferenceWindow, ContextTagLookup, 0, ReferenceBack,
-                            ReferenceForward, ReferenceHome});
+                           ReferenceToolBarLayout());
     CreateLookupBar();
 }
 
 void CMainFrame::CreateLookupBar() {
-    using namespace CommandId;
-    AddCommand(nullptr, LookupNamedTag, QStringLiteral("&Lookup"),
-               QStringLiteral("Look up the named HTML tag in the reference"), nullptr);
-    lookupBar_ = AddBar(QStringLiteral("Lookup HTML Tag"), QStringLiteral("LookupBar"), {});
+    lookupBar_ = AddBar(QStringLiteral("Lookup HTML Tag"), QStringLiteral("LookupBar"), MenuModel());
     lookupBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
     lookupBar_->addWidget(new QLabel(QStringLiteral(" Tag: "), lookupBar_));
     auto* name = new QLineEdit(lookupBar_);
@@ -292,9 +142,9 @@ void CMainFrame::CreateLookupBar() {
     name->setMaximumWidth(140);
     name->setEnabled(false);
     lookupBar_->addWidget(name);
-    QAction* lookup = Action(LookupNamedTag);
-    lookup->setIcon(CommandIcon(LookupNamedTag, style()));
-    lookupBar_->addAction(lookup);
+    MenuModel button;
+    button.AddCommand(CommandId::LookupNamedTag);
+    RenderToolBar(*lookupBar_, button, *commands_);
 }
 
 void CMainFrame::AttachFolderMenus() {
@@ -320,17 +170,11 @@ QString CMainFrame::GetMessageString(int id) const {
 
 void CMainFrame::RebuildRecentFileMenu() {
     using CommandId::FileMruFirst;
-    for (QAction* a : mruEntries_) {
-        actions_.erase(a->data().toInt());
-        delete a;
-    }
+    qDeleteAll(mruEntries_);
     mruEntries_.clear();
+    QAction* placeholder = commands_->Action(FileMruFirst);
     const CRecentFileList& list = app_.RecentFiles();
-    mruPlaceholder_->setVisible(list.Entries().empty());
-    if (list.Entries().empty()) {
-        actions_[FileMruFirst] = mruPlaceholder_;
-        return;
-    }
+    placeholder->setVisible(list.Entries().empty());
     for (std::size_t i = 0; i < list.Entries().size(); ++i) {
         QString shown = QString::fromStdString(list.DisplayName(i));
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));
@@ -345,76 +189,29 @@ void CMainFrame::RebuildRecentFileMenu() {
             if (!app_.OnCmdMsg(id))
                 app_.OpenRecentFile(i);
         });
-        fileMenu_->insertAction(mruPlaceholder_, action);
+        fileMenu_->insertAction(placeholder, action);
         mruEntries_.push_back(action);
-        actions_[id] = action;
     }
 }
 
 void CMainFrame::SavePlacement() {
-    WPlacementObj p;
-    const bool minimised = isMinimized();
-    const bool maximised = (windowState() & Qt::WindowMaximized) != 0;
-    p.showCommand = minimised   ? WPlacementObj::Minimised
-                    : maximised ? WPlacementObj::Maximised
-                                : WPlacementObj::Normal;
-    if (minimised && maximised)
-        p.flags = 2; // comes back maximised
-    QRect normal = (minimised || maximised) ? normalGeometry() : geometry();
-    if (!normal.isValid())
-        normal = geometry();
-    p.left = normal.x();
-    p.top = normal.y();
-    p.right = normal.x() + normal.width();
-    p.bottom = normal.y() + normal.height();
-    app_.GetProfile().WriteString(CGeneralConfig::Section, MainWindowKey, p.Format());
+    SaveFramePlacement(*this, app_.GetProfile());
 }
 
 bool CMainFrame::RestorePlacement(bool startedMinimised) {
-    std::vector<PlacementRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect r = screen->availableGeometry();
-        screens.push_back({r.x(), r.y(), r.x() + r.width(), r.y() + r.height()});
-    }
-    const std::optional<PlacementPlan> plan = PlanPlacementRestore(
-        app_.GetProfile().GetString(CGeneralConfig::Section, MainWindowKey, ""), startedMinimised,
-        screens);
-    if (!plan)
-        return false;
-    setGeometry(plan->normal.left, plan->normal.top, plan->normal.Width(), plan->normal.Height());
-    ShowWithCommand(plan->showCommand);
-    return true;
+    return RestoreFramePlacement(*this, app_.GetProfile(), startedMinimised);
 }
 
 void CMainFrame::ShowWithCommand(std::uint32_t showCommand) {
-    switch (showCommand) {
-    case WPlacementObj::Hidden:
-        hide();
-        break;
-    case WPlacementObj::Minimised:
-        showMinimized();
-        break;
-    case WPlacementObj::Maximised:
-        showMaximized();
-        break;
-    default:
-        showNormal();
-        break;
-    }
+    ShowFrameWithCommand(*this, showCommand);
 }
 
 void CMainFrame::SaveBarState() {
-    const QByteArray state = saveState();
-    app_.GetProfile().WriteBinary(MainWindowKey, "BarState", Bytes(state.begin(), state.end()));
+    SaveFrameBarState(*this, app_.GetProfile());
 }
 
 bool CMainFrame::LoadBarState() {
-    const std::optional<Bytes> state = app_.GetProfile().GetBinary(MainWindowKey, "BarState");
-    if (!state)
-        return false;
-    // A damaged layout is refused as a whole and the bars keep their places.
-    return restoreState(QByteArray(reinterpret_cast<const char*>(state->data()),
-                                   static_cast<qsizetype>(state->size())));
+    return LoadFrameBarState(*this, app_.GetProfile());
 }
 
 CQuorView* CMainFrame::ActiveView() const {
@@ -427,30 +224,38 @@ CQuorDoc* CMainFrame::ActiveDocument() const {
 }
 
 QAction* CMainFrame::Action(int id) const {
-    auto it = actions_.find(id);
-    return it == actions_.end() ? nullptr : it->second;
+    // The recent files are listed under ids of their own from FileMruFirst on.
+    const int mru = id - CommandId::FileMruFirst;
+    if (mru >= 0 && static_cast<std::size_t>(mru) < mruEntries_.size())
+        return mruEntries_[static_cast<std::size_t>(mru)];
+    return commands_->Action(id);
 }
 
 void CMainFrame::UpdateCommands() {
-    using namespace CommandId;
-    CQuorView* view = ActiveView();
-    const bool hasView = view != nullptr;
-    const bool hasSelection = hasView && view->HasSelectedText();
-    const bool anyDocs = !area_->subWindowList().isEmpty();
-    auto enable = [this](int id, bool on) {
-        if (QAction* a = Action(id))
-            a->setEnabled(on);
-    };
-    for (int id : {FileClose, FileSave, FileSaveAs, FilePrint, FilePrintPreview, EditPaste,
-                   EditSelectAll, EditFind, EditReplace, EditFindNext, EditGotoLine, EditInsertFile})
-        enable(id, hasView);
-    for (int id : {FileSaveAll, FileCloseAll, WindowCascade, WindowTile, WindowArrange})
-        enable(id, anyDocs);
-    enable(EditUndo, hasView && view->CanUndo());
-    enable(EditRedo, hasView && view->CanRedo());
-    enable(EditCut, hasSelection);
-    enable(EditCopy, hasSelection);
-    enable(EditStripTags, hasSelection);
+    commands_->Update();
+}
+
+void CMainFrame::AddContextMenuProvider(ContextMenuProvider provider) {
+    contextProviders_.push_back(std::move(provider));
+}
+
+void CMainFrame::ShowContextMenu(CQuorView& view, const QPoint& globalPos) {
+    MenuModel model = ContextMenuLayout();
+    for (const ContextMenuProvider& p : contextProviders_)
+        if (p.build)
+            p.build(view, model);
+    UpdateCommands();
+    QMenu menu(this);
+    QPointer<CQuorView> target(&view);
+    RenderMenu(menu, model, commands_, [this, target](int id) {
+        if (!target)
+            return;
+        for (const ContextMenuProvider& p : contextProviders_)
+            if (p.execute && p.execute(*target, id))
+                break;
+        UpdateCommands();
+    });
+    menu.exec(globalPos);
 }
 
 void CMainFrame::UpdateTitle() {
@@ -477,45 +282,9 @@ void CMainFrame::OnActiveWindowChanged() {
     UpdateCommands();
 }
 
-void CMainFrame::ShowFind(bool replace) {
-    CQuorView* view = ActiveView();
-    if (!view)
-        return;
-    if (findDialog_)
-        findDialog_->close();
-    findDialog_ = new FindReplaceDlg(replace, lastSearch_, this);
-    findDialog_->activeView = [this] { return ActiveView(); };
-    // A one-line selection is what the user wants to find.
-    QString initial;
-    if (view->HasSelectedText()) {
-        const QByteArray selected = view->TextRange(view->SelectionStart(), view->SelectionEnd());
-        if (!selected.contains('\n') && !selected.contains('\r'))
-            initial = QString::fromUtf8(selected);
-    }
-    findDialog_->Start(initial);
-}
-
-void CMainFrame::OnFindNext() {
-    CQuorView* view = ActiveView();
-    if (!view)
-        return;
-    if (lastSearch_.findWhat.isEmpty()) {
-        ShowFind(false);
-        return;
-    }
-    if (!view->FindNext(lastSearch_))
-        QApplication::beep();
-}
-
 void CMainFrame::OpenFiles(const QStringList& paths) {
     for (const QString& path : paths)
         app_.DocManager().OpenDocumentFile(path);
-}
-
-void CMainFrame::OnAbout() {
-    QMessageBox::about(this, QStringLiteral("About Velto"),
-                       QStringLiteral("<b>Velto</b> %1<br>An HTML source editor.")
-                           .arg(QStringLiteral(VELTO_VERSION)));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* e) {

@@ -1,15 +1,12 @@
-// The main window: the MDI area with the documents' windows, the menus, the tool bars,
-// the status bar, the recent files and the window's saved placement.
+// The main window: the MDI area with the documents' windows, the menus and tool bars built
+// from the command table, the status bar, the recent files and the saved placement.
 #pragma once
-
-#include "ui/document/FindReplaceDlg.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <vector>
 
 class QAction;
@@ -23,6 +20,8 @@ class CLockStatePanes;
 class CQuorApp;
 class CQuorDoc;
 class CQuorView;
+class CommandTable;
+class MenuModel;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -30,16 +29,30 @@ public:
     explicit CMainFrame(CQuorApp& app);
     ~CMainFrame() override;
 
+    [[nodiscard]] CQuorApp& App() const { return app_; }
     [[nodiscard]] QMdiArea* MdiArea() const { return area_; }
     // The view of the active document window, or nullptr.
     [[nodiscard]] CQuorView* ActiveView() const;
     [[nodiscard]] CQuorDoc* ActiveDocument() const;
+
+    // Every command of the window, registered by the subsystems.
+    [[nodiscard]] CommandTable& Commands() const { return *commands_; }
     // The menu command with the given id (see CommandIds.h), or nullptr.
     [[nodiscard]] QAction* Action(int id) const;
     // Enables the commands for the active view's state.
     void UpdateCommands();
     // Opens files dropped on the window or a view.
     void OpenFiles(const QStringList& paths);
+
+    // The view's right-click menu at a point on the screen: the edit commands, then what
+    // each provider adds for the text there. A provider appends to the model; items it
+    // added that are chosen come back to its execute, which answers whether it took them.
+    struct ContextMenuProvider {
+        std::function<void(CQuorView& view, MenuModel& menu)> build;
+        std::function<bool(CQuorView& view, int id)> execute;
+    };
+    void AddContextMenuProvider(ContextMenuProvider provider);
+    void ShowContextMenu(CQuorView& view, const QPoint& globalPos);
 
     // The bars: the main tool bar, the HTML reference tool bar and the tag lookup bar.
     [[nodiscard]] QToolBar* MainToolBar() const { return mainBar_; }
@@ -67,37 +80,27 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    void RegisterCommands();
     void CreateMenus();
-    QMenu* CreateFileMenu();
-    QMenu* CreateEditMenu();
-    QMenu* CreateHelpMenu();
+    void FillWindowMenu(QMenu* window);
     void CreateBars();
-    QToolBar* AddBar(const QString& title, const QString& name, const std::vector<int>& commands);
+    QToolBar* AddBar(const QString& title, const QString& name, const MenuModel& layout);
     void CreateLookupBar();
     void RebuildRecentFileMenu();
-    QAction* AddCommand(QMenu* menu, int id, const QString& text, const QString& prompt,
-                        std::function<void()> handler);
-    // Runs a command on the active view when there is one.
-    std::function<void()> OnView(void (CQuorView::*command)());
     void OnActiveWindowChanged();
     void UpdateTitle();
-    void ShowFind(bool replace);
-    void OnFindNext();
-    void OnAbout();
 
     CQuorApp& app_;
     QMdiArea* area_;
-    std::map<int, QAction*> actions_;
+    CommandTable* commands_;
+    std::vector<ContextMenuProvider> contextProviders_;
     QMenu* fileMenu_ = nullptr;
-    QAction* mruPlaceholder_ = nullptr;
     std::vector<QAction*> mruEntries_;
     QToolBar* mainBar_ = nullptr;
     QToolBar* referenceBar_ = nullptr;
     QToolBar* lookupBar_ = nullptr;
     CLockStatePanes* lockPanes_ = nullptr;
     QPointer<CQuorView> watchedView_;
-    QPointer<FindReplaceDlg> findDialog_;
-    SearchRequest lastSearch_;
 };
 
 } // namespace velto

@@ -1,7 +1,7 @@
 // Icons of the tool bar buttons.
 #include "ui/app/ToolbarIcons.h"
 
-#include "ui/app/CommandIds.h"
+#include "core/menu/CommandIds.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,50 +3,24 @@
 
 #include "core/colouring/AppearanceSettings.h"
 #include "core/colouring/ColourSchedule.h"
-#include "core/document/LoadableFile.h"
-#include "core/document/TransferMessages.h"
 #include "core/tagassist/TagSyntax.h"
-#include "core/templates/TemplateHeader.h"
+#include "ui/app/CMainFrame.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/document/CQuorDoc.h"
-#include "ui/document/FindReplaceDlg.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/GotoLineDlg.h"
 #include "ui/document/IdlePump.h"
 #include "ui/document/ScintillaTextControl.h"
 
 #include <QContextMenuEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
-#include <QMenu>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QUrl>
 
-#include <new>
-#include <stdexcept>
 
 namespace velto {
 
 namespace {
-// Pieces in which a file is read into the control.
-constexpr qint64 LoadPiece = 16383;
-// How much read text is handed to the control at once.
-constexpr qsizetype LoadBatch = 1 << 20;
-// Lines wrap at the window edge, but laying out wrapped text costs about half a second per
-// megabyte with Qt's text layout, so larger documents keep their long lines unwrapped.
-constexpr qint64 WrapLimit = 256 * 1024;
-
-// Folders, pipes, sockets, devices and files too large to hold are refused before they
-// are opened (opening a pipe would wait for a writer); the warning names the path.
-std::optional<FileRefusal> RefuseToRead(const QString& path) {
-    std::optional<FileRefusal> refusal = CheckLoadableFile(QFile::encodeName(path).toStdString());
-    if (refusal)
-        refusal->description = (path + QStringLiteral(": ")).toStdString() + refusal->description;
-    return refusal;
-}
-
 QStringList LocalFiles(const QMimeData* mime) {
     QStringList paths;
     if (!mime || !mime->hasUrls())
@@ -286,156 +260,6 @@ void CQuorView::ApplyUndoStep(CUndoHistory::Direction direction) {
     Q_EMIT CommandStateChanged();
 }
 
-// ---- Text transfer ----
-
-CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
-    FlushChange();
-    if (!record)
-        tracker_.Suppress();
-    const int start = SelectionStart();
-    if (HasSelectedText())
-        ReplaceSelectionBytes({});
-    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(start));
-    if (!file.isSequential() && TextLength() + file.size() > WrapLimit)
-        setWrapMode(WrapNone);
-    // Room for the whole file at once: growing the buffer piece by piece would copy the
-    // text over and over.
-    if (!file.isSequential() && file.size() > 0)
-        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(TextLength() + file.size() + 1));
-
-    // The file is read in pieces, which go into the control a batch at a time: each
-    // insertion costs the control a round of bookkeeping, whatever its size.
-    LoadResult result;
-    try {
-        QByteArray batch;
-        batch.reserve(LoadBatch + LoadPiece);
-        auto insertBatch = [&] {
-            if (!batch.isEmpty())
-                SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(batch.size()), batch.constData());
-            batch.resize(0);
-        };
-        for (;;) {
-            const qsizetype before = batch.size();
-            batch.resize(before + LoadPiece);
-            const qint64 n = file.read(batch.data() + before, LoadPiece);
-            batch.resize(before + std::max<qint64>(n, 0));
-            if (n < 0) {
-                result = {TransferFailure::File, file.errorString().toStdString()};
-                break;
-            }
-            if (n == 0)
-                break;
-            if (batch.size() >= LoadBatch)
-                insertBatch();
-        }
-        insertBatch(); // what was read stays, also after a failure
-    } catch (const std::bad_alloc& e) {
-        result = {TransferFailure::Memory, e.what()};
-    } catch (const std::exception& e) {
-        result = {TransferFailure::Other, e.what()};
-    }
-    SetSelection(start, start);
-    FlushChange();
-    if (!record)
-        tracker_.Resume();
-    return result;
-}
-
-bool CQuorView::SaveWholeText(QIODevice& file) const {
-    const QByteArray bytes = TextBytes();
-    return file.write(bytes) == bytes.size();
-}
-
-bool CQuorView::SaveSelection(QIODevice& file) const {
-    const QByteArray bytes = TextRange(SelectionStart(), SelectionEnd());
-    return file.write(bytes) == bytes.size();
-}
-
-void CQuorView::ReportTransferFailure(const std::string& message) {
-    app_.GetPrompter().Message(message, Prompter::Kind::Warning);
-}
-
-void CQuorView::DetectLineEnds() {
-    // New lines typed into a file continue its own line ends.
-    const QByteArray head = TextRange(0, std::min(TextLength(), 1 << 20));
-    const int cr = head.indexOf('\r');
-    const int lf = head.indexOf('\n');
-    int mode = SC_EOL_LF;
-    if (cr >= 0 && (lf < 0 || cr < lf))
-        mode = lf == cr + 1 ? SC_EOL_CRLF : SC_EOL_CR;
-    SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(mode));
-}
-
-bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
-    if (partial)
-        *partial = false;
-    if (const std::optional<FileRefusal> refusal = RefuseToRead(path)) {
-        ReportTransferFailure(LoadFailureMessage(refusal->failure, refusal->description));
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportTransferFailure(LoadFailureMessage(
-            TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
-        return false;
-    }
-    tracker_.Suppress();
-    SendScintilla(SCI_CLEARALL);
-    tracker_.Resume();
-    setWrapMode(WrapNone);
-    const LoadResult result = LoadText(file, false);
-    setWrapMode(TextLength() <= WrapLimit ? WrapWord : WrapNone);
-    DetectLineEnds();
-    history_.Clear();
-    if (!result.Ok()) {
-        ReportTransferFailure(LoadFailureMessage(result.failure, result.description));
-        if (partial)
-            *partial = true;
-    }
-    return true;
-}
-
-bool CQuorView::InsertFile(const QString& path, bool isTemplate) {
-    if (const std::optional<FileRefusal> refusal = RefuseToRead(path)) {
-        // The insert warning has no memory variant; its description says what is short.
-        ReportTransferFailure(InsertFailureMessage(TransferFailure::File, refusal->description));
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportTransferFailure(InsertFailureMessage(
-            TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
-        return false;
-    }
-    if (isTemplate) {
-        const QByteArray all = file.readAll();
-        file.seek(static_cast<qint64>(TemplateBodyOffset(
-            std::string_view(all.constData(), static_cast<std::size_t>(all.size())))));
-    }
-    const LoadResult result = LoadText(file, true);
-    if (!result.Ok())
-        ReportTransferFailure(InsertFailureMessage(result.failure, result.description));
-    return result.Ok();
-}
-
-bool CQuorView::SaveToFile(const QString& path, bool selectionOnly) {
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = selectionOnly ? SaveSelection(file) : SaveWholeText(file);
-    if (ok)
-        ok = file.commit();
-    else
-        file.cancelWriting();
-    if (!ok) {
-        const QString why = file.errorString().isEmpty() ? QStringLiteral("Unknown error")
-                                                         : file.errorString();
-        ReportTransferFailure(SaveFailureMessage(TransferFailure::File,
-                                                 (path + QStringLiteral(": ") + why).toStdString()));
-    }
-    return ok;
-}
-
 // ---- Edit commands ----
 
 void CQuorView::OnEditCut() {
@@ -504,75 +328,6 @@ bool CQuorView::GoToLine(int line) {
     return inRange;
 }
 
-// ---- Find and replace ----
-
-int CQuorView::SearchRange(const SearchRequest& request, int from, int to, int* end) const {
-    const QByteArray what = request.findWhat.toUtf8();
-    if (what.isEmpty())
-        return -1;
-    unsigned long flags = 0;
-    if (request.matchCase)
-        flags |= SCFIND_MATCHCASE;
-    if (request.wholeWord)
-        flags |= SCFIND_WHOLEWORD;
-    SendScintilla(SCI_SETSEARCHFLAGS, flags);
-    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), static_cast<long>(to));
-    const long found =
-        SendScintilla(SCI_SEARCHINTARGET, static_cast<uintptr_t>(what.size()), what.constData());
-    if (found >= 0 && end)
-        *end = static_cast<int>(SendScintilla(SCI_GETTARGETEND));
-    return static_cast<int>(found);
-}
-
-bool CQuorView::FindNext(const SearchRequest& request) {
-    const int length = TextLength();
-    int end = 0;
-    int found = request.down ? SearchRange(request, SelectionEnd(), length, &end)
-                             : SearchRange(request, SelectionStart(), 0, &end);
-    if (found < 0) // round once from the other end of the text
-        found = request.down ? SearchRange(request, 0, length, &end)
-                             : SearchRange(request, length, 0, &end);
-    if (found < 0)
-        return false;
-    SetSelection(found, end);
-    SendScintilla(SCI_SCROLLCARET);
-    return true;
-}
-
-bool CQuorView::ReplaceCurrent(const SearchRequest& request) {
-    int end = 0;
-    const int start = SelectionStart();
-    if (HasSelectedText() && SearchRange(request, start, SelectionEnd(), &end) == start &&
-        end == SelectionEnd()) {
-        FlushChange();
-        tracker_.SetPendingKind(ChangeTracker::KindReplace);
-        ReplaceSelectionBytes(request.replaceWith.toUtf8());
-        FlushChange();
-    }
-    SearchRequest forward = request;
-    forward.down = true;
-    return FindNext(forward);
-}
-
-int CQuorView::ReplaceAll(const SearchRequest& request) {
-    FlushChange();
-    const QByteArray with = request.replaceWith.toUtf8();
-    int count = 0;
-    int pos = 0;
-    int end = 0;
-    int found;
-    while ((found = SearchRange(request, pos, TextLength(), &end)) >= 0) {
-        ReplaceRange(found, end, with);
-        pos = found + static_cast<int>(with.size());
-        ++count;
-    }
-    if (count > 0) {
-        SetSelection(pos, pos);
-        FlushChange();
-    }
-    return count;
-}
-
 // ---- Keys, menus, drops ----
 
 void CQuorView::keyPressEvent(QKeyEvent* e) {
@@ -605,18 +360,9 @@ void CQuorView::ShowContextMenuAtCaret() {
 }
 
 void CQuorView::ShowContextMenu(const QPoint& globalPos) {
-    QMenu menu(window());
-    QAction* cutAction = menu.addAction(QStringLiteral("Cu&t"), this, &CQuorView::OnEditCut);
-    QAction* copyAction = menu.addAction(QStringLiteral("&Copy"), this, &CQuorView::OnEditCopy);
-    QAction* pasteAction = menu.addAction(QStringLiteral("&Paste"), this, &CQuorView::OnEditPaste);
-    QAction* pasteUrl = menu.addAction(QStringLiteral("P&aste URL"));
-    QAction* strip = menu.addAction(QStringLiteral("&Strip Tags"), this, &CQuorView::OnEditStripTags);
-    cutAction->setEnabled(HasSelectedText() && !isReadOnly());
-    copyAction->setEnabled(HasSelectedText());
-    pasteAction->setEnabled(!isReadOnly());
-    pasteUrl->setEnabled(false); // URL pasting arrives with the tag assistance
-    strip->setEnabled(HasSelectedText() && !isReadOnly());
-    menu.exec(globalPos);
+    // The menu comes from the main window's commands and the tag assistance.
+    if (CMainFrame* frame = app_.MainFrame())
+        frame->ShowContextMenu(*this, globalPos);
 }
 
 void CQuorView::dragEnterEvent(QDragEnterEvent* e) {

@@ -1,6 +1,6 @@
 // The fourteen tag appearance classes, in their fixed order, with their default colours.
-// Header-only so that the knowledge base can name an element's class without linking
-// the colouring engine.
+// They live with the knowledge base, which gives every element its class; the colouring
+// engine above it gives each class its character format.
 #pragma once
 
 #include <array>

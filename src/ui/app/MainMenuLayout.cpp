@@ -1,0 +1,62 @@
+// Where the commands stand in the main window.
+#include "ui/app/MainMenuLayout.h"
+
+#include "core/menu/CommandIds.h"
+
+#include <initializer_list>
+
+namespace velto {
+
+namespace {
+// 0 stands for a separator.
+void Fill(MenuModel& menu, std::initializer_list<int> ids) {
+    for (int id : ids) {
+        if (id == 0)
+            menu.AddSeparator();
+        else
+            menu.AddCommand(id);
+    }
+}
+} // namespace
+
+MenuModel MainMenuLayout() {
+    using namespace CommandId;
+    MenuModel bar;
+    // The recent files are listed in place of FileMruFirst.
+    Fill(bar.AddSubmenu("&File"),
+         {FileNew, FileNewFromTemplate, FileOpen, FileClose, 0, FileSave, FileSaveAs, FileSaveAll,
+          FileCloseAll, SaveCopyAsTemplate, 0, FilePrint, FilePrintPreview, FilePrintSetup,
+          RefreshPreview, 0, FileMruFirst, 0, AppExit});
+    Fill(bar.AddSubmenu("&Edit"),
+         {EditUndo, EditRedo, 0, EditCut, EditCopy, EditPaste, EditPasteUrl, EditSelectAll, 0,
+          EditFind, EditReplace, EditFindNext, EditGotoLine, 0, EditStripTags, EditInsertFile,
+          EditInsertSnippet, EditSaveSelectionAsSnippet});
+    // The open documents follow the window commands.
+    Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange});
+    Fill(bar.AddSubmenu("&Help"), {HelpHtmlReferences, HelpOnTheWeb, 0, AppAbout});
+    return bar;
+}
+
+MenuModel MainToolBarLayout() {
+    using namespace CommandId;
+    MenuModel bar;
+    Fill(bar, {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, FilePrint, 0,
+               RefreshPreview, 0, AppAbout});
+    return bar;
+}
+
+MenuModel ReferenceToolBarLayout() {
+    using namespace CommandId;
+    MenuModel bar;
+    Fill(bar, {ToggleReferenceWindow, ContextTagLookup, 0, ReferenceBack, ReferenceForward, ReferenceHome});
+    return bar;
+}
+
+MenuModel ContextMenuLayout() {
+    using namespace CommandId;
+    MenuModel menu;
+    Fill(menu, {EditCut, EditCopy, EditPaste, EditPasteUrl, EditStripTags});
+    return menu;
+}
+
+} // namespace velto

@@ -1,0 +1,93 @@
+// Shows a core menu model as Qt menus and tool bars.
+#include "ui/app/MenuRenderer.h"
+
+#include "core/menu/MenuModel.h"
+#include "ui/app/CommandTable.h"
+#include "ui/app/MenuText.h"
+#include "ui/app/ToolbarIcons.h"
+
+#include <QAction>
+#include <QColor>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QToolBar>
+
+namespace velto {
+
+namespace {
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QIcon Swatch(std::uint32_t colourRef) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(64, 64, 64));
+    painter.setBrush(QColor(colourRef & 0xFF, (colourRef >> 8) & 0xFF, (colourRef >> 16) & 0xFF));
+    painter.drawRect(1, 1, 13, 13);
+    return QIcon(pixmap);
+}
+} // namespace
+
+void RenderMenu(QMenu& menu, const MenuModel& model, const CommandTable* table, const MenuChoice& choose) {
+    for (const MenuItem& item : model.Items()) {
+        if (item.IsSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        if (item.IsSubmenu()) {
+            QMenu* sub = menu.addMenu(Q(item.text));
+            sub->menuAction()->setStatusTip(Q(item.prompt));
+            sub->setEnabled(item.enabled);
+            RenderMenu(*sub, item.submenu, table, choose);
+            continue;
+        }
+        if (QAction* shared = (table && item.text.empty()) ? table->Action(item.id) : nullptr) {
+            menu.addAction(shared);
+            continue;
+        }
+        QAction* action = MakeMenuAction(Q(item.text), &menu);
+        action->setData(item.id);
+        action->setStatusTip(Q(item.prompt));
+        action->setEnabled(item.enabled);
+        if (item.checked) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        if (item.swatch)
+            action->setIcon(Swatch(*item.swatch));
+        const int id = item.id;
+        if (choose)
+            QObject::connect(action, &QAction::triggered, &menu, [choose, id] { choose(id); });
+        menu.addAction(action);
+    }
+}
+
+std::vector<QMenu*> RenderMenuBar(QMenuBar& bar, const MenuModel& model, const CommandTable& table) {
+    std::vector<QMenu*> menus;
+    for (const MenuItem& item : model.Items()) {
+        if (!item.IsSubmenu())
+            continue;
+        QMenu* menu = bar.addMenu(Q(item.text));
+        RenderMenu(*menu, item.submenu, &table);
+        menus.push_back(menu);
+    }
+    return menus;
+}
+
+void RenderToolBar(QToolBar& bar, const MenuModel& model, const CommandTable& table) {
+    for (const MenuItem& item : model.Items()) {
+        if (item.IsSeparator()) {
+            bar.addSeparator();
+        } else if (QAction* action = table.Action(item.id)) {
+            if (action->icon().isNull())
+                action->setIcon(CommandIcon(item.id, bar.style()));
+            bar.addAction(action);
+        }
+    }
+}
+
+} // namespace velto

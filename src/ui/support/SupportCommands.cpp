@@ -1,0 +1,21 @@
+// The support commands of the Help menu.
+#include "ui/support/SupportCommands.h"
+
+#include "core/menu/CommandIds.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CommandTable.h"
+
+#include <QMessageBox>
+
+namespace velto {
+
+void RegisterSupportCommands(CommandTable& t, CMainFrame& frame) {
+    t.Add({CommandId::AppAbout, "&About Velto...",
+           "Display program information, version number and copyright", nullptr, [&frame] {
+               QMessageBox::about(&frame, QStringLiteral("About Velto"),
+                                  QStringLiteral("<b>Velto</b> %1<br>An HTML source editor.")
+                                      .arg(QStringLiteral(VELTO_VERSION)));
+           }});
+}
+
+} // namespace velto
