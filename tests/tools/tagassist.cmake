@@ -25,3 +25,40 @@ velto_tool_check(tool_tag_remove_with_value "^<IMG ALT=b>\n$" tag-remove "<IMG S
 velto_tool_fails(tool_tag_set_unknown_element tag-set "<NOSUCH>" SRC x)
 velto_tool_fails(tool_tag_set_unknown_attribute tag-set "<IMG>" HREF x)
 velto_tool_fails(tool_tag_remove_unknown_attribute tag-remove "<B>" SRC)
+
+# popup and popup-run: the right-click menu of a tag and its commands (the text comes out
+# as it is, and the test output ends with a newline). The pages sit in a
+# folder of their own beside an image the IMG tag links to.
+set(velto_popup_dir "${CMAKE_CURRENT_BINARY_DIR}/popup")
+file(COPY "${PROJECT_SOURCE_DIR}/fuzz/corpus/gif/gif87a" DESTINATION "${velto_popup_dir}")
+file(RENAME "${velto_popup_dir}/gif87a" "${velto_popup_dir}/pic.gif")
+file(WRITE "${velto_popup_dir}/img.htm" "<IMG SRC=\"pic.gif\">")
+file(WRITE "${velto_popup_dir}/body.htm" "<BODY BGCOLOR=\"#FF0000\">x</BODY>")
+file(WRITE "${velto_popup_dir}/hr.htm" "<HR ALIGN=LEFT>")
+file(WRITE "${velto_popup_dir}/base.htm" "<BASE HREF=\"x\">")
+file(WRITE "${velto_popup_dir}/form.htm" "<FORM>")
+velto_tool_check(tool_popup_image "^1500\t&Open pic\\.gif\n1501\tSet Si&ze From pic\\.gif\n-\n1502\tImage File U&RI\n"
+                 popup "${velto_popup_dir}/img.htm" 2)
+velto_tool_check(tool_popup_colour "\n1503\tBack&ground Colour\n  1504\tWhite\n(  15[0-9][0-9]\t[A-Za-z]+\n)*  1508\tRed [[]x[]]\n(  15[0-9][0-9]\t[A-Za-z]+\n)*  -\n  1520\t&Palette\\.\\.\\.\n  1521\t&Remove\n"
+                 popup "${velto_popup_dir}/body.htm" 3)
+velto_tool_check(tool_popup_enumerated "^-\n1502\tRule &Alignment\n  1503\tFlush &Left [[]x[]]\n  1504\tFlush &Right\n  1505\t&Centred\n  -\n  1506\t&Remove\n"
+                 popup "${velto_popup_dir}/hr.htm" 1)
+velto_tool_check(tool_popup_base_common "\n0\tCommon Attrib&utes\n1510\t&Properties\\.\\.\\.\n$"
+                 popup "${velto_popup_dir}/base.htm" 1)
+velto_tool_check(tool_popup_versions "^-\n1502\tRule &Alignment\n"
+                 popup "${velto_popup_dir}/hr.htm" 1 --versions "HTML v3.2")
+velto_tool_fails(tool_popup_no_tag popup "${velto_popup_dir}/body.htm" 24)
+velto_tool_fails(tool_popup_unknown_version popup "${velto_popup_dir}/hr.htm" 1 --versions "HTML 9")
+
+velto_tool_check(tool_popup_run_value "^<HR ALIGN=CENTER>\n?$" popup-run "${velto_popup_dir}/hr.htm" 1 1505)
+velto_tool_check(tool_popup_run_remove "^<HR>\n?$" popup-run "${velto_popup_dir}/hr.htm" 1 1506)
+velto_tool_check(tool_popup_run_image_size "^<IMG WIDTH=\"320\" HEIGHT=\"200\" SRC=\"pic\\.gif\">\n?$"
+                 popup-run "${velto_popup_dir}/img.htm" 1 1501)
+velto_tool_check(tool_popup_run_palette "^<BODY BGCOLOR=\"Navy\">x</BODY>\n?$"
+                 popup-run "${velto_popup_dir}/body.htm" 1 1520 navy)
+velto_tool_check(tool_popup_run_other "^<FORM TARGET=main>\n?$" popup-run "${velto_popup_dir}/form.htm" 1 1517 main)
+velto_tool_check(tool_popup_run_refused_text "Value can't contain spaces or tabs"
+                 popup-run "${velto_popup_dir}/form.htm" 1 1517 "a b")
+velto_tool_fails(tool_popup_run_refused popup-run "${velto_popup_dir}/form.htm" 1 1517 "a b")
+velto_tool_fails(tool_popup_run_bad_colour popup-run "${velto_popup_dir}/body.htm" 1 1520 grey)
+velto_tool_fails(tool_popup_run_submenu popup-run "${velto_popup_dir}/hr.htm" 1 1502)

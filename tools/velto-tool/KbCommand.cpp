@@ -108,29 +108,6 @@ void PrintAll(const HtmlKnowledgeBase& kb, std::ostream& out) {
         PrintAttribute(out, {}, *s);
 }
 
-// Selects exactly the named versions, each in the "any of" set.
-bool SelectVersions(CHtmlConfig& config, const std::string& list, std::ostream& err) {
-    for (HtmlVer& v : config.versions)
-        v.state = 0;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        std::size_t end = list.find(',', start);
-        if (end == std::string::npos)
-            end = list.size();
-        std::string name = list.substr(start, end - start);
-        name.erase(0, name.find_first_not_of(' '));
-        name.erase(name.find_last_not_of(' ') + 1);
-        if (!config.SetVersionState(name, VersionState::AnyOf)) {
-            err << "velto-tool: unknown version '" << name << "'; the versions are:\n";
-            for (const HtmlVer& v : config.versions)
-                err << "  " << v.name << '\n';
-            return false;
-        }
-        start = end + 1;
-    }
-    return true;
-}
-
 void PrintEvents(const HtmlKnowledgeBase& kb, std::ostream& out) {
     for (const auto& e : kb.Elements()) {
         const HtmlTagEventHolder* holder = e->EventHolder();

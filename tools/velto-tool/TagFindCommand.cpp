@@ -8,7 +8,6 @@
 #include "core/platform/MemoryTextControl.h"
 #include "core/tagassist/HtmlElementEd.h"
 
-#include <charconv>
 #include <climits>
 #include <ostream>
 
@@ -26,13 +25,10 @@ const Registrar registrar{
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2)
         return UsageError("tag-find", err);
-    long long offset = -1;
-    const std::string& number = args[1];
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), offset);
-    if (ec != std::errc() || end != number.data() + number.size() || offset < 0) {
-        err << "velto-tool: the offset must be a whole number from 0 up, not '" << number << "'\n";
+    const std::optional<int> parsed = ParseOffset(args[1], err);
+    if (!parsed)
         return 2;
-    }
+    const long long offset = *parsed;
     std::string bytes;
     if (!ReadInputFile(args[0], bytes, err))
         return 1;

@@ -3,8 +3,13 @@
 
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
+
+namespace velto {
+class CHtmlConfig;
+}
 
 namespace velto::tool {
 
@@ -26,6 +31,13 @@ struct Registrar {
 
 // Reads a whole file as bytes into text; on failure says so on err and returns false.
 bool ReadInputFile(const std::string& path, std::string& text, std::ostream& err);
+
+// Selects exactly the named versions (comma separated), each in the "any of" set; an
+// unknown name is reported with the list of versions.
+bool SelectVersions(CHtmlConfig& config, const std::string& list, std::ostream& err);
+
+// A byte offset argument: a whole number from 0 up; reported and nothing otherwise.
+std::optional<int> ParseOffset(const std::string& text, std::ostream& err);
 
 // Prints "Usage: velto-tool NAME USAGE" for the named command to err and returns 2.
 int UsageError(const std::string& name, std::ostream& err);

@@ -10,7 +10,9 @@ public:
     static constexpr const char* Section = "Editor Configuration";
 
     bool insertHtmlLowerCase = false;       // element and attribute names inserted in lower case
-    bool insertInsertPathsLowerCase = true; // inserted file paths turned to lower case
+    // Inserted file paths turned to lower case. Off by default: file names here are
+    // case-sensitive, so a lowered path would no longer name the file.
+    bool insertInsertPathsLowerCase = false;
     bool insertRelativeFilePaths = true;    // inserted file paths made relative to the document
     bool autoSetImageSize = true;           // inserting an image also sets WIDTH and HEIGHT
     bool insertHtmlColourNames = true;      // named colours inserted by name

@@ -45,6 +45,9 @@ public:
     // no tag there; the tag held before is then forgotten.
     bool FindTagAtCaret();
 
+    [[nodiscard]] const HtmlKnowledgeBase& KnowledgeBase() const noexcept { return kb_; }
+    [[nodiscard]] TextControl& Control() const noexcept { return control_; }
+
     // ---- The tag held ----
     [[nodiscard]] bool HasTag() const noexcept { return hasTag_; }
     [[nodiscard]] const std::string& TagText() const noexcept { return tagText_; }

@@ -1,0 +1,14 @@
+// What a typed attribute value must be before it goes into a tag.
+#include "core/tagassist/AttributeValueRules.h"
+
+#include "core/htmlkb/HtmlMetaAttBase.h"
+
+namespace velto {
+
+std::optional<std::string> RefuseTypedValue(const HtmlMetaAttBase& attribute, std::string_view value) {
+    if (attribute.HasEnumValues() && value.find_first_of(" \t") != std::string_view::npos)
+        return std::string(NoBlanksInValue);
+    return std::nullopt;
+}
+
+} // namespace velto
