@@ -73,6 +73,8 @@ void CCustomColours::ParseEntry(std::string_view text, CustomColourEntry& entry)
     if (comma == std::string_view::npos)
         return;
     // The second field: the colour as one hexadecimal number, blanks around it allowed.
+    // Only a real colour is taken: a wider number (NoColour among them) would later be
+    // written into documents as an empty value.
     std::string_view field = text.substr(comma + 1);
     while (!field.empty() && (field.front() == ' ' || field.front() == '\t'))
         field.remove_prefix(1);
@@ -82,7 +84,8 @@ void CCustomColours::ParseEntry(std::string_view text, CustomColourEntry& entry)
         field.remove_prefix(2);
     ColourRef colour = 0;
     const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), colour, 16);
-    if (error == std::errc() && end == field.data() + field.size() && !field.empty())
+    if (error == std::errc() && end == field.data() + field.size() && !field.empty() &&
+        colour <= 0xFFFFFF)
         entry.colour = colour;
 }
 

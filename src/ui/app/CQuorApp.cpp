@@ -53,6 +53,7 @@ bool CQuorApp::InitInstance(const QStringList& arguments) {
     LoadReferenceManager();
     RegisterDocumentTypes();
     BuildFolderMenus();
+    LoadPalette();
     if (!CreateMainFrame())
         return false;
     const CBetterCmdLineInfo info = ParseCommandLine(arguments);
@@ -158,8 +159,13 @@ bool CQuorApp::AnswersAtOnce(const CBetterCmdLineInfo& info) {
     return true;
 }
 
+void CQuorApp::LoadPalette() {
+    customColours_.Load(*profile_);
+}
+
 void CQuorApp::BuildKnowledgeBase() {
-    knowledgeBase_ = std::make_unique<HtmlKnowledgeBase>(html_, editor_);
+    knowledgeBase_ = std::make_unique<HtmlKnowledgeBase>(
+        html_, editor_, [this] { return customColours_.ActiveCount() > 0; });
     knowledgeBase_->RebuildAllowed();
 }
 

@@ -6,6 +6,7 @@
 #include "core/app/CBetterCmdLineInfo.h"
 #include "core/app/CRecentFileList.h"
 #include "core/colouring/AppearanceSettings.h"
+#include "core/colours/CCustomColours.h"
 #include "core/config/EditorConfig.h"
 #include "core/config/GeneralConfig.h"
 #include "core/config/HtmlConfig.h"
@@ -92,6 +93,8 @@ public:
     [[nodiscard]] bool HasKnowledgeBase() const { return knowledgeBase_ != nullptr; }
     // The appearance classes and the tag colouring switch, loaded at start-up.
     [[nodiscard]] AppearanceSettings& Appearance() { return appearance_; }
+    // The user's named colours of the colour menus and the colour chooser.
+    [[nodiscard]] CCustomColours& CustomColours() { return customColours_; }
 
     [[nodiscard]] CQuorDocManager& DocManager() { return *docManager_; }
     [[nodiscard]] CMainFrame* MainFrame() const { return mainFrame_.get(); }
@@ -129,7 +132,8 @@ private:
     void LoadTemplates() {}           // the templates' settings come here
     void LoadReferenceManager() {}    // the HTML reference manager comes here
     void RegisterDocumentTypes() {}   // types are fixed in the document manager; no shell registry here
-    void BuildFolderMenus() {}        // the four folder menus and the palette come here
+    void BuildFolderMenus() {}        // the four folder menus come here
+    void LoadPalette();
     bool CreateMainFrame();
     CBetterCmdLineInfo ParseCommandLine(const QStringList& arguments);
     bool AnswersAtOnce(const CBetterCmdLineInfo& info);
@@ -164,6 +168,7 @@ private:
     std::unique_ptr<CRecentFileList> recentFiles_;
     std::unique_ptr<HtmlKnowledgeBase> knowledgeBase_;
     AppearanceSettings appearance_;
+    CCustomColours customColours_;
     std::unique_ptr<CMainFrame> mainFrame_;
 
     QString instanceName_;

@@ -5,13 +5,11 @@
 #include "ui/app/CommandTable.h"
 #include "ui/app/MenuText.h"
 #include "ui/app/ToolbarIcons.h"
+#include "ui/platform/ColourSwatch.h"
 
 #include <QAction>
-#include <QColor>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QToolBar>
 
 namespace velto {
@@ -19,16 +17,6 @@ namespace velto {
 namespace {
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-QIcon Swatch(std::uint32_t colourRef) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QColor(64, 64, 64));
-    painter.setBrush(QColor(colourRef & 0xFF, (colourRef >> 8) & 0xFF, (colourRef >> 16) & 0xFF));
-    painter.drawRect(1, 1, 13, 13);
-    return QIcon(pixmap);
 }
 } // namespace
 
@@ -58,7 +46,7 @@ void RenderMenu(QMenu& menu, const MenuModel& model, const CommandTable* table, 
             action->setChecked(true);
         }
         if (item.swatch)
-            action->setIcon(Swatch(*item.swatch));
+            action->setIcon(ColourSwatch(*item.swatch));
         const int id = item.id;
         if (choose)
             QObject::connect(action, &QAction::triggered, &menu, [choose, id] { choose(id); });
