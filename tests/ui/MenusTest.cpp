@@ -59,12 +59,13 @@ private Q_SLOTS:
         f.Docs().CreateUntitled();
         f.Frame().UpdateCommands();
         using namespace CommandId;
-        for (int id : {EditPasteUrl, EditInsertSnippet, EditSaveSelectionAsSnippet, SaveCopyAsTemplate,
+        for (int id : {EditInsertSnippet, EditSaveSelectionAsSnippet, SaveCopyAsTemplate,
                        RefreshPreview}) {
             QVERIFY(f.Frame().Action(id));
             QVERIFY2(!f.Frame().Action(id)->isEnabled(), qPrintable(f.Frame().Action(id)->text()));
         }
         QVERIFY(f.Frame().Action(EditSelectAll)->isEnabled());
+        QVERIFY(f.Frame().Action(EditPasteUrl)->isEnabled());
         QVERIFY(f.Frame().Action(FileSaveAll)->isEnabled());
     }
 

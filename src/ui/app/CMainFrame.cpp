@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QUrl>
 
@@ -39,6 +40,8 @@ namespace velto {
 
 namespace {
 const QString AppName = QStringLiteral("Velto");
+// What the status bar says while no prompt is shown.
+const QString IdleMessage = QStringLiteral("Ready");
 }
 
 CMainFrame::CMainFrame(CQuorApp& app)
@@ -50,7 +53,7 @@ CMainFrame::CMainFrame(CQuorApp& app)
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     setAcceptDrops(true);
-    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->showMessage(IdleMessage);
     resize(900, 680);
     RegisterCommands();
     CreateMenus();
@@ -255,8 +258,26 @@ void CMainFrame::ShowContextMenu(CQuorView& view, const QPoint& globalPos) {
                 break;
         UpdateCommands();
     });
+    // A menu of its own window sends its tips to no window, so they are shown from here.
+    QList<QMenu*> menus = menu.findChildren<QMenu*>();
+    menus << &menu;
+    for (QMenu* m : menus)
+        connect(m, &QMenu::hovered, this, [this](QAction* a) {
+            statusBar()->showMessage(a->statusTip().isEmpty() ? IdleMessage : a->statusTip());
+        });
     menu.exec(globalPos);
+    statusBar()->showMessage(IdleMessage);
 }
+
+bool CMainFrame::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
+        statusBar()->showMessage(tip.isEmpty() ? IdleMessage : tip);
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
 
 void CMainFrame::UpdateTitle() {
     CQuorDoc* doc = ActiveDocument();

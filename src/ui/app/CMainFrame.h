@@ -76,6 +76,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Status tips: the item's prompt, "Ready" when it has none.
+    bool event(QEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
 

@@ -46,7 +46,7 @@ void RenderMenu(QMenu& menu, const MenuModel& model, const CommandTable* table, 
             action->setChecked(true);
         }
         if (item.swatch)
-            action->setIcon(ColourSwatch(*item.swatch));
+            action->setIcon(ColourSwatch(*item.swatch, 16, item.checked));
         const int id = item.id;
         if (choose)
             QObject::connect(action, &QAction::triggered, &menu, [choose, id] { choose(id); });

@@ -297,6 +297,13 @@ void CQuorView::OnEditStripTags() {
     FlushChange();
 }
 
+void CQuorView::EditAsOneChange(const std::function<void()>& edit) {
+    FlushChange();
+    tracker_.SetPendingKind(ChangeTracker::KindReplace);
+    edit();
+    FlushChange();
+}
+
 void CQuorView::OnInsertFileCommand() {
     const QString path = app_.ChooseInsertFile(this);
     if (!path.isEmpty())
@@ -345,10 +352,17 @@ void CQuorView::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void CQuorView::contextMenuEvent(QContextMenuEvent* e) {
-    if (e->reason() == QContextMenuEvent::Keyboard)
+    if (e->reason() == QContextMenuEvent::Keyboard) {
         ShowContextMenuAtCaret();
-    else
-        ShowContextMenu(e->globalPos());
+        return;
+    }
+    // A click outside the selection moves the caret there first, so the menu is about
+    // the text under the pointer; inside it, the selection stays for Cut and Copy.
+    const int pos = static_cast<int>(SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(e->pos().x()),
+                                                   static_cast<long>(e->pos().y())));
+    if (pos < SelectionStart() || pos > SelectionEnd() || !HasSelectedText())
+        SetSelection(pos, pos);
+    ShowContextMenu(e->globalPos());
 }
 
 void CQuorView::ShowContextMenuAtCaret() {

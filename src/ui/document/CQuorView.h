@@ -11,6 +11,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QByteArray>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -99,6 +100,9 @@ public:
     void OnEditPaste();
     void OnEditSelectAll();
     void OnEditStripTags();
+    // Runs an edit made through the text control (a tag rewritten, a URL pasted) as one
+    // undoable change replacing what it replaced.
+    void EditAsOneChange(const std::function<void()>& edit);
     void OnInsertFileCommand();
     void OnGotoLine();
     // Puts the caret at the start of stored line n (from 1); false when out of range.
