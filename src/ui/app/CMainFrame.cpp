@@ -253,6 +253,8 @@ void CMainFrame::ShowContextMenu(CQuorView& view, const QPoint& globalPos) {
     RenderMenu(menu, model, commands_, [this, target](int id) {
         if (!target)
             return;
+        // The chosen item's prompt goes before a dialog it opens comes up.
+        statusBar()->showMessage(IdleMessage);
         for (const ContextMenuProvider& p : contextProviders_)
             if (p.execute && p.execute(*target, id))
                 break;
