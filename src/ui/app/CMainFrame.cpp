@@ -53,7 +53,7 @@ CMainFrame::CMainFrame(CQuorApp& app)
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     setAcceptDrops(true);
-    statusBar()->showMessage(IdleMessage);
+    ShowPrompt({});
     resize(900, 680);
     RegisterCommands();
     CreateMenus();
@@ -254,7 +254,7 @@ void CMainFrame::ShowContextMenu(CQuorView& view, const QPoint& globalPos) {
         if (!target)
             return;
         // The chosen item's prompt goes before a dialog it opens comes up.
-        statusBar()->showMessage(IdleMessage);
+        ShowPrompt({});
         for (const ContextMenuProvider& p : contextProviders_)
             if (p.execute && p.execute(*target, id))
                 break;
@@ -264,22 +264,22 @@ void CMainFrame::ShowContextMenu(CQuorView& view, const QPoint& globalPos) {
     QList<QMenu*> menus = menu.findChildren<QMenu*>();
     menus << &menu;
     for (QMenu* m : menus)
-        connect(m, &QMenu::hovered, this, [this](QAction* a) {
-            statusBar()->showMessage(a->statusTip().isEmpty() ? IdleMessage : a->statusTip());
-        });
+        connect(m, &QMenu::hovered, this, [this](QAction* a) { ShowPrompt(a->statusTip()); });
     menu.exec(globalPos);
-    statusBar()->showMessage(IdleMessage);
+    ShowPrompt({});
 }
 
 bool CMainFrame::event(QEvent* e) {
     if (e->type() == QEvent::StatusTip) {
-        const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
-        statusBar()->showMessage(tip.isEmpty() ? IdleMessage : tip);
+        ShowPrompt(static_cast<QStatusTipEvent*>(e)->tip());
         return true;
     }
     return QMainWindow::event(e);
 }
 
+void CMainFrame::ShowPrompt(const QString& prompt) {
+    statusBar()->showMessage(prompt.isEmpty() ? IdleMessage : prompt);
+}
 
 void CMainFrame::UpdateTitle() {
     CQuorDoc* doc = ActiveDocument();

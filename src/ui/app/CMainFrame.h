@@ -78,6 +78,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     // Status tips: the item's prompt, "Ready" when it has none.
     bool event(QEvent* e) override;
+    void ShowPrompt(const QString& prompt);
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
 
