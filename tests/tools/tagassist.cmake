@@ -62,3 +62,18 @@ velto_tool_check(tool_popup_run_refused_text "Value can't contain spaces or tabs
 velto_tool_fails(tool_popup_run_refused popup-run "${velto_popup_dir}/form.htm" 1 1517 "a b")
 velto_tool_fails(tool_popup_run_bad_colour popup-run "${velto_popup_dir}/body.htm" 1 1520 grey)
 velto_tool_fails(tool_popup_run_submenu popup-run "${velto_popup_dir}/hr.htm" 1 1502)
+
+# insert-menus and insert: the HTML insert menus and their commands.
+velto_tool_check(tool_insert_menus_quick
+                 "^0\t&Quick\t\n  32783\tRefresh Pre&view\\\\tCtrl\\+R\tRefresh the HTML preview in your web browser\n  1203\tHyperlink &Anchor\\\\tCtrl\\+L\tInsert Hyperlink Anchor element around the selection or at the carat position\n"
+                 insert-menus)
+velto_tool_check(tool_insert_menus_html20 "\n0\t&Advanced\t\n  1096\tNew &Form\t"
+                 insert-menus --versions "HTML v2.0")
+velto_tool_fails(tool_insert_menus_bad_option insert-menus --upper)
+set(velto_insert_page "${CMAKE_CURRENT_BINARY_DIR}/insert.txt")
+file(WRITE "${velto_insert_page}" "x hello y")
+velto_tool_check(tool_insert_wraps "^x <B>hello</B> y\n?$" insert "${velto_insert_page}" 2 7 1200)
+velto_tool_check(tool_insert_lower "^x <b>hello</b> y\n?$" insert "${velto_insert_page}" 2 7 1200 --lower)
+velto_tool_check(tool_insert_at_caret "^<A></A>x hello y\n?$" insert "${velto_insert_page}" 0 0 1203)
+velto_tool_fails(tool_insert_unknown_id insert "${velto_insert_page}" 0 0 1500)
+velto_tool_fails(tool_insert_past_end insert "${velto_insert_page}" 0 99 1200)

@@ -46,6 +46,12 @@ constexpr int ReferenceBack = 32848;
 constexpr int ReferenceForward = 32849;
 constexpr int ReferenceHome = 32850;
 
+// The tool bar's insert buttons, also items of the "&Quick" menu
+constexpr int InsertBold = 1200;
+constexpr int InsertItalic = 1201;
+constexpr int InsertListItem = 1202;
+constexpr int InsertLink = 1203;
+
 // Window and Help
 constexpr int WindowArrange = 57649;
 constexpr int WindowCascade = 57650;

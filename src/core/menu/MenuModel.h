@@ -51,6 +51,9 @@ struct MenuItem {
     std::string prompt; // shown on the status bar while the pointer is on the item
     bool enabled = true;
     bool checked = false;
+    // A command of the window's own standing in this menu: the window shows it with its
+    // own action, and the text and prompt here are what that reads.
+    bool windowCommand = false;
     // A colour (0x00BBGGRR) drawn beside the text.
     std::optional<std::uint32_t> swatch;
     MenuModel submenu; // a submenu's items

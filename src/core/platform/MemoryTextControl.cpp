@@ -1,12 +1,14 @@
 // A TextControl over a string in memory, recording the style of every character.
 #include "core/platform/MemoryTextControl.h"
 
+#include "core/platform/LineEnds.h"
+
 #include <algorithm>
 
 namespace velto {
 
 MemoryTextControl::MemoryTextControl(std::string text)
-    : text_(std::move(text)), styles_(text_.size(), 0) {}
+    : text_(std::move(text)), styles_(text_.size(), 0), lineEnd_(DetectLineEnd(text_)) {}
 
 void MemoryTextControl::GetTextRange(int first, int pastEnd, std::string& out) const {
     const int length = Length();

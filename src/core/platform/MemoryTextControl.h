@@ -20,6 +20,8 @@ public:
     [[nodiscard]] int LineCount() const override;
     [[nodiscard]] int LineFromPosition(int pos) const override;
     [[nodiscard]] int LineStart(int line) const override;
+    // The line end of the text it was made with, as an editor view takes it from a file.
+    [[nodiscard]] std::string_view LineEnd() const override { return lineEnd_; }
 
     [[nodiscard]] Selection GetSelection() const override { return selection_; }
     void SetSelection(Selection selection) override { selection_ = selection; }
@@ -42,6 +44,7 @@ private:
 
     std::string text_;
     std::vector<std::uint8_t> styles_;
+    std::string_view lineEnd_ = "\n";
     Selection selection_;
     int firstVisibleLine_ = 0;
     int visibleLineCount_ = 50;

@@ -26,6 +26,8 @@ public:
     [[nodiscard]] virtual int LineCount() const = 0;
     [[nodiscard]] virtual int LineFromPosition(int pos) const = 0;
     [[nodiscard]] virtual int LineStart(int line) const = 0;
+    // The line end new lines get: the document's own, "\r\n", "\r" or "\n".
+    [[nodiscard]] virtual std::string_view LineEnd() const = 0;
 
     // ---- Selection and view ----
     struct Selection {

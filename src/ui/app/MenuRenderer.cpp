@@ -33,7 +33,7 @@ void RenderMenu(QMenu& menu, const MenuModel& model, const CommandTable* table, 
             RenderMenu(*sub, item.submenu, table, choose);
             continue;
         }
-        if (QAction* shared = (table && item.text.empty()) ? table->Action(item.id) : nullptr) {
+        if (QAction* shared = (table && (item.text.empty() || item.windowCommand)) ? table->Action(item.id) : nullptr) {
             menu.addAction(shared);
             continue;
         }

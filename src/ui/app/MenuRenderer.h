@@ -16,10 +16,11 @@ class MenuModel;
 // What happens when an item that is not one of the table's commands is chosen.
 using MenuChoice = std::function<void(int id)>;
 
-// Appends the model's items to menu. An item without text whose id the table knows shows
-// the table's action (its text, key, prompt and state); every other item gets an action of
-// its own from the model (text, prompt as status tip, check mark, enabled state, colour
-// swatch), owned by menu, and choosing it calls choose with its id.
+// Appends the model's items to menu. An item without text, or marked as a window command,
+// whose id the table knows shows the table's action (its text, key, prompt and state);
+// every other item gets an action of its own from the model (text, prompt as status tip,
+// check mark, enabled state, colour swatch), owned by menu, and choosing it calls choose
+// with its id.
 void RenderMenu(QMenu& menu, const MenuModel& model, const CommandTable* table,
                 const MenuChoice& choose = {});
 

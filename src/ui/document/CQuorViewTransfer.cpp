@@ -4,6 +4,7 @@
 
 #include "core/document/LoadableFile.h"
 #include "core/document/TransferMessages.h"
+#include "core/platform/LineEnds.h"
 #include "core/templates/TemplateHeader.h"
 #include "ui/app/CQuorApp.h"
 
@@ -106,11 +107,8 @@ void CQuorView::ReportTransferFailure(const std::string& message) {
 void CQuorView::DetectLineEnds() {
     // New lines typed into a file continue its own line ends.
     const QByteArray head = TextRange(0, std::min(TextLength(), 1 << 20));
-    const int cr = head.indexOf('\r');
-    const int lf = head.indexOf('\n');
-    int mode = SC_EOL_LF;
-    if (cr >= 0 && (lf < 0 || cr < lf))
-        mode = lf == cr + 1 ? SC_EOL_CRLF : SC_EOL_CR;
+    const std::string_view end = DetectLineEnd(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
+    const int mode = end == "\r\n" ? SC_EOL_CRLF : end == "\r" ? SC_EOL_CR : SC_EOL_LF;
     SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(mode));
 }
 

@@ -5,7 +5,6 @@
 #include "ui/document/CQuorView.h"
 #include "ui/platform/FontChooser.h"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +49,14 @@ int ScintillaTextControl::LineStart(int line) const {
         return 0;
     const long pos = view_.SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     return pos < 0 ? Length() : static_cast<int>(pos);
+}
+
+std::string_view ScintillaTextControl::LineEnd() const {
+    switch (view_.SendScintilla(Sci::SCI_GETEOLMODE)) {
+    case Sci::SC_EOL_CRLF: return "\r\n";
+    case Sci::SC_EOL_CR: return "\r";
+    default: return "\n";
+    }
 }
 
 TextControl::Selection ScintillaTextControl::GetSelection() const {

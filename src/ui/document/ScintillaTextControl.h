@@ -20,6 +20,7 @@ public:
     [[nodiscard]] int LineFromPosition(int pos) const override;
     [[nodiscard]] int LineStart(int line) const override;
 
+    [[nodiscard]] std::string_view LineEnd() const override;
     [[nodiscard]] Selection GetSelection() const override;
     void SetSelection(Selection selection) override;
     [[nodiscard]] int FirstVisibleLine() const override;
