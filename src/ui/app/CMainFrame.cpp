@@ -24,6 +24,7 @@
 #include "ui/templates/TemplateCommands.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -35,6 +36,8 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace velto {
 
@@ -236,6 +239,14 @@ QAction* CMainFrame::Action(int id) const {
 
 void CMainFrame::UpdateCommands() {
     commands_->Update();
+    Q_EMIT CommandsUpdated();
+}
+
+bool CMainFrame::ClaimsShortcut(const QKeySequence& key) const {
+    const QList<QAction*> actions = findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(), [&key](const QAction* a) {
+        return !a->shortcut().isEmpty() && a->shortcut() == key;
+    });
 }
 
 void CMainFrame::AddContextMenuProvider(ContextMenuProvider provider) {

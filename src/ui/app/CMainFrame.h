@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QKeySequence;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -73,6 +74,14 @@ public:
     void AttachFolderMenus();
     // The status-bar prompt of a command.
     [[nodiscard]] QString GetMessageString(int id) const;
+
+    // Whether an item of the window's menus or bars has this key as its shortcut: the view
+    // leaves such keys to the window.
+    [[nodiscard]] bool ClaimsShortcut(const QKeySequence& key) const;
+
+Q_SIGNALS:
+    // UpdateCommands has brought the commands' states up to date.
+    void CommandsUpdated();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -166,6 +166,8 @@ void CQuorApp::LoadPalette() {
 void CQuorApp::BuildKnowledgeBase() {
     knowledgeBase_ = std::make_unique<HtmlKnowledgeBase>(
         html_, editor_, [this] { return customColours_.ActiveCount() > 0; });
+    // The insert menus listen for the rebuild, which builds them the first time.
+    Q_EMIT KnowledgeBaseReady();
     knowledgeBase_->RebuildAllowed();
 }
 
@@ -173,8 +175,9 @@ int CQuorApp::ExitInstance() {
     ReleaseReferenceWindow();
     ReleasePreviewers();
     DeleteCleanupFiles();
-    knowledgeBase_.reset();
+    // The insert menus' commands point into the knowledge base.
     ReleaseInsertMenus();
+    knowledgeBase_.reset();
     recentFiles_->WriteList(*profile_);
     marker_.reset();
     if (auto* settings = dynamic_cast<QtProfile*>(profile_.get()))

@@ -120,6 +120,9 @@ public:
 
 Q_SIGNALS:
     void RecentFilesChanged();
+    // The knowledge base has been made (its versions not yet filtered), or is about to go.
+    void KnowledgeBaseReady();
+    void KnowledgeBaseClosing();
 
 private:
     // The start-up steps, in order.
@@ -144,7 +147,7 @@ private:
     void ReleaseReferenceWindow() {}  // the reference window is destroyed here
     void ReleasePreviewers() {}       // the previewer profiles are released here
     void DeleteCleanupFiles() {}      // the files on the preview clean-up list go here
-    void ReleaseInsertMenus() {}      // the HTML insert menu tables are released here
+    void ReleaseInsertMenus() { Q_EMIT KnowledgeBaseClosing(); }
 
     bool ProcessPlainShellCommand(const CBetterCmdLineInfo& info);
     bool PrintFromCommandLine(const CBetterCmdLineInfo& info);

@@ -31,6 +31,7 @@ MenuModel MainMenuLayout() {
          {EditUndo, EditRedo, 0, EditCut, EditCopy, EditPaste, EditPasteUrl, EditSelectAll, 0,
           EditFind, EditReplace, EditFindNext, EditGotoLine, 0, EditStripTags, EditInsertFile,
           EditInsertSnippet, EditSaveSelectionAsSnippet});
+    // The HTML insert menus stand between "&Edit" and "&Window".
     // The open documents follow the window commands.
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange});
     Fill(bar.AddSubmenu("&Help"), {HelpHtmlReferences, HelpOnTheWeb, 0, AppAbout});
@@ -41,7 +42,7 @@ MenuModel MainToolBarLayout() {
     using namespace CommandId;
     MenuModel bar;
     Fill(bar, {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, FilePrint, 0,
-               RefreshPreview, 0, AppAbout});
+               InsertBold, InsertItalic, InsertListItem, InsertLink, 0, RefreshPreview, 0, AppAbout});
     return bar;
 }
 

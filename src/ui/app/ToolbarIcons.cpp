@@ -3,6 +3,7 @@
 
 #include "core/menu/CommandIds.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -84,6 +85,52 @@ QIcon Lookup() {
     });
 }
 
+// A letter drawn as a path, bold or slanted, for the text style buttons.
+QIcon Letter(const QString& letter, bool bold, bool italic) {
+    return Drawn([&](QPainter& p) {
+        QFont font;
+        font.setPixelSize(18);
+        font.setBold(bold);
+        font.setItalic(italic);
+        QPainterPath path;
+        path.addText(0, 0, font, letter);
+        const QRectF box = path.boundingRect();
+        p.translate(12 - box.center().x(), 12 - box.center().y());
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 40, 50));
+        p.drawPath(path);
+    });
+}
+
+QIcon BoldIcon() {
+    return Letter(QStringLiteral("B"), true, false);
+}
+
+QIcon ItalicIcon() {
+    return Letter(QStringLiteral("I"), false, true);
+}
+
+QIcon ListItemIcon() {
+    return Drawn([](QPainter& p) {
+        p.setBrush(QColor(60, 60, 70));
+        for (int row = 0; row < 3; ++row) {
+            const qreal y = 6 + row * 6;
+            p.drawEllipse(QPointF(5, y), 1.8, 1.8);
+            p.drawLine(QPointF(10, y), QPointF(21, y));
+        }
+    });
+}
+
+QIcon LinkIcon() {
+    return Drawn([](QPainter& p) {
+        p.setPen(QPen(QColor(40, 90, 170), 2.2));
+        p.translate(12, 12);
+        p.rotate(-45);
+        p.drawRoundedRect(QRectF(-10, -3.5, 11, 7), 3.5, 3.5);
+        p.drawRoundedRect(QRectF(-1, -3.5, 11, 7), 3.5, 3.5);
+    });
+}
+
 struct IconSource {
     const char* themeName;
     std::function<QIcon(const QStyle*)> fallback;
@@ -107,6 +154,10 @@ IconSource SourceOf(int id) {
     case EditCopy: return {"edit-copy", Made(Sheets)};
     case EditPaste: return {"edit-paste", Made(Clipboard)};
     case FilePrint: return {"document-print", Made(Printer)};
+    case InsertBold: return {"format-text-bold", Made(BoldIcon)};
+    case InsertItalic: return {"format-text-italic", Made(ItalicIcon)};
+    case InsertListItem: return {"format-list-unordered", Made(ListItemIcon)};
+    case InsertLink: return {"insert-link", Made(LinkIcon)};
     case RefreshPreview: return {"view-refresh", Standard(QStyle::SP_BrowserReload)};
     case AppAbout: return {"help-about", Standard(QStyle::SP_MessageBoxInformation)};
     case ToggleReferenceWindow: return {"help-contents", Made(Book)};

@@ -14,6 +14,8 @@
 
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMimeData>
 #include <QUrl>
 
@@ -218,11 +220,25 @@ void CQuorView::FlushChange() {
 }
 
 bool CQuorView::event(QEvent* e) {
+    // The control binds keys of its own (Ctrl+Z to its undo, Ctrl+L to cut the line, Ctrl+U
+    // to lower case) and would take them before the window's menus; the menus' keys win.
+    if (e->type() == QEvent::ShortcutOverride && IsWindowShortcut(*static_cast<QKeyEvent*>(e))) {
+        e->ignore();
+        return true;
+    }
     const bool handled = QsciScintilla::event(e);
     // A change made while handling this event is complete now.
     if (!changed_.Empty() || tracker_.HasPending())
         FlushChange();
     return handled;
+}
+
+bool CQuorView::IsWindowShortcut(const QKeyEvent& key) const {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool command = (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) ||
+                         (key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35);
+    CMainFrame* frame = app_.MainFrame();
+    return command && frame && frame->ClaimsShortcut(QKeySequence(QKeyCombination(modifiers, Qt::Key(key.key()))));
 }
 
 // ---- Undo ----

@@ -134,6 +134,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent* e) override;
+    [[nodiscard]] bool IsWindowShortcut(const QKeyEvent& key) const;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;

@@ -9,6 +9,7 @@
 #include "ui/app/CommandTable.h"
 #include "ui/document/CQuorView.h"
 #include "ui/document/ScintillaTextControl.h"
+#include "ui/tagassist/InsertMenuBar.h"
 #include "ui/tagassist/QtTagAssistant.h"
 #include "ui/tagassist/TagPopupProvider.h"
 
@@ -56,6 +57,25 @@ void RegisterTagAssistCommands(CommandTable& t, CMainFrame& frame) {
                if (CQuorView* view = frame.ActiveView(); view && app.HasKnowledgeBase())
                    PasteUrlInto(app, *view);
            }});
+
+    // The insert menus, and the tool bar's buttons for four of their commands.
+    auto* insertMenus = new InsertMenuBar(frame);
+    const struct {
+        int id;
+        const char* text; // shown as the button's tool tip
+        const char* prompt;
+    } buttons[] = {
+        {CommandId::InsertBold, "&Bold", "Set bold text style"},
+        {CommandId::InsertItalic, "&Italic", "Set italic text style"},
+        {CommandId::InsertListItem, "List &Item", "Insert a list item"},
+        {CommandId::InsertLink, "HTML &Link", "Insert an HTML link to a local or remote URL"},
+    };
+    for (const auto& b : buttons) {
+        const int id = b.id;
+        t.Add({id, QString::fromLatin1(b.text), QString::fromLatin1(b.prompt),
+               [&frame, insertMenus, id] { return frame.ActiveView() && insertMenus->Has(id); },
+               [insertMenus, id] { insertMenus->Run(id); }});
+    }
 
     auto popup = std::make_shared<TagPopupProvider>(app);
     frame.AddContextMenuProvider({[popup](CQuorView& view, MenuModel& menu) { popup->Build(view, menu); },
