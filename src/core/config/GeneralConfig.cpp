@@ -35,7 +35,7 @@ void CGeneralConfig::Load(const Profile& p) {
     mruFiles = std::clamp(p.GetInt(Section, "MruFiles", d.mruFiles), 0, MaxMruFiles);
     mruEntryWidth = AtLeast(p.GetInt(Section, "MruEntryWidth", d.mruEntryWidth), 0, d.mruEntryWidth);
     elementPropertiesShowHtmlCodes =
-        p.GetInt(Section, "ElementPopertiesShowHtmlCodes", d.elementPropertiesShowHtmlCodes);
+        p.GetInt(Section, ShowHtmlCodesKey, d.elementPropertiesShowHtmlCodes);
     previewTmpFile = p.GetString(Section, "PreviewTmpFile", d.previewTmpFile);
 }
 
@@ -50,7 +50,7 @@ bool CGeneralConfig::Save(Profile& p) const {
            p.WriteInt(Section, "Number Of Preview Files", numberOfPreviewFiles) &&
            p.WriteInt(Section, "MruFiles", mruFiles) &&
            p.WriteInt(Section, "MruEntryWidth", mruEntryWidth) &&
-           p.WriteInt(Section, "ElementPopertiesShowHtmlCodes", elementPropertiesShowHtmlCodes) &&
+           p.WriteInt(Section, ShowHtmlCodesKey, elementPropertiesShowHtmlCodes) &&
            p.WriteString(Section, "PreviewTmpFile", previewTmpFile);
 }
 

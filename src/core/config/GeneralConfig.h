@@ -10,6 +10,7 @@ class Profile;
 class CGeneralConfig {
 public:
     static constexpr const char* Section = "Settings";
+    static constexpr const char* ShowHtmlCodesKey = "ElementPopertiesShowHtmlCodes";
 
     int maxColouringInsert = 5000;     // edits shorter than this are coloured at once
     int viewScanChunk = 4096;          // characters per background colouring step

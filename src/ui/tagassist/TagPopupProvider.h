@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/menu/MenuModel.h"
+#include "core/tagassist/HMAttPopup.h"
 
 #include <QPointer>
 
@@ -14,7 +15,6 @@ namespace velto {
 
 class CQuorApp;
 class CQuorView;
-class HMAttPopup;
 class HtmlElementEd;
 
 class TagPopupProvider {
@@ -34,7 +34,11 @@ public:
     static std::string FolderOf(const CQuorView& view);
 
 private:
+    // The tag properties dialog for the tag of the menu; its edits as one change on OK.
+    void OpenProperties(CQuorView& view);
+
     CQuorApp& app_;
+    TagPopupContext context_;
     // The tag of the menu last built, kept until an item is chosen or the next build.
     QPointer<CQuorView> view_;
     std::unique_ptr<HtmlElementEd> tag_;
