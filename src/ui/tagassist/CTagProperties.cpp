@@ -42,7 +42,7 @@ CTagProperties::CTagProperties(TagProperties& model, CQuorApp& app, bool showHtm
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->header()->setStretchLastSection(true);
     list_->header()->setSectionsMovable(false);
-    list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 80, list_->fontMetrics().height() * 16);
+    list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 80, list_->fontMetrics().height() * 22);
     list_->viewport()->installEventFilter(this);
 
     edit_->setObjectName(QStringLiteral("edit"));
