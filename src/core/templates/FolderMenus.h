@@ -1,0 +1,46 @@
+// The four folder menus: templates, snippets, HTML references and On The Web; their id
+// ranges, folders, patterns, limits and texts, and the prompts of their entries.
+#pragma once
+
+#include "core/templates/CFileTreeMenu.h"
+
+#include <optional>
+#include <string>
+
+namespace velto {
+
+class CGeneralConfig;
+
+enum class FolderMenuKind { Templates, Snippets, References, OnTheWeb };
+
+struct FolderMenuSpec {
+    int firstId;
+    int lastId;
+    const char* folder;    // below the data folder
+    const char* pattern;   // the files offered
+    const char* excluded;  // a sub-folder left out, or empty
+    const char* overflowText;   // empty: no overflow entry
+    const char* overflowPrompt;
+    const char* reserved;  // mnemonic characters the entries may not take
+};
+
+[[nodiscard]] const FolderMenuSpec& SpecOf(FolderMenuKind kind) noexcept;
+
+// A menu set up as its kind asks, with the limits of the settings for the templates and
+// snippets menus; not built yet.
+[[nodiscard]] CFileTreeMenu MakeFolderMenu(FolderMenuKind kind, const CGeneralConfig& settings);
+
+// Builds the menu from its folder below dataFolder, listing the pattern's files and every
+// sub-folder but the excluded one.
+void BuildFolderMenu(CFileTreeMenu& menu, FolderMenuKind kind, const std::string& dataFolder);
+
+// The status-bar prompt of an entry: the file's own menu text, else the kind's phrase
+// with the name shown.
+[[nodiscard]] std::string FolderEntryPrompt(FolderMenuKind kind, const std::string& path,
+                                            const std::string& displayName);
+
+// The first line of a file that begins with key and has text after it, that text with its
+// leading white space removed. Only the first 64 KB are read: headers stand at the top.
+[[nodiscard]] std::optional<std::string> ReadTaggedLine(const std::string& path, std::string_view key);
+
+} // namespace velto
