@@ -22,18 +22,6 @@ using namespace velto::test;
 
 namespace {
 
-QAction* FindAction(QMenu* menu, const QString& text) {
-    for (QAction* a : menu->actions()) {
-        if (a->menu()) {
-            if (QAction* inner = FindAction(a->menu(), text))
-                return inner;
-        } else if (QString(a->text()).remove(QLatin1Char('&')) == text) {
-            return a;
-        }
-    }
-    return nullptr;
-}
-
 // How the value dialog is answered: the text typed, or the attribute taken out.
 struct DialogAnswer {
     QString value;

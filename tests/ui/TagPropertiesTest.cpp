@@ -23,18 +23,6 @@ using namespace velto;
 using namespace velto::test;
 
 namespace {
-QAction* FindAction(QMenu* menu, const QString& text) {
-    for (QAction* a : menu->actions()) {
-        if (a->menu()) {
-            if (QAction* inner = FindAction(a->menu(), text))
-                return inner;
-        } else if (QString(a->text()).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0) == text) {
-            return a;
-        }
-    }
-    return nullptr;
-}
-
 int RowOf(CTagProperties* dlg, const QString& name) {
     QTreeWidget* list = dlg->List();
     for (int i = 0; i < list->topLevelItemCount(); ++i)

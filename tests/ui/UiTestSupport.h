@@ -10,7 +10,9 @@
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -53,5 +55,19 @@ struct UiFixture {
     MemoryProfile* profile = nullptr;
     std::unique_ptr<CQuorApp> app;
 };
+
+// The command item of a menu (submenus searched too) whose text, without its mnemonic and
+// key, is text.
+inline QAction* FindAction(QMenu* menu, const QString& text) {
+    for (QAction* a : menu->actions()) {
+        if (a->menu()) {
+            if (QAction* inner = FindAction(a->menu(), text))
+                return inner;
+        } else if (QString(a->text()).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0) == text) {
+            return a;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace velto::test

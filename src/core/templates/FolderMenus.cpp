@@ -11,7 +11,7 @@
 namespace velto {
 
 namespace {
-constexpr FolderMenuSpec Specs[] = {
+constexpr FolderMenuSetup Setups[] = {
     {2000, 2199, "Templates", "*.htt", "Snippets", "&More Templates...",
      "Browse for the template you want to use", "M"},
     {2200, 2399, "Templates/Snippets", "*.htt", "", "&More Snippets...",
@@ -31,13 +31,13 @@ std::optional<std::string> MnuMenuText(const std::string& path) {
 }
 } // namespace
 
-const FolderMenuSpec& SpecOf(FolderMenuKind kind) noexcept {
-    return Specs[static_cast<int>(kind)];
+const FolderMenuSetup& SetupOf(FolderMenuKind kind) noexcept {
+    return Setups[static_cast<int>(kind)];
 }
 
 CFileTreeMenu MakeFolderMenu(FolderMenuKind kind, const CGeneralConfig& settings) {
-    const FolderMenuSpec& spec = SpecOf(kind);
-    CFileTreeMenu menu(spec.firstId, spec.lastId);
+    const FolderMenuSetup& setup = SetupOf(kind);
+    CFileTreeMenu menu(setup.firstId, setup.lastId);
     switch (kind) {
     case FolderMenuKind::Templates:
         menu.SetLimits(settings.templateMenuMaxDepth, settings.templateMenuMaxItems);
@@ -49,12 +49,12 @@ CFileTreeMenu MakeFolderMenu(FolderMenuKind kind, const CGeneralConfig& settings
         menu.SetLimits(10, 30);
         break;
     }
-    const bool overflow = *spec.overflowText != '\0';
+    const bool overflow = *setup.overflowText != '\0';
     if (overflow)
-        menu.SetOverflow(true, spec.overflowText, spec.overflowPrompt);
+        menu.SetOverflow(true, setup.overflowText, setup.overflowPrompt);
     else
         menu.SetOverflow(false);
-    menu.SetMnemonics(true, spec.reserved);
+    menu.SetMnemonics(true, setup.reserved);
     menu.SetPromptCallback([kind](const std::string& path, const std::string& name, std::string& prompt) {
         prompt = FolderEntryPrompt(kind, path, name);
         return true;
@@ -63,12 +63,12 @@ CFileTreeMenu MakeFolderMenu(FolderMenuKind kind, const CGeneralConfig& settings
 }
 
 void BuildFolderMenu(CFileTreeMenu& menu, FolderMenuKind kind, const std::string& dataFolder) {
-    const FolderMenuSpec& spec = SpecOf(kind);
+    const FolderMenuSetup& setup = SetupOf(kind);
     CFileTreeScanner scanner;
-    scanner.AddIncludePattern(spec.pattern);
-    if (*spec.excluded != '\0')
-        scanner.AddExcludedName(spec.excluded);
-    menu.Build(scanner, (std::filesystem::path(dataFolder) / spec.folder).string());
+    scanner.AddIncludePattern(setup.pattern);
+    if (*setup.excluded != '\0')
+        scanner.AddExcludedName(setup.excluded);
+    menu.Build(scanner, (std::filesystem::path(dataFolder) / setup.folder).string());
 }
 
 std::string FolderEntryPrompt(FolderMenuKind kind, const std::string& path, const std::string& name) {

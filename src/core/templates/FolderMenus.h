@@ -13,7 +13,7 @@ class CGeneralConfig;
 
 enum class FolderMenuKind { Templates, Snippets, References, OnTheWeb };
 
-struct FolderMenuSpec {
+struct FolderMenuSetup {
     int firstId;
     int lastId;
     const char* folder;    // below the data folder
@@ -24,7 +24,7 @@ struct FolderMenuSpec {
     const char* reserved;  // mnemonic characters the entries may not take
 };
 
-[[nodiscard]] const FolderMenuSpec& SpecOf(FolderMenuKind kind) noexcept;
+[[nodiscard]] const FolderMenuSetup& SetupOf(FolderMenuKind kind) noexcept;
 
 // A menu set up as its kind asks, with the limits of the settings for the templates and
 // snippets menus; not built yet.

@@ -12,17 +12,6 @@ using namespace velto;
 using namespace velto::test;
 
 namespace {
-const MenuItem* ByText(const MenuModel& menu, std::string_view text) {
-    for (const MenuItem& item : menu.Items()) {
-        if (item.text == text)
-            return &item;
-        if (item.IsSubmenu())
-            if (const MenuItem* inner = ByText(item.submenu, text))
-                return inner;
-    }
-    return nullptr;
-}
-
 std::vector<std::string> Titles(const MenuModel& menu) {
     std::vector<std::string> titles;
     for (const MenuItem& item : menu.Items())
@@ -92,8 +81,9 @@ TEST_F(InsertMenusTest, FourMenusInOrderWithTheFixedIds) {
     int expected = CHtmlInsertMenus::FirstAutomaticId;
     for (const MenuItem* item : all) {
         EXPECT_TRUE(ids.insert(item->id).second) << item->id;
-        if (item->id < 1200)
+        if (item->id < 1200) {
             EXPECT_EQ(item->id, expected++) << item->text;
+        }
     }
     EXPECT_EQ(menus.Commands().size(), all.size() - 1); // all but Refresh Preview
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/htmlkb/KbTestSupport.h"
+#include "core/menu/MenuModel.h"
 #include "core/platform/MemoryTextControl.h"
 #include "core/tagassist/HtmlElementEd.h"
 
@@ -40,6 +41,18 @@ inline std::string Parts(std::string_view name, std::string_view tag) {
     if (!HtmlElementEd::FindAttributeText(name, tag, &before, &namePart, &value, &after))
         return "absent";
     return before + '|' + namePart + '|' + value + '|' + after;
+}
+
+// The item of this text anywhere in a menu model, or nullptr.
+inline const MenuItem* ByText(const MenuModel& menu, std::string_view text) {
+    for (const MenuItem& item : menu.Items()) {
+        if (item.text == text)
+            return &item;
+        if (item.IsSubmenu())
+            if (const MenuItem* inner = ByText(item.submenu, text))
+                return inner;
+    }
+    return nullptr;
 }
 
 } // namespace velto::test

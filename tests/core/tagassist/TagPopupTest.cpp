@@ -32,16 +32,6 @@ std::string Printed(const MenuModel& menu) {
     return out.str();
 }
 
-const MenuItem* ByText(const MenuModel& menu, std::string_view text) {
-    for (const MenuItem& item : menu.Items()) {
-        if (item.text == text)
-            return &item;
-        if (item.IsSubmenu())
-            if (const MenuItem* inner = ByText(item.submenu, text))
-                return inner;
-    }
-    return nullptr;
-}
 } // namespace
 
 class TagPopupTest : public TagEdTest {

@@ -49,8 +49,9 @@ TEST_F(TagPropertiesTest, RowsOfAnImageTag) {
     EXPECT_EQ(RowOf("SRC").value, "\"a.gif\"");
     EXPECT_EQ(RowOf("ISMAP").value, TagProperties::PresentNoValue);
     for (const auto& r : rows)
-        if (r.attribute->Name() != "SRC" && r.attribute->Name() != "ISMAP")
+        if (r.attribute->Name() != "SRC" && r.attribute->Name() != "ISMAP") {
             EXPECT_EQ(r.value, "") << r.attribute->Name();
+        }
     // With HTML codes, the written name and then the popup name; without, the popup name.
     EXPECT_EQ(RowOf("SRC").name, "SRC");
     EXPECT_EQ(RowOf("SRC").second, "Image File URI");
