@@ -18,6 +18,7 @@ constexpr int FileSaveAll = 32819;
 constexpr int FileCloseAll = 32820;
 constexpr int FileNewFromTemplate = 32816;
 constexpr int SaveCopyAsTemplate = 32817;
+constexpr int EditTemplate = 32823;
 constexpr int RefreshPreview = 32783;
 
 // Edit

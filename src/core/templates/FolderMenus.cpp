@@ -20,16 +20,17 @@ constexpr FolderMenuSetup Setups[] = {
     {2500, 2699, "On The Web", "*.mnu", "", "", "", ""},
 };
 
-std::optional<std::string> MnuMenuText(const std::string& path) {
+} // namespace
+
+std::optional<std::string> ReadMenuFileKey(const std::string& path, std::string_view key) {
     CTextConfigFile file;
     if (!file.Open(path))
         return std::nullopt;
     std::string value;
-    if (!file.FindKey("MENU", &value) || value.empty())
+    if (!file.FindKey(key, &value) || value.empty())
         return std::nullopt;
     return value;
 }
-} // namespace
 
 const FolderMenuSetup& SetupOf(FolderMenuKind kind) noexcept {
     return Setups[static_cast<int>(kind)];
@@ -84,11 +85,11 @@ std::string FolderEntryPrompt(FolderMenuKind kind, const std::string& path, cons
             return *text;
         return "Insert the " + name + " HTML snippet";
     case FolderMenuKind::References:
-        if (auto text = file ? MnuMenuText(path) : std::nullopt)
+        if (auto text = file ? ReadMenuFileKey(path, "MENU") : std::nullopt)
             return *text;
         return "View " + name + " HTML reference";
     case FolderMenuKind::OnTheWeb:
-        if (auto text = file ? MnuMenuText(path) : std::nullopt)
+        if (auto text = file ? ReadMenuFileKey(path, "MENU") : std::nullopt)
             return *text;
         return "Visit " + name;
     }

@@ -43,4 +43,7 @@ void BuildFolderMenu(CFileTreeMenu& menu, FolderMenuKind kind, const std::string
 // leading white space removed. Only the first 64 KB are read: headers stand at the top.
 [[nodiscard]] std::optional<std::string> ReadTaggedLine(const std::string& path, std::string_view key);
 
+// The non-empty value of a key of a menu description file (.mnu): "MENU", "HTML", "URL".
+[[nodiscard]] std::optional<std::string> ReadMenuFileKey(const std::string& path, std::string_view key);
+
 } // namespace velto
