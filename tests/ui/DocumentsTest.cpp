@@ -75,11 +75,11 @@ private Q_SLOTS:
     }
 
     void fileNewWithoutTheTemplateSaysSoOnceAndLeavesAnEmptyDocument() {
-        QTemporaryDir empty;
-        qputenv("VELTO_DATA_DIR", empty.path().toLocal8Bit());
+        QTemporaryDir empty, home;
+        const ScopedEnv data("VELTO_DATA_DIR", empty.path());
+        const ScopedEnv user("XDG_DATA_HOME", home.path());
         UiFixture f;
         CQuorDoc* doc = f.Docs().OnFileNew();
-        qunsetenv("VELTO_DATA_DIR");
         QCOMPARE(f.prompter.messages.size(), size_t(1));
         QCOMPARE(QString::fromStdString(f.prompter.messages[0]),
                  QStringLiteral("Unable to find default template:\n\n") + empty.path() +

@@ -96,9 +96,10 @@ void CMainFrame::RegisterCommands() {
 void CMainFrame::CreateMenus() {
     const std::vector<QMenu*> menus = RenderMenuBar(*menuBar(), MainMenuLayout(), *commands_);
     for (QMenu* menu : menus) {
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
-        // Each time a menu opens, the folder menus that exist hang under their items.
+        // Each time a menu opens, the folder menus hang under their items, and then the
+        // items take their states.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::AttachFolderMenus);
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
         if (menu->title() == QLatin1String("&File"))
             fileMenu_ = menu;
         else if (menu->title() == QLatin1String("&Window"))

@@ -3,6 +3,7 @@
 
 #include "core/app/RawCommandLine.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
+#include "core/templates/ShippedData.h"
 #include "ui/app/CInstanceMarker.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/document/CQuorDoc.h"
@@ -11,6 +12,7 @@
 #include "ui/platform/QtFileFilters.h"
 #include "ui/platform/QtProfile.h"
 #include "ui/platform/QtPrompter.h"
+#include "ui/templates/FolderMenuHost.h"
 
 #include <Qsci/qsciprinter.h>
 
@@ -32,6 +34,7 @@ CQuorApp::CQuorApp(std::unique_ptr<Profile> profile)
 CQuorApp::~CQuorApp() {
     // Windows go before the objects they use.
     mainFrame_.reset();
+    folderMenus_.reset();
     docManager_.reset();
     knowledgeBase_.reset();
     marker_.reset();
@@ -88,6 +91,11 @@ void CQuorApp::CreateDocManager() {
     });
     connect(docManager_.get(), &CQuorDocManager::DocumentSaved, this,
             &CQuorApp::AddToRecentFileList);
+    // A document saved into the templates or snippets folder shows in their menus at once.
+    connect(docManager_.get(), &CQuorDocManager::DocumentSaved, this, [this] {
+        if (folderMenus_)
+            folderMenus_->RebuildTemplates();
+    });
 }
 
 void CQuorApp::ClaimInstanceMarker() {
@@ -121,6 +129,23 @@ void CQuorApp::LoadConfiguration() {
 
 void CQuorApp::LoadAppearance() {
     appearance_.LoadAll(*profile_);
+}
+
+void CQuorApp::LoadTemplates() {
+    // Templates and snippets are saved into their folders, so the menus read the user's
+    // own copy of the shipped folders, made (and completed) here.
+    const QString shipped = DataFolder();
+    const QString user = UserDataFolder();
+    const ShippedCopyResult copy = CopyShippedFolders(
+        shipped.toStdString(), user.toStdString(), {"Templates", "HTML References", "On The Web"});
+    for (const std::string& failure : copy.failures)
+        std::fprintf(stderr, "velto: could not copy %s\n", failure.c_str());
+    userFolder_ = QFileInfo(JoinPath(user, QStringLiteral("Templates"))).isDir() ? user : shipped;
+    folderMenus_ = std::make_unique<FolderMenuHost>(*this, userFolder_);
+}
+
+void CQuorApp::BuildFolderMenus() {
+    folderMenus_->BuildAll();
 }
 
 bool CQuorApp::CreateMainFrame() {
@@ -185,18 +210,17 @@ int CQuorApp::ExitInstance() {
     return exitCode_;
 }
 
-bool CQuorApp::OnCmdMsg(int /*id*/) {
-    // The templates, snippets, HTML references and On The Web menus are asked in that
-    // order once they exist; until then every command takes the ordinary route.
-    return false;
+bool CQuorApp::OnCmdMsg(int id) {
+    // The templates, snippets, HTML references and On The Web menus are asked in turn.
+    return folderMenus_ && folderMenus_->OnCmdMsg(id);
 }
 
-QString CQuorApp::FolderMenuPrompt(int /*id*/) const {
-    return {};
+QString CQuorApp::FolderMenuPrompt(int id) const {
+    return folderMenus_ ? folderMenus_->Prompt(id) : QString();
 }
 
-QMenu* CQuorApp::FolderMenuOf(FolderMenu /*which*/) const {
-    return nullptr;
+QMenu* CQuorApp::FolderMenuOf(FolderMenu which) const {
+    return folderMenus_ ? folderMenus_->MenuOf(which) : nullptr;
 }
 
 void CQuorApp::AddToRecentFileList(const QString& path) {
@@ -236,7 +260,7 @@ QString CQuorApp::DataFolder() const {
 }
 
 QString CQuorApp::DefaultTemplatePath() const {
-    return JoinPath(JoinPath(DataFolder(), QStringLiteral("Templates")), QStringLiteral("Default.htt"));
+    return QString::fromStdString(folderMenus_->Templates().DefaultTemplatePath());
 }
 
 QString CQuorApp::ChooseInsertFile(QWidget* parent) {

@@ -14,6 +14,7 @@
 #include "core/config/WindowPlacement.h"
 #include "core/platform/Profile.h"
 #include "core/platform/Prompter.h"
+#include "core/templates/FolderMenus.h"
 
 #include <QObject>
 #include <QString>
@@ -31,6 +32,7 @@ namespace velto {
 
 class CInstanceMarker;
 class CMainFrame;
+class FolderMenuHost;
 class CQuorDocManager;
 class HtmlKnowledgeBase;
 
@@ -38,7 +40,7 @@ class CQuorApp : public QObject {
     Q_OBJECT
 public:
     // The four menus that mirror folders: templates, snippets, HTML references, On The Web.
-    enum class FolderMenu { Templates, Snippets, References, OnTheWeb };
+    using FolderMenu = FolderMenuKind;
 
     // Settings come from the given store (the user's settings file when none is given).
     explicit CQuorApp(std::unique_ptr<Profile> profile = nullptr);
@@ -110,9 +112,15 @@ public:
     // while that is processed.
     [[nodiscard]] const std::string& RawCommandLine() const { return rawCommandLine_; }
 
-    // The shipped data folder and the template File New starts from.
+    // The shipped data folder, and the folder the templates, snippets, references and On
+    // The Web menus are read from: the user's copy of them, or the shipped one when no
+    // copy could be made.
     [[nodiscard]] QString DataFolder() const;
+    [[nodiscard]] QString UserFolder() const { return userFolder_; }
+    // The template File New starts from.
     [[nodiscard]] QString DefaultTemplatePath() const;
+    // The folder menus with the template settings and commands; made at start-up.
+    [[nodiscard]] FolderMenuHost& FolderMenus() { return *folderMenus_; }
 
     // The Insert File dialog; tests answer it through insertFileHook.
     QString ChooseInsertFile(QWidget* parent);
@@ -132,10 +140,10 @@ private:
     void LoadConfiguration();
     void LoadPreviewers() {}          // the previewer profiles come here
     void LoadAppearance();
-    void LoadTemplates() {}           // the templates' settings come here
+    void LoadTemplates();
     void LoadReferenceManager() {}    // the HTML reference manager comes here
     void RegisterDocumentTypes() {}   // types are fixed in the document manager; no shell registry here
-    void BuildFolderMenus() {}        // the four folder menus come here
+    void BuildFolderMenus();
     void LoadPalette();
     bool CreateMainFrame();
     CBetterCmdLineInfo ParseCommandLine(const QStringList& arguments);
@@ -172,6 +180,8 @@ private:
     std::unique_ptr<HtmlKnowledgeBase> knowledgeBase_;
     AppearanceSettings appearance_;
     CCustomColours customColours_;
+    QString userFolder_;
+    std::unique_ptr<FolderMenuHost> folderMenus_;
     std::unique_ptr<CMainFrame> mainFrame_;
 
     QString instanceName_;

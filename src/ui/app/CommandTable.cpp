@@ -64,9 +64,12 @@ bool CommandTable::Run(int id) {
 void CommandTable::Update() {
     for (auto& [id, entry] : entries_) {
         const Command& c = entry.command;
-        // An item that a folder menu hangs under opens that menu, whatever its command.
-        if (entry.action->menu())
+        // An item that a folder menu hangs under opens that menu while its command's own
+        // rule allows, whether or not the command has a handler.
+        if (entry.action->menu()) {
+            entry.action->setEnabled(!c.enabled || c.enabled());
             continue;
+        }
         entry.action->setEnabled(c.run && (!c.enabled || c.enabled()));
         if (c.checked)
             entry.action->setChecked(c.checked());

@@ -25,7 +25,7 @@ MenuModel MainMenuLayout() {
     // The recent files are listed in place of FileMruFirst.
     Fill(bar.AddSubmenu("&File"),
          {FileNew, FileNewFromTemplate, FileOpen, FileClose, 0, FileSave, FileSaveAs, FileSaveAll,
-          FileCloseAll, SaveCopyAsTemplate, 0, FilePrint, FilePrintPreview, FilePrintSetup,
+          FileCloseAll, SaveCopyAsTemplate, EditTemplate, 0, FilePrint, FilePrintPreview, FilePrintSetup,
           RefreshPreview, 0, FileMruFirst, 0, AppExit});
     Fill(bar.AddSubmenu("&Edit"),
          {EditUndo, EditRedo, 0, EditCut, EditCopy, EditPaste, EditPasteUrl, EditSelectAll, 0,

@@ -19,6 +19,14 @@ QString ProgramDataFolder() {
                                            QStringLiteral(VELTO_DATA_INSTALL_DIR)));
 }
 
+QString UserDataFolder() {
+    // Read each time: tests give every run a folder of its own.
+    QString base = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"));
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/Kestrova/Velto"));
+}
+
 QString JoinPath(const QString& folder, QString relative) {
     if (relative.startsWith(QLatin1String("./")))
         relative.remove(0, 2);

@@ -9,6 +9,10 @@ namespace velto {
 // (the build tree); else the installed share/velto relative to the executable.
 QString ProgramDataFolder();
 
+// The user's own data folder, which holds the copies of the templates, snippets and
+// reference folders: $XDG_DATA_HOME/Kestrova/Velto, normally ~/.local/share/Kestrova/Velto.
+QString UserDataFolder();
+
 // A folder and a relative name joined with one separator, a leading "./" of the name dropped.
 QString JoinPath(const QString& folder, QString relative);
 
