@@ -93,32 +93,25 @@ void CTemplateCommands::SaveAsTemplate(const std::string& path, bool selectionOn
         host_.TemplatesChanged();
 }
 
+std::optional<std::string> CTemplateCommands::EntryFile(const std::string& path, CFTItem::Kind kind,
+                                                      std::string_view filter, std::string title) {
+    if (kind != CFTItem::Overflow)
+        return path;
+    // The overflow entry browses in the folder it stands for.
+    return templates_.ChooseFile(chooser_, CTemplates::ChooseForNew, filter, TemplateExtension, {},
+                                 std::move(title), path);
+}
+
 void CTemplateCommands::OnEntryChosen(FolderMenuKind menu, const std::string& path, CFTItem::Kind kind) {
     switch (menu) {
-    case FolderMenuKind::Templates: {
-        std::string chosen = path;
-        if (kind == CFTItem::Overflow) {
-            auto picked = templates_.ChooseFile(chooser_, CTemplates::ChooseForNew, TemplatesFilter,
-                                                TemplateExtension, {}, {}, path);
-            if (!picked)
-                return;
-            chosen = *picked;
-        }
-        NewDocumentFromTemplate(chosen);
+    case FolderMenuKind::Templates:
+        if (auto chosen = EntryFile(path, kind, TemplatesFilter, {}))
+            NewDocumentFromTemplate(*chosen);
         return;
-    }
-    case FolderMenuKind::Snippets: {
-        std::string chosen = path;
-        if (kind == CFTItem::Overflow) {
-            auto picked = templates_.ChooseFile(chooser_, CTemplates::ChooseForNew, SnippetsFilter,
-                                                TemplateExtension, {}, "Insert HTML Snippet", path);
-            if (!picked)
-                return;
-            chosen = *picked;
-        }
-        InsertSnippetFile(chosen);
+    case FolderMenuKind::Snippets:
+        if (auto chosen = EntryFile(path, kind, SnippetsFilter, "Insert HTML Snippet"))
+            InsertSnippetFile(*chosen);
         return;
-    }
     case FolderMenuKind::References: {
         std::optional<std::string> page = ReadMenuFileKey(path, "HTML");
         if (!page)

@@ -59,6 +59,10 @@ public:
     void InsertSnippetFile(const std::string& path);
 
 private:
+    // The file an entry stands for: its own, or for the overflow entry the one chosen in
+    // its folder (nothing when cancelled).
+    std::optional<std::string> EntryFile(const std::string& path, CFTItem::Kind kind,
+                                         std::string_view filter, std::string title);
     void SaveAsTemplate(const std::string& path, bool selectionOnly);
 
     CTemplates& templates_;
