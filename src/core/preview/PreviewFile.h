@@ -1,0 +1,56 @@
+// The intermediate preview file: its name beside the document, its address, the scroll
+// anchor at the editing position, and its contents.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace velto {
+
+// The scroll anchor the preview file carries: <A NAME="_quorbm+0">.
+inline constexpr std::string_view ScrollAnchorName = "_quorbm+0";
+inline constexpr std::string_view ScrollAnchor = "<A NAME=\"_quorbm+0\">";
+
+// The address of a file for a browser: an absolute path becomes a file: URL with the
+// characters a URL path cannot carry (blank, '#', '%', '?', quotes, controls, bytes from
+// 0x80) percent-encoded; a text that already has a scheme ("http:", "file:") is kept as
+// it is.
+[[nodiscard]] std::string FileUrl(std::string_view text);
+
+// The pattern with its first "%d" replaced by the number and "%%" read as '%'; any other
+// '%' stays as it is (the pattern is the user's, never a format string).
+[[nodiscard]] std::string FormatPreviewName(std::string_view pattern, int number);
+
+// The rotating numbers of the preview files, shared by all documents.
+class PreviewCounter {
+public:
+    // The number to use now; the next call gives the one after, back to 0 past count - 1
+    // (count clamped to 1..100).
+    int Next(int count) noexcept;
+
+private:
+    int next_ = 0;
+};
+
+// The line before which the scroll anchor goes: from the first visible line up, out of a
+// tag that began on an earlier line and out of an open A element. -1 when there is none.
+// lineStart gives a line's first offset, lineOf the line of an offset.
+[[nodiscard]] int FindAnchorLine(std::string_view text, int firstVisibleLine,
+                                 const std::function<std::size_t(int)>& lineStart,
+                                 const std::function<int(std::size_t)>& lineOf);
+
+struct PreviewContents {
+    bool baseElement = false;   // begin with <BASE HREF="folder/">
+    bool defaultTitle = false;  // end with <TITLE>Untitled</TITLE>
+    std::string folder;         // the preview file's folder, for the base element
+    std::size_t anchorAt = std::string_view::npos; // where the scroll anchor goes, if any
+};
+
+// Writes the document's bytes unchanged, with the base element, the scroll anchor and the
+// default title where asked. False when the stream fails.
+bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewContents& contents);
+
+} // namespace velto
