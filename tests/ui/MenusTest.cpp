@@ -59,7 +59,7 @@ private Q_SLOTS:
         f.Docs().CreateUntitled();
         f.Frame().UpdateCommands();
         using namespace CommandId;
-        for (int id : {RefreshPreview}) {
+        for (int id : {ContextTagLookup, ToggleReferenceWindow}) {
             QVERIFY(f.Frame().Action(id));
             QVERIFY2(!f.Frame().Action(id)->isEnabled(), qPrintable(f.Frame().Action(id)->text()));
         }

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace velto::test {
@@ -42,9 +43,12 @@ private:
 };
 
 struct UiFixture {
-    UiFixture() {
+    // seed writes settings before the start-up reads them.
+    explicit UiFixture(const std::function<void(MemoryProfile&)>& seed = {}) {
         auto p = std::make_unique<MemoryProfile>();
         profile = p.get();
+        if (seed)
+            seed(*p);
         app = std::make_unique<CQuorApp>(std::move(p));
         app->SetPrompter(&prompter);
         // Started as for the shell ("-dde"): the full start-up without the untitled

@@ -60,5 +60,10 @@ constexpr int WindowTile = 57651;
 constexpr int AppAbout = 57664;
 constexpr int HelpHtmlReferences = 32853;
 constexpr int HelpOnTheWeb = 32854;
+// The Help menu's web sites, each one fixed address.
+constexpr int WebHtml401 = 32809;
+constexpr int WebHtmlStandard = 32810;
+constexpr int WebMdnReference = 32811;
+constexpr int WebValidator = 32812;
 
 } // namespace velto::CommandId

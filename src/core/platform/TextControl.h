@@ -39,6 +39,7 @@ public:
     };
     [[nodiscard]] virtual Selection GetSelection() const = 0;
     virtual void SetSelection(Selection selection) = 0;
+    // The document line at the top of the window (a wrapped line counts once).
     [[nodiscard]] virtual int FirstVisibleLine() const = 0;
     // The visible part: from the first character of the first visible line to the
     // character at the bottom-right corner of the window.

@@ -95,7 +95,7 @@ std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& contr
         return std::nullopt;
     }
     out.close();
-    std::string url = FileUrl(path);
+    std::string url = BrowserUrl(path);
     if (current->ProvideFragment && scroll)
         url += "#" + std::string(ScrollAnchorName);
     return url;

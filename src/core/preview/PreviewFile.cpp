@@ -79,7 +79,7 @@ bool InsideAnchorElement(std::string_view text, std::size_t pos, std::size_t& st
 }
 } // namespace
 
-std::string FileUrl(std::string_view text) {
+std::string BrowserUrl(std::string_view text) {
     if (HasScheme(text) || text.empty() || text.front() != '/')
         return std::string(text);
     static constexpr char Hex[] = "0123456789ABCDEF";
@@ -152,7 +152,7 @@ bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewCon
         std::string folder = contents.folder;
         if (folder.empty() || folder.back() != '/')
             folder += '/';
-        out << "<BASE HREF=\"" << FileUrl(folder) << "\">\n";
+        out << "<BASE HREF=\"" << BrowserUrl(folder) << "\">\n";
     }
     const std::size_t anchor = std::min(contents.anchorAt, text.size());
     out.write(text.data(), static_cast<std::streamsize>(anchor));

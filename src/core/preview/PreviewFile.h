@@ -14,11 +14,11 @@ namespace velto {
 inline constexpr std::string_view ScrollAnchorName = "_quorbm+0";
 inline constexpr std::string_view ScrollAnchor = "<A NAME=\"_quorbm+0\">";
 
-// The address of a file for a browser: an absolute path becomes a file: URL with the
+// The address of a file as a browser is handed it: an absolute path becomes a file: URL with the
 // characters a URL path cannot carry (blank, '#', '%', '?', quotes, controls, bytes from
 // 0x80) percent-encoded; a text that already has a scheme ("http:", "file:") is kept as
 // it is.
-[[nodiscard]] std::string FileUrl(std::string_view text);
+[[nodiscard]] std::string BrowserUrl(std::string_view text);
 
 // The pattern with its first "%d" replaced by the number and "%%" read as '%'; any other
 // '%' stays as it is (the pattern is the user's, never a format string).

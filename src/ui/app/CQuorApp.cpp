@@ -12,6 +12,7 @@
 #include "ui/platform/QtFileFilters.h"
 #include "ui/platform/QtProfile.h"
 #include "ui/platform/QtPrompter.h"
+#include "ui/preview/PreviewHost.h"
 #include "ui/templates/FolderMenuHost.h"
 
 #include <Qsci/qsciprinter.h>
@@ -35,6 +36,7 @@ CQuorApp::~CQuorApp() {
     // Windows go before the objects they use.
     mainFrame_.reset();
     folderMenus_.reset();
+    previews_.reset();
     docManager_.reset();
     knowledgeBase_.reset();
     marker_.reset();
@@ -129,6 +131,27 @@ void CQuorApp::LoadConfiguration() {
 
 void CQuorApp::LoadAppearance() {
     appearance_.LoadAll(*profile_);
+}
+
+void CQuorApp::LoadPreviewers() {
+    previews_ = std::make_unique<PreviewHost>(*this);
+}
+
+void CQuorApp::CleanUpPreviewFiles() {
+    // Preview files left by a run that ended without cleaning up.
+    previews_->Cleanup().Load();
+}
+
+void CQuorApp::SetUpDefaultPreviewers() {
+    previews_->SetUpDefaults();
+}
+
+void CQuorApp::ReleasePreviewers() {
+    previews_->Profiles().Release();
+}
+
+void CQuorApp::DeleteCleanupFiles() {
+    previews_->Cleanup().CleanUp();
 }
 
 void CQuorApp::LoadTemplates() {

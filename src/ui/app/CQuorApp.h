@@ -33,6 +33,7 @@ namespace velto {
 class CInstanceMarker;
 class CMainFrame;
 class FolderMenuHost;
+class PreviewHost;
 class CQuorDocManager;
 class HtmlKnowledgeBase;
 
@@ -119,6 +120,8 @@ public:
     [[nodiscard]] QString UserFolder() const { return userFolder_; }
     // The template File New starts from.
     [[nodiscard]] QString DefaultTemplatePath() const;
+    // The previewer profiles, the preview files and the browsers; made at start-up.
+    [[nodiscard]] PreviewHost& Previews() { return *previews_; }
     // The folder menus with the template settings and commands; made at start-up.
     [[nodiscard]] FolderMenuHost& FolderMenus() { return *folderMenus_; }
 
@@ -138,7 +141,7 @@ private:
     void ClaimInstanceMarker();
     void LoadRecentFiles();
     void LoadConfiguration();
-    void LoadPreviewers() {}          // the previewer profiles come here
+    void LoadPreviewers();
     void LoadAppearance();
     void LoadTemplates();
     void LoadReferenceManager() {}    // the HTML reference manager comes here
@@ -149,12 +152,12 @@ private:
     CBetterCmdLineInfo ParseCommandLine(const QStringList& arguments);
     bool AnswersAtOnce(const CBetterCmdLineInfo& info);
     void BuildKnowledgeBase();
-    void CleanUpPreviewFiles() {}     // leftover preview files are deleted here
-    void SetUpDefaultPreviewers() {}  // the default previewer profiles are made here
+    void CleanUpPreviewFiles();
+    void SetUpDefaultPreviewers();
     void OfferTipOfTheDay(bool /*showSplash*/) {} // the tip of the day is offered here
     void ReleaseReferenceWindow() {}  // the reference window is destroyed here
-    void ReleasePreviewers() {}       // the previewer profiles are released here
-    void DeleteCleanupFiles() {}      // the files on the preview clean-up list go here
+    void ReleasePreviewers();
+    void DeleteCleanupFiles();
     void ReleaseInsertMenus() { Q_EMIT KnowledgeBaseClosing(); }
 
     bool ProcessPlainShellCommand(const CBetterCmdLineInfo& info);
@@ -180,6 +183,7 @@ private:
     std::unique_ptr<HtmlKnowledgeBase> knowledgeBase_;
     AppearanceSettings appearance_;
     CCustomColours customColours_;
+    std::unique_ptr<PreviewHost> previews_;
     QString userFolder_;
     std::unique_ptr<FolderMenuHost> folderMenus_;
     std::unique_ptr<CMainFrame> mainFrame_;

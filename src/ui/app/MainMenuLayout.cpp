@@ -34,7 +34,8 @@ MenuModel MainMenuLayout() {
     // The HTML insert menus stand between "&Edit" and "&Window".
     // The open documents follow the window commands.
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange});
-    Fill(bar.AddSubmenu("&Help"), {HelpHtmlReferences, HelpOnTheWeb, 0, AppAbout});
+    Fill(bar.AddSubmenu("&Help"), {HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
+                                    WebValidator, 0, AppAbout});
     return bar;
 }
 

@@ -68,19 +68,20 @@ void ScintillaTextControl::SetSelection(Selection selection) {
 }
 
 int ScintillaTextControl::FirstVisibleLine() const {
-    return static_cast<int>(view_.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE));
+    // Wrapped lines take several display lines: the document line is wanted.
+    const auto displayLine = static_cast<unsigned long>(view_.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE));
+    return static_cast<int>(view_.SendScintilla(Sci::SCI_DOCLINEFROMVISIBLE, displayLine));
 }
 
 TextControl::Range ScintillaTextControl::VisibleRange() const {
-    const auto docLine = static_cast<unsigned long>(
-        view_.SendScintilla(Sci::SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(FirstVisibleLine())));
-    const int first = LineStart(static_cast<int>(docLine));
+    const int docLine = FirstVisibleLine();
+    const int first = LineStart(docLine);
     const QSize size = view_.viewport()->size();
     // The character nearest the bottom-right corner, or the end of the last visible line.
     const int corner = static_cast<int>(view_.SendScintilla(
         Sci::SCI_POSITIONFROMPOINT, static_cast<unsigned long>(std::max(0, size.width() - 1)),
         static_cast<long>(std::max(0, size.height() - 1))));
-    const int lastLine = static_cast<int>(docLine) +
+    const int lastLine = docLine +
                          static_cast<int>(view_.SendScintilla(Sci::SCI_LINESONSCREEN)) + 1;
     return {first, std::max({first, corner, std::min(Length(), LineStart(lastLine))})};
 }

@@ -5,11 +5,12 @@
 #include "ui/app/CQuorApp.h"
 #include "ui/app/CommandTable.h"
 #include "ui/app/MenuRenderer.h"
+#include "core/preview/PreviewFile.h"
+#include "ui/preview/PreviewHost.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
 
-#include <QDesktopServices>
 #include <QMenu>
 #include <QPainter>
 #include <QUrl>
@@ -146,7 +147,7 @@ bool FolderMenuHost::SaveActive(const std::string& path, bool selectionOnly) {
 
 void FolderMenuHost::ShowReference(const std::string& page) {
     // The reference pages open in the browser until the reference window shows them.
-    Open(QUrl::fromLocalFile(QString::fromStdString(page)));
+    Open(QUrl::fromEncoded(QByteArray::fromStdString(BrowserUrl(page))));
 }
 
 void FolderMenuHost::OpenUrl(const std::string& url) {
@@ -161,7 +162,7 @@ void FolderMenuHost::Open(const QUrl& url) {
     if (openUrlHook)
         openUrlHook(url);
     else
-        QDesktopServices::openUrl(url);
+        app_.Previews().OpenUrl(url.toEncoded().toStdString());
 }
 
 } // namespace velto

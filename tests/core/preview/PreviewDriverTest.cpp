@@ -60,12 +60,12 @@ public:
 } // namespace
 
 TEST(PreviewFile, AddressesCarryEveryPathAndLeaveWebAddressesAlone) {
-    EXPECT_EQ(FileUrl("/home/a/my page.html"), "file:///home/a/my%20page.html");
-    EXPECT_EQ(FileUrl("/web/C#/50%/a?.htm"), "file:///web/C%23/50%25/a%3F.htm");
-    EXPECT_EQ(FileUrl("/w/\"q\"<>\xC3\xA9.htm"), "file:///w/%22q%22%3C%3E%C3%A9.htm");
-    EXPECT_EQ(FileUrl("/w/a-b_c.~(1)+x,y;z=@:!$&'*.htm"), "file:///w/a-b_c.~(1)+x,y;z=@:!$&'*.htm");
-    EXPECT_EQ(FileUrl("https://validator.w3.org/"), "https://validator.w3.org/");
-    EXPECT_EQ(FileUrl("file:///tmp/x.htm"), "file:///tmp/x.htm");
+    EXPECT_EQ(BrowserUrl("/home/a/my page.html"), "file:///home/a/my%20page.html");
+    EXPECT_EQ(BrowserUrl("/web/C#/50%/a?.htm"), "file:///web/C%23/50%25/a%3F.htm");
+    EXPECT_EQ(BrowserUrl("/w/\"q\"<>\xC3\xA9.htm"), "file:///w/%22q%22%3C%3E%C3%A9.htm");
+    EXPECT_EQ(BrowserUrl("/w/a-b_c.~(1)+x,y;z=@:!$&'*.htm"), "file:///w/a-b_c.~(1)+x,y;z=@:!$&'*.htm");
+    EXPECT_EQ(BrowserUrl("https://validator.w3.org/"), "https://validator.w3.org/");
+    EXPECT_EQ(BrowserUrl("file:///tmp/x.htm"), "file:///tmp/x.htm");
 }
 
 TEST(PreviewFile, NamesRotateWithinTheClampedCount) {
@@ -192,7 +192,7 @@ TEST_F(PreviewDriverTest, ThePreviewFileGoesBesideTheDocumentAndItsAddressToTheB
     const std::string preview = (dir.Path() / "my site/~veltopv0.htm").string();
     EXPECT_EQ(ReadFile(preview), "<P>\n<A NAME=\"_quorbm+0\"><B>x</B>\n");
     EXPECT_EQ(ReadFile(doc), "<P>\n<B>x</B>\n");
-    EXPECT_EQ(browser.calls, std::vector<std::string>{"/usr/bin/chromium " + FileUrl(preview) + "#_quorbm+0"});
+    EXPECT_EQ(browser.calls, std::vector<std::string>{"/usr/bin/chromium " + BrowserUrl(preview) + "#_quorbm+0"});
     EXPECT_NE(browser.calls[0].find("my%20site/~veltopv0.htm#"), std::string::npos);
     EXPECT_EQ(cleanup.Paths(), std::vector<std::string>{preview});
     EXPECT_TRUE(prompter.messages.empty());
@@ -206,7 +206,7 @@ TEST_F(PreviewDriverTest, ThePreviewFileGoesBesideTheDocumentAndItsAddressToTheB
     browser.calls.clear();
     ASSERT_TRUE(driver.Preview(control, doc));
     const std::string second = (dir.Path() / "my site/~veltopv1.htm").string();
-    EXPECT_EQ(browser.calls, std::vector<std::string>{"/usr/bin/chromium " + FileUrl(second)});
+    EXPECT_EQ(browser.calls, std::vector<std::string>{"/usr/bin/chromium " + BrowserUrl(second)});
     EXPECT_EQ(ReadFile(second), "<P>\n<A NAME=\"_quorbm+0\"><B>x</B>\n<TITLE>Untitled</TITLE>\n");
 }
 
@@ -218,7 +218,7 @@ TEST_F(PreviewDriverTest, AnUntitledDocumentPreviewsFromTheCurrentFolder) {
     const std::optional<std::string> url = driver.WritePreview(control, "");
     fs::current_path(before);
     ASSERT_TRUE(url);
-    EXPECT_EQ(*url, FileUrl((fs::canonical(dir.Path()) / "~veltopv0.htm").string()));
+    EXPECT_EQ(*url, BrowserUrl((fs::canonical(dir.Path()) / "~veltopv0.htm").string()));
     EXPECT_EQ(ReadFile(dir.Path() / "~veltopv0.htm"), "<HTML></HTML>");
 }
 
