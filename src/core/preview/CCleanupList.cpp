@@ -3,7 +3,7 @@
 
 #include "core/platform/Profile.h"
 #include "core/platform/Prompter.h"
-#include "core/preview/CPreviewConfig.h"
+#include "core/htmlkb/AsciiCase.h"
 
 #include <filesystem>
 
@@ -29,7 +29,7 @@ void CCleanupList::Load() {
 
 void CCleanupList::Register(const std::string& path) {
     for (const std::string& p : paths_)
-        if (EqualsNoCase(p, path))
+        if (ascii::EqualNoCase(p, path))
             return;
     paths_.push_back(path);
     settings_.WriteString(Section, Key(paths_.size()), path);

@@ -1,6 +1,7 @@
 // Previewer profiles.
 #include "core/preview/CPreviewConfig.h"
 
+#include "core/htmlkb/AsciiCase.h"
 #include "core/platform/Profile.h"
 #include "core/platform/Prompter.h"
 
@@ -13,19 +14,7 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 } // namespace
-
-bool EqualsNoCase(std::string_view a, std::string_view b) noexcept {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
-}
 
 void CPreviewConfig::LoadSettings(const velto::Profile& settings) {
     Previewer = settings.GetString(Profile, "Previewer", Previewer);
@@ -52,7 +41,7 @@ PreviewerList BuiltInPreviewers(const ProgramSearch& onPath) {
 
 bool IsValidProfileName(std::string_view name, Prompter* report) {
     const bool valid = !name.empty() && !IsBlank(name.front()) && !IsBlank(name.back()) &&
-                       !EqualsNoCase(name, "<empty>");
+                       !ascii::EqualNoCase(name, "<empty>");
     if (!valid && report)
         report->Message("\"" + std::string(name) +
                             "\" is not a valid profile name.\n\nProfile names must not start or end with a space.",
@@ -109,14 +98,14 @@ void PreviewerProfiles::Apply(const PreviewerList& edited, velto::Profile& setti
 
 const CPreviewConfig* PreviewerProfiles::FindByName(const PreviewerList& list, std::string_view name) {
     for (const CPreviewConfig& p : list)
-        if (EqualsNoCase(p.Profile, name))
+        if (ascii::EqualNoCase(p.Profile, name))
             return &p;
     return nullptr;
 }
 
 std::size_t PreviewerProfiles::ChoiceIndex(const PreviewerList& list, std::string_view name) {
     for (std::size_t i = 0; i < list.size(); ++i)
-        if (EqualsNoCase(list[i].Profile, name))
+        if (ascii::EqualNoCase(list[i].Profile, name))
             return i;
     return 0;
 }

@@ -81,6 +81,4 @@ private:
     bool keepInFront_ = false;
 };
 
-[[nodiscard]] bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
-
 } // namespace velto
