@@ -19,6 +19,7 @@
 #include "ui/document/DocumentCommands.h"
 #include "ui/preview/PreviewCommands.h"
 #include "ui/reference/ReferenceCommands.h"
+#include "ui/reference/ReferenceWindow.h"
 #include "ui/support/SupportCommands.h"
 #include "ui/tagassist/TagAssistCommands.h"
 #include "ui/templates/TemplateCommands.h"
@@ -147,8 +148,9 @@ void CMainFrame::CreateLookupBar() {
     auto* name = new QLineEdit(lookupBar_);
     name->setObjectName(QStringLiteral("lookupTagName"));
     name->setMaximumWidth(140);
-    name->setEnabled(false);
+    name->setPlaceholderText(QStringLiteral("TABLE"));
     lookupBar_->addWidget(name);
+    connect(name, &QLineEdit::returnPressed, this, [this] { commands_->Run(CommandId::LookupNamedTag); });
     MenuModel button;
     button.AddCommand(CommandId::LookupNamedTag);
     RenderToolBar(*lookupBar_, button, *commands_);
@@ -165,6 +167,16 @@ void CMainFrame::AttachFolderMenus() {
                      app_.FolderMenuOf(Menu::References));
     AttachFolderMenu(bar, QStringLiteral("&Help"), QStringLiteral("On The &Web"),
                      app_.FolderMenuOf(Menu::OnTheWeb));
+}
+
+ReferenceWindow* CMainFrame::Reference(bool create) {
+    if (!reference_ && create) {
+        reference_ = new ReferenceWindow(*this, app_.References());
+        reference_->LoadState(app_.GetProfile());
+        connect(reference_, &ReferenceWindow::StateChanged, this, &CMainFrame::UpdateCommands);
+        connect(reference_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommands);
+    }
+    return reference_;
 }
 
 QString CMainFrame::GetMessageString(int id) const {
@@ -326,6 +338,8 @@ void CMainFrame::closeEvent(QCloseEvent* e) {
     // The window's place and the bars are kept even when the user then cancels the close.
     SavePlacement();
     SaveBarState();
+    if (reference_)
+        reference_->SaveState(app_.GetProfile());
     if (app_.DocManager().CloseAll())
         e->accept();
     else

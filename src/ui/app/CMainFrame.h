@@ -22,6 +22,7 @@ class CQuorApp;
 class CQuorDoc;
 class CQuorView;
 class CommandTable;
+class ReferenceWindow;
 class MenuModel;
 
 class CMainFrame : public QMainWindow {
@@ -72,6 +73,10 @@ public:
     void ShowWithCommand(std::uint32_t showCommand);
     // Hangs the folder menus that exist under their items of the menus.
     void AttachFolderMenus();
+    // Shows a text on the status bar; an empty one gives the idle text.
+    void ShowPrompt(const QString& prompt);
+    // The HTML reference window, made on first use (with its saved state) when create.
+    ReferenceWindow* Reference(bool create);
     // The status-bar prompt of a command.
     [[nodiscard]] QString GetMessageString(int id) const;
 
@@ -87,7 +92,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     // Status tips: the item's prompt, "Ready" when it has none.
     bool event(QEvent* e) override;
-    void ShowPrompt(const QString& prompt);
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
 
@@ -113,6 +117,7 @@ private:
     QToolBar* lookupBar_ = nullptr;
     CLockStatePanes* lockPanes_ = nullptr;
     QPointer<CQuorView> watchedView_;
+    ReferenceWindow* reference_ = nullptr;
 };
 
 } // namespace velto

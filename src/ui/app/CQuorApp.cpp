@@ -12,7 +12,9 @@
 #include "ui/platform/QtFileFilters.h"
 #include "ui/platform/QtProfile.h"
 #include "ui/platform/QtPrompter.h"
+#include "core/reference/CHtmlHelpRefMgr.h"
 #include "ui/preview/PreviewHost.h"
+#include "ui/reference/ReferenceWindow.h"
 #include "ui/templates/FolderMenuHost.h"
 
 #include <Qsci/qsciprinter.h>
@@ -21,6 +23,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <cstdio>
@@ -37,6 +40,7 @@ CQuorApp::~CQuorApp() {
     mainFrame_.reset();
     folderMenus_.reset();
     previews_.reset();
+    references_.reset();
     docManager_.reset();
     knowledgeBase_.reset();
     marker_.reset();
@@ -152,6 +156,32 @@ void CQuorApp::ReleasePreviewers() {
 
 void CQuorApp::DeleteCleanupFiles() {
     previews_->Cleanup().CleanUp();
+}
+
+void CQuorApp::LoadReferenceManager() {
+    references_ = std::make_unique<CQuorHtmlHelpRefMgr>(
+        *profile_, JoinPath(userFolder_, QStringLiteral("HTML References")).toStdString());
+    references_->status = [this](const std::string& text) {
+        if (mainFrame_)
+            mainFrame_->ShowPrompt(QString::fromStdString(text));
+    };
+    references_->Start();
+}
+
+bool CQuorApp::ShowTopic(int cls, const std::string& word) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<CQuorHtmlHelpRefMgr::Topic> topic = references_->Lookup(cls, word);
+    QGuiApplication::restoreOverrideCursor();
+    if (!topic || !mainFrame_)
+        return false;
+    mainFrame_->Reference(true)->OpenPage(topic->page, topic->anchor);
+    return true;
+}
+
+void CQuorApp::ContextHelp(const std::string& element) {
+    if (!ShowTopic(1, element))
+        prompter_->Message(ContextHelpUnavailable(element, references_->ReferenceForClass(1, false)),
+                           Prompter::Kind::Information);
 }
 
 void CQuorApp::LoadTemplates() {

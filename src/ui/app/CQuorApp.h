@@ -32,6 +32,7 @@ namespace velto {
 
 class CInstanceMarker;
 class CMainFrame;
+class CQuorHtmlHelpRefMgr;
 class FolderMenuHost;
 class PreviewHost;
 class CQuorDocManager;
@@ -120,6 +121,12 @@ public:
     [[nodiscard]] QString UserFolder() const { return userFolder_; }
     // The template File New starts from.
     [[nodiscard]] QString DefaultTemplatePath() const;
+    // The HTML reference sets; made at start-up.
+    [[nodiscard]] CQuorHtmlHelpRefMgr& References() { return *references_; }
+    // The topic of a word in the reference window; false when there is none.
+    bool ShowTopic(int cls, const std::string& word);
+    // HTML context help for an element: its topic, or a message saying there is none.
+    void ContextHelp(const std::string& element);
     // The previewer profiles, the preview files and the browsers; made at start-up.
     [[nodiscard]] PreviewHost& Previews() { return *previews_; }
     // The folder menus with the template settings and commands; made at start-up.
@@ -144,7 +151,7 @@ private:
     void LoadPreviewers();
     void LoadAppearance();
     void LoadTemplates();
-    void LoadReferenceManager() {}    // the HTML reference manager comes here
+    void LoadReferenceManager();
     void RegisterDocumentTypes() {}   // types are fixed in the document manager; no shell registry here
     void BuildFolderMenus();
     void LoadPalette();
@@ -155,7 +162,7 @@ private:
     void CleanUpPreviewFiles();
     void SetUpDefaultPreviewers();
     void OfferTipOfTheDay(bool /*showSplash*/) {} // the tip of the day is offered here
-    void ReleaseReferenceWindow() {}  // the reference window is destroyed here
+    void ReleaseReferenceWindow() {}  // the reference window goes with the main window
     void ReleasePreviewers();
     void DeleteCleanupFiles();
     void ReleaseInsertMenus() { Q_EMIT KnowledgeBaseClosing(); }
@@ -184,6 +191,7 @@ private:
     AppearanceSettings appearance_;
     CCustomColours customColours_;
     std::unique_ptr<PreviewHost> previews_;
+    std::unique_ptr<CQuorHtmlHelpRefMgr> references_;
     QString userFolder_;
     std::unique_ptr<FolderMenuHost> folderMenus_;
     std::unique_ptr<CMainFrame> mainFrame_;

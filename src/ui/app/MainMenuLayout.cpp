@@ -33,8 +33,9 @@ MenuModel MainMenuLayout() {
           EditInsertSnippet, EditSaveSelectionAsSnippet});
     // The HTML insert menus stand between "&Edit" and "&Window".
     // The open documents follow the window commands.
-    Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange});
-    Fill(bar.AddSubmenu("&Help"), {HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
+    Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange, 0, ToggleReferenceWindow,
+                                     DockReferenceWindow});
+    Fill(bar.AddSubmenu("&Help"), {ContextTagLookup, HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
                                     WebValidator, 0, AppAbout});
     return bar;
 }
