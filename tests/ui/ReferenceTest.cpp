@@ -47,6 +47,7 @@ struct ReferenceFixture {
         Write(QStringLiteral("mini/text.hhi"), "HTMLREF Mini\nSECTION Text\nKEYSINDEXSTART\n"
                                                "1, 1, 0, P, p, The P element, <P>\n"
                                                "1, 1, 0, __introduction, p, Introduction\n");
+        Write(QStringLiteral("Mini Tables.mnu"), "MENU The tables of the Mini reference\nHTML mini/tables.htm\n");
         f = std::make_unique<UiFixture>(
             [](MemoryProfile& p) { p.WriteString("Velto HTML Help", "Default For Class 1", "Mini"); });
     }
@@ -132,6 +133,17 @@ private Q_SLOTS:
         // Home is the introduction.
         QVERIFY(r.Run(CommandId::ReferenceHome));
         QCOMPARE(window->Source().fileName(), QStringLiteral("text.htm"));
+    }
+
+    void theReferencesMenuOpensItsPagesInTheWindow() {
+        ReferenceFixture r;
+        QAction* entry = FindAction(r.f->app->FolderMenuOf(FolderMenuKind::References), QStringLiteral("Mini Tables"));
+        QVERIFY(entry);
+        QCOMPARE(r.Frame().GetMessageString(entry->data().toInt()), QStringLiteral("The tables of the Mini reference"));
+        entry->trigger();
+        ReferenceWindow* window = r.Frame().Reference(false);
+        QVERIFY(window);
+        QTRY_COMPARE(window->Source().fileName(), QStringLiteral("tables.htm"));
     }
 
     void theWindowTogglesDocksAndKeepsItsState() {

@@ -5,8 +5,8 @@
 #include "ui/app/CQuorApp.h"
 #include "ui/app/CommandTable.h"
 #include "ui/app/MenuRenderer.h"
-#include "core/preview/PreviewFile.h"
 #include "ui/preview/PreviewHost.h"
+#include "ui/reference/ReferenceWindow.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
@@ -146,8 +146,8 @@ bool FolderMenuHost::SaveActive(const std::string& path, bool selectionOnly) {
 }
 
 void FolderMenuHost::ShowReference(const std::string& page) {
-    // The reference pages open in the browser until the reference window shows them.
-    Open(QUrl::fromEncoded(QByteArray::fromStdString(BrowserUrl(page))));
+    if (CMainFrame* frame = app_.MainFrame())
+        frame->Reference(true)->OpenPage(page, {});
 }
 
 void FolderMenuHost::OpenUrl(const std::string& url) {
