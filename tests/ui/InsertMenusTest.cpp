@@ -64,12 +64,13 @@ struct FocusedView {
 class InsertMenusTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void menusStandBetweenEditAndWindowAfterEveryRebuild() {
+    void menusStandBetweenEditAndToolsAfterEveryRebuild() {
         UiFixture f;
         const QStringList expected{QStringLiteral("&File"),     QStringLiteral("&Edit"),
                                    QStringLiteral("&Quick"),    QStringLiteral("&Structure"),
                                    QStringLiteral("For&matting"), QStringLiteral("&Advanced"),
-                                   QStringLiteral("&Window"),   QStringLiteral("&Help")};
+                                   QStringLiteral("&Tools"),    QStringLiteral("&Window"),
+                                   QStringLiteral("&Help")};
         QCOMPARE(BarTitles(f.Frame()), expected);
         f.app->KnowledgeBase().RebuildAllowed();
         f.app->KnowledgeBase().RebuildAllowed();

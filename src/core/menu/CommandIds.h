@@ -65,5 +65,6 @@ constexpr int WebHtml401 = 32809;
 constexpr int WebHtmlStandard = 32810;
 constexpr int WebMdnReference = 32811;
 constexpr int WebValidator = 32812;
+constexpr int AppOptions = 32813;
 
 } // namespace velto::CommandId

@@ -7,6 +7,7 @@
 #include "ui/app/CommandRules.h"
 #include "ui/app/CommandTable.h"
 #include "ui/document/CQuorDocManager.h"
+#include "ui/options/OptionsDialog.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -28,6 +29,9 @@ void RegisterAppCommands(CommandTable& t, CMainFrame& frame) {
     t.AddPending(FileMruFirst, "Recent File", "Open this document");
     t.Add({AppExit, "E&xit", "Quit the application; prompts to save documents", nullptr,
            [&frame] { frame.close(); }});
+
+    t.Add({AppOptions, "Op&tions", "Change user configurable application features", nullptr,
+           [&frame] { RunOptionsDialog(frame.App(), &frame); }});
 
     t.Add({WindowCascade, "&Cascade", "Arrange windows so they overlap", WhenDocuments(frame),
            [area] { area->cascadeSubWindows(); }});

@@ -31,7 +31,8 @@ MenuModel MainMenuLayout() {
          {EditUndo, EditRedo, 0, EditCut, EditCopy, EditPaste, EditPasteUrl, EditSelectAll, 0,
           EditFind, EditReplace, EditFindNext, EditGotoLine, 0, EditStripTags, EditInsertFile,
           EditInsertSnippet, EditSaveSelectionAsSnippet});
-    // The HTML insert menus stand between "&Edit" and "&Window".
+    // The HTML insert menus stand between "&Edit" and "&Tools".
+    Fill(bar.AddSubmenu("&Tools"), {AppOptions});
     // The open documents follow the window commands.
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange, 0, ToggleReferenceWindow,
                                      DockReferenceWindow});

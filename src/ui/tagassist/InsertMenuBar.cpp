@@ -18,11 +18,13 @@
 namespace velto {
 
 namespace {
-// The bar's "&Window" menu, before which the insert menus stand; none: they go last.
+// The bar's "&Tools" menu (or, without one, "&Window"), before which the insert menus
+// stand; neither: they go last.
 QAction* WindowMenuAction(QMenuBar& bar) {
-    for (QAction* a : bar.actions())
-        if (a->menu() && a->menu()->title() == QLatin1String("&Window"))
-            return a;
+    for (const QLatin1String title : {QLatin1String("&Tools"), QLatin1String("&Window")})
+        for (QAction* a : bar.actions())
+            if (a->menu() && a->menu()->title() == title)
+                return a;
     return nullptr;
 }
 
