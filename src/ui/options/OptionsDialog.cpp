@@ -90,6 +90,7 @@ OptionsDialog::OptionsDialog(CQuorApp& app, QWidget* parent)
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
     tabs_->setCurrentIndex(lastPage);
+    resize(640, 620);
 }
 
 OptionsDialog::~OptionsDialog() = default;
