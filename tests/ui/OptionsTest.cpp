@@ -88,6 +88,24 @@ private Q_SLOTS:
             QCOMPARE(stored.versions[i].state, f.app->Html().versions[i].state);
     }
 
+    void versionsRemovedAtOkLeaveTheInsertMenus() {
+        UiFixture f;
+        const auto items = [&f] {
+            int n = 0;
+            for (const char* menu : {"&Quick", "&Structure", "For&matting", "&Advanced"})
+                n += static_cast<int>(MenuTexts(f.Frame(), QString::fromLatin1(menu)).size());
+            return n;
+        };
+        const int before = items();
+        OptionsDialog dialog(*f.app, &f.Frame());
+        dialog.AllTagsList()->setCurrentRow(0);
+        while (dialog.AllTagsList()->count() > 1)
+            dialog.RemoveSelected(true); // one browser is left
+        dialog.accept();
+        QVERIFY2(items() < before, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(items())));
+        QVERIFY(items() > 0);
+    }
+
     void generalPageSettingsReachTheMenusAndTheSettingsFile() {
         UiFixture f;
         const QStringList before = MenuTexts(f.Frame(), QStringLiteral("&Quick"));
