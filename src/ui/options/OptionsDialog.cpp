@@ -7,6 +7,7 @@
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/menu/MenuModel.h"
 #include "core/reference/CHtmlHelpRefMgr.h"
+#include "core/tagassist/HtmlVerPopup.h"
 #include "core/templates/CTemplates.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/app/MenuRenderer.h"
@@ -180,13 +181,18 @@ void OptionsDialog::RemoveSelected(bool allTags) {
 }
 
 void OptionsDialog::ShowAddMenu(bool allTags) {
-    const VersionList versions(html_.versions, allTags ? VersionState::AnyOf : VersionState::AllOf);
-    MenuModel model;
+    // The version popup of the versions that can join the list: those without "all tags"
+    // for the first list, those in neither list for the second ("all tags" wins).
+    const std::uint32_t mask = allTags ? VersionState::AnyOf : VersionState::AnyOf | VersionState::AllOf;
     constexpr int FirstId = 1;
-    for (std::size_t i : versions.Addable())
-        model.AddCommand(FirstId + static_cast<int>(i), html_.versions[i].name);
+    const HtmlVerPopup popup(html_.versions, mask, false, true, FirstId);
+    MenuModel model;
+    popup.BuildMenu(model);
     QMenu menu(this);
-    RenderMenu(menu, model, nullptr, [this, allTags](int id) { AddVersion(allTags, static_cast<std::size_t>(id - FirstId)); });
+    RenderMenu(menu, model, nullptr, [this, allTags, &popup](int id) {
+        if (const std::optional<std::size_t> version = popup.Execute(id))
+            AddVersion(allTags, *version);
+    });
     QPushButton* button = allTags ? allAdd_ : commonAdd_;
     menu.exec(button->mapToGlobal(QPoint(0, button->height())));
 }
