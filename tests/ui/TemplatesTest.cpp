@@ -96,7 +96,11 @@ private Q_SLOTS:
         const QStringList templates = Texts(t.Menu(FolderMenuKind::Templates));
         QCOMPARE(templates, (QStringList{"&Default", "&Form Page", "F&rameset", "&HTML 4.01 Strict",
                                          "H&TML 4.01 Transitional", "T&able Layout", "-", "Other Template..."}));
-        QCOMPARE(Texts(t.Menu(FolderMenuKind::References)), QStringList{"(Empty)"});
+        // The shipped reference menus: the introduction, then a page per subject.
+        QMenu* references = t.Menu(FolderMenuKind::References);
+        QCOMPARE(Texts(references), (QStringList{"&Velto HTML Reference", "V&elto HTML Topics"}));
+        QVERIFY(references->actions().at(1)->menu());
+        QVERIFY(Texts(references->actions().at(1)->menu()).contains(QStringLiteral("&Tables")));
         QVERIFY(Texts(t.Menu(FolderMenuKind::Snippets)).contains(QStringLiteral("&Comments")));
 
         // On The Web: the page opens in the browser; only web addresses are followed.
