@@ -2,6 +2,8 @@
 // index files with their headers and entry lines, the anchors in the pages, the grouping,
 // repeatable output, and failures to write.
 #include "core/reference/ReferenceGenerator.h"
+#include "core/platform/MemoryProfile.h"
+#include "core/reference/CHtmlHelpRefMgr.h"
 #include "core/config/EditorConfig.h"
 #include "core/config/HtmlConfig.h"
 #include "core/fakes/TestFiles.h"
@@ -399,3 +401,32 @@ TEST(ReferenceText, IndexFieldsLoseWhatTheReaderWouldCut) {
 }
 
 } // namespace
+
+// The generated set read back as the editor reads it: every index accepted, every element
+// answered by its own topic, attributes and the introduction found.
+TEST_F(ReferenceGeneratorTest, TheEditorsReaderFindsEveryElement) {
+    MemoryProfile settings;
+    CQuorHtmlHelpRefMgr mgr(settings, Out().string());
+    mgr.Start();
+    ASSERT_EQ(mgr.References().size(), 1u);
+    CHtmlHelpRef& ref = *mgr.References()[0];
+    EXPECT_EQ(ref.Name(), std::string(Name));
+    EXPECT_TRUE(ref.IsDefaultFor(1));
+    mgr.BuildIndex(ref);
+    EXPECT_EQ(ref.Files().size(), IndexFiles().size());
+    for (const auto& element : kb.Elements()) {
+        const std::string name(element->Name());
+        const std::optional<CHtmlHelpRef::Answer> answer = ref.Lookup(name, 1);
+        ASSERT_TRUE(answer) << name;
+        EXPECT_TRUE(ascii::EqualNoCase(answer->entry->name, name)) << name;
+        EXPECT_NE(answer->entry->primary, 0) << name;
+        EXPECT_NE(ReadFile(answer->file->Page()).find("NAME=\"" + answer->entry->anchor + "\""), std::string::npos)
+            << name;
+    }
+    EXPECT_TRUE(mgr.Lookup(1, "border"));
+    EXPECT_TRUE(mgr.Lookup(1, "onmousedown"));
+    ASSERT_TRUE(mgr.Introduction(1));
+    EXPECT_NE(mgr.Introduction(1)->page.find("introduction"), std::string::npos);
+    EXPECT_EQ(mgr.LoadingPagePath(), (Out() / "loading.htm").string());
+    EXPECT_TRUE(fs::exists(mgr.LoadingPagePath()));
+}
