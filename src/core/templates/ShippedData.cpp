@@ -1,9 +1,10 @@
 // Copying the shipped folders into the user's data folder.
 #include "core/templates/ShippedData.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <set>
+#include <map>
 
 namespace velto {
 
@@ -12,21 +13,50 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* ManifestName = ".velto-shipped";
 
-std::set<std::string> ReadManifest(const fs::path& file) {
-    std::set<std::string> names;
+// Each delivered file with the hash of the bytes delivered ("" when unknown: a file the
+// user had before, or a list written before hashes were kept).
+using Manifest = std::map<std::string, std::string>;
+
+std::string HashOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return {};
+    std::uint64_t h = 1469598103934665603ull; // FNV-1a
+    char buffer[1 << 14];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        for (std::streamsize i = 0; i < in.gcount(); ++i)
+            h = (h ^ static_cast<unsigned char>(buffer[i])) * 1099511628211ull;
+        if (!in)
+            break;
+    }
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string text(16, '0');
+    for (int i = 15; i >= 0; --i, h >>= 4)
+        text[static_cast<std::size_t>(i)] = Hex[h & 15];
+    return text;
+}
+
+Manifest ReadManifest(const fs::path& file) {
+    Manifest names;
     std::ifstream in(file);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty())
-            names.insert(line);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty())
+            continue;
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos)
+            names[line] = "";
+        else
+            names[line.substr(0, tab)] = line.substr(tab + 1);
+    }
     return names;
 }
 
-bool WriteManifest(const fs::path& file, const std::set<std::string>& names) {
+bool WriteManifest(const fs::path& file, const Manifest& names) {
     const fs::path temporary = file.string() + ".tmp";
     {
         std::ofstream out(temporary, std::ios::trunc);
-        for (const std::string& name : names)
-            out << name << '\n';
+        for (const auto& [name, hash] : names)
+            out << name << (hash.empty() ? "" : "\t" + hash) << '\n';
         if (!out.flush())
             return false;
     }
@@ -63,8 +93,8 @@ ShippedCopyResult CopyShippedFolders(const std::string& shipped, const std::stri
     if (fs::equivalent(from, to, ec))
         return result;
     const fs::path manifestFile = to / ManifestName;
-    std::set<std::string> manifest = ReadManifest(manifestFile);
-    const std::size_t known = manifest.size();
+    const Manifest known = ReadManifest(manifestFile);
+    Manifest manifest = known;
     for (const std::string& folder : folders) {
         const fs::path root = from / folder;
         if (!fs::is_directory(root, ec))
@@ -74,22 +104,39 @@ ShippedCopyResult CopyShippedFolders(const std::string& shipped, const std::stri
             if (!it->is_regular_file(ec))
                 continue;
             const std::string relative = fs::relative(it->path(), from, ec).generic_string();
-            if (ec || manifest.count(relative))
+            if (ec)
                 continue;
             const fs::path target = to / relative;
+            const auto delivered = manifest.find(relative);
+            const bool exists = fs::exists(target, ec);
             std::string why;
-            if (fs::exists(target, ec)) {
-                // The user's own file of that name: it stays, and counts as delivered.
-            } else if (CopyOne(it->path(), target, why)) {
-                ++result.copied;
-            } else {
-                result.failures.push_back(target.string() + ": " + why);
+            if (delivered != manifest.end()) {
+                // Delivered before: a copy the user never changed follows a newer shipped
+                // file; a changed or deleted one is the user's.
+                if (!exists || delivered->second.empty() || HashOf(target) != delivered->second)
+                    continue;
+                const std::string shippedHash = HashOf(it->path());
+                if (shippedHash == delivered->second)
+                    continue;
+                if (CopyOne(it->path(), target, why)) {
+                    ++result.copied;
+                    delivered->second = shippedHash;
+                } else {
+                    result.failures.push_back(target.string() + ": " + why);
+                }
                 continue;
             }
-            manifest.insert(relative);
+            if (exists) {
+                manifest[relative] = ""; // the user's own file of that name stays
+            } else if (CopyOne(it->path(), target, why)) {
+                ++result.copied;
+                manifest[relative] = HashOf(target);
+            } else {
+                result.failures.push_back(target.string() + ": " + why);
+            }
         }
     }
-    if (manifest.size() != known && !WriteManifest(manifestFile, manifest))
+    if (manifest != known && !WriteManifest(manifestFile, manifest))
         result.failures.push_back(manifestFile.string() + ": cannot be written");
     return result;
 }

@@ -263,6 +263,18 @@ TEST_F(TemplatesTest, ShippedFoldersAreCopiedOnceWithoutTouchingTheUsersFiles) {
     EXPECT_FALSE(fs::exists(fs::path(user) / "On The Web/W3C.mnu"));
     EXPECT_EQ(ReadFile(fs::path(user) / "Templates/Frameset.htt"), "<frameset>");
     EXPECT_EQ(ReadFile(mine), "my own default");
+    // A copy the user never changed follows a newer shipped file; a changed one stays.
+    shipped.Write("On The Web/Mdn.mnu", "URL https://developer.mozilla.org/");
+    CopyShippedFolders(shipped.Path().string(), user, folders);
+    dir.Write("user/On The Web/Mdn.mnu", "URL https://my.own.mirror/");
+    shipped.Write("Templates/Snippets/Lists/ul.htt", "<UL>\n<LI>\n</UL>");
+    shipped.Write("On The Web/Mdn.mnu", "URL https://developer.mozilla.org/en-US/");
+    ShippedCopyResult third = CopyShippedFolders(shipped.Path().string(), user, folders);
+    EXPECT_EQ(third.copied, 1);
+    EXPECT_EQ(ReadFile(fs::path(user) / "Templates/Snippets/Lists/ul.htt"), "<UL>\n<LI>\n</UL>");
+    EXPECT_EQ(ReadFile(fs::path(user) / "On The Web/Mdn.mnu"), "URL https://my.own.mirror/");
+    EXPECT_EQ(ReadFile(mine), "my own default");
+    EXPECT_EQ(CopyShippedFolders(shipped.Path().string(), user, folders).copied, 0);
     for (const auto& entry : fs::recursive_directory_iterator(user))
         EXPECT_NE(entry.path().extension(), ".part") << entry.path();
 }
