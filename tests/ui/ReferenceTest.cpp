@@ -47,6 +47,7 @@ struct ReferenceFixture {
         Write(QStringLiteral("mini/text.hhi"), "HTMLREF Mini\nSECTION Text\nKEYSINDEXSTART\n"
                                                "1, 1, 0, P, p, The P element, <P>\n"
                                                "1, 1, 0, __introduction, p, Introduction\n");
+        Write(QStringLiteral("loading.htm"), "<HTML><BODY>Loading...</BODY></HTML>");
         Write(QStringLiteral("Mini Tables.mnu"), "MENU The tables of the Mini reference\nHTML mini/tables.htm\n");
         f = std::make_unique<UiFixture>(
             [](MemoryProfile& p) { p.WriteString("Velto HTML Help", "Default For Class 1", "Mini"); });
@@ -74,6 +75,7 @@ private Q_SLOTS:
         QTRY_COMPARE(window->Source().fileName(), QStringLiteral("tables.htm"));
         QCOMPARE(window->Source().fragment(), QStringLiteral("tbl"));
         QVERIFY(window->isVisible());
+        QVERIFY(!window->CanGoBack()); // the loading page shown first is no step back
         QCOMPARE(window->windowTitle(), QStringLiteral("Mini - Tables"));
         QCOMPARE(r.Frame().dockWidgetArea(window), Qt::RightDockWidgetArea);
         const auto count = [&messages](const QString& text) {

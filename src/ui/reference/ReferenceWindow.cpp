@@ -75,8 +75,8 @@ ReferenceWindow::ReferenceWindow(CMainFrame& frame, CQuorHtmlHelpRefMgr& referen
     topics_->setToolTip(QStringLiteral("Topics of this page"));
     sections_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     topics_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    sections_->setMinimumContentsLength(8);
-    topics_->setMinimumContentsLength(8);
+    sections_->setMinimumContentsLength(6);
+    topics_->setMinimumContentsLength(6);
     topicsBar->addWidget(sections_);
     topicsBar->addWidget(topics_);
 
@@ -151,6 +151,9 @@ void ReferenceWindow::OpenPage(const std::string& page, const std::string& ancho
             if (references_.pendingRequest.pending) {
                 references_.pendingRequest.pending = false;
                 Navigate(url);
+                // Back never returns to the loading page.
+                browser_->clearHistory();
+                Q_EMIT StateChanged();
             }
         });
         return;
