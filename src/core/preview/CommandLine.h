@@ -9,8 +9,9 @@
 
 namespace velto {
 
-// Words separated by blanks; '...' is taken literally, "..." keeps blanks and takes \" \\
-// \$ and \` as escapes, and outside quotes a backslash takes the next character as it is.
+// Words separated by blanks; '...' is taken literally, "..." keeps blanks and takes a
+// backslash before one of " \ $ ` as an escape, and outside quotes a backslash takes the
+// next character as it is.
 // An unclosed quote runs to the end of the line.
 [[nodiscard]] std::vector<std::string> SplitCommandLine(std::string_view line);
 

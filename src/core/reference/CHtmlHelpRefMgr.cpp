@@ -95,14 +95,12 @@ std::optional<CQuorHtmlHelpRefMgr::Topic> CQuorHtmlHelpRefMgr::Lookup(int cls, s
     if (building && status)
         status("Creating help index for " + ref->Name() + " HTML reference...");
     BuildIndex(*ref);
-    std::optional<Topic> topic;
-    if (std::optional<CHtmlHelpRef::Answer> answer = ref->Lookup(word, cls))
-        topic = Topic{answer->file->Page(), answer->entry->anchor};
+    const std::optional<CHtmlHelpRef::Answer> answer = ref->Lookup(word, cls);
     if (building && status)
         status("");
-    if (topic && topic->page.empty())
-        topic.reset();
-    return topic;
+    if (!answer || answer->file->Page().empty())
+        return std::nullopt;
+    return Topic{answer->file->Page(), answer->entry->anchor};
 }
 
 std::optional<CQuorHtmlHelpRefMgr::Topic> CQuorHtmlHelpRefMgr::Introduction(int cls) {
