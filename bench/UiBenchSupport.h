@@ -33,7 +33,9 @@ struct Editor {
     std::unique_ptr<CQuorApp> app;
     Editor() {
         EnsureQtApplication();
-        app = std::make_unique<CQuorApp>(std::make_unique<MemoryProfile>());
+        auto profile = std::make_unique<MemoryProfile>();
+        profile->WriteInt("Tip", "StartUp", 1); // nothing over the window being measured
+        app = std::make_unique<CQuorApp>(std::move(profile));
         app->SetPrompter(&Silent());
         app->InitInstance({QStringLiteral("-dde")});
         app->ShowMainWindow(true);

@@ -30,6 +30,7 @@ namespace {
 struct Started {
     explicit Started(const QStringList& args, std::shared_ptr<MemoryProfile> shared = nullptr)
         : store(shared ? std::move(shared) : std::make_shared<MemoryProfile>()) {
+        store->WriteInt("Tip", "StartUp", 1); // no tip of the day over the window
         app = std::make_unique<CQuorApp>(std::make_unique<SharedProfile>(store));
         app->SetPrompter(&prompter);
         started = app->InitInstance(args);
@@ -352,6 +353,7 @@ private Q_SLOTS:
     void firstInstanceDoesNotHandOverToItself() {
         QTemporaryDir dir;
         auto profile = std::make_unique<MemoryProfile>();
+        profile->WriteInt("Tip", "StartUp", 1);
         CQuorApp app(std::move(profile));
         test::RecordingPrompter prompter;
         app.SetPrompter(&prompter);

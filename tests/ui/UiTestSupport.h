@@ -47,6 +47,8 @@ struct UiFixture {
     explicit UiFixture(const std::function<void(MemoryProfile&)>& seed = {}) {
         auto p = std::make_unique<MemoryProfile>();
         profile = p.get();
+        // No tip of the day over the window the tests work in.
+        p->WriteInt("Tip", "StartUp", 1);
         if (seed)
             seed(*p);
         app = std::make_unique<CQuorApp>(std::move(p));

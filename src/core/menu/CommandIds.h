@@ -66,5 +66,6 @@ constexpr int WebHtmlStandard = 32810;
 constexpr int WebMdnReference = 32811;
 constexpr int WebValidator = 32812;
 constexpr int AppOptions = 32813;
+constexpr int TipOfTheDay = 127;
 
 } // namespace velto::CommandId

@@ -15,6 +15,8 @@
 #include "core/reference/CHtmlHelpRefMgr.h"
 #include "ui/preview/PreviewHost.h"
 #include "ui/reference/ReferenceWindow.h"
+#include "ui/support/CTipDlg.h"
+#include "core/support/CTipOfTheDay.h"
 #include "ui/templates/FolderMenuHost.h"
 
 #include <Qsci/qsciprinter.h>
@@ -156,6 +158,16 @@ void CQuorApp::ReleasePreviewers() {
 
 void CQuorApp::DeleteCleanupFiles() {
     previews_->Cleanup().CleanUp();
+}
+
+void CQuorApp::OfferTipOfTheDay(bool showSplash) {
+    // Shown once the window is up, without holding up the start (commands from other
+    // starts are carried out meanwhile).
+    if (showSplash && CTipOfTheDay::ShowsAtStartUp(*profile_))
+        QTimer::singleShot(0, this, [this] {
+            if (mainFrame_)
+                CTipDlg::ShowAtStart(*this, mainFrame_.get());
+        });
 }
 
 void CQuorApp::LoadReferenceManager() {

@@ -161,7 +161,7 @@ private:
     void BuildKnowledgeBase();
     void CleanUpPreviewFiles();
     void SetUpDefaultPreviewers();
-    void OfferTipOfTheDay(bool /*showSplash*/) {} // the tip of the day is offered here
+    void OfferTipOfTheDay(bool showSplash);
     void ReleaseReferenceWindow() {}  // the reference window goes with the main window
     void ReleasePreviewers();
     void DeleteCleanupFiles();

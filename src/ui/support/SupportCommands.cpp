@@ -5,11 +5,18 @@
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CommandTable.h"
 
+#include "ui/app/CQuorApp.h"
+#include "ui/support/CTipDlg.h"
+
 #include <QMessageBox>
 
 namespace velto {
 
 void RegisterSupportCommands(CommandTable& t, CMainFrame& frame) {
+    t.Add({CommandId::TipOfTheDay, "&Tip of the Day...", "Shows a tip about using Velto", nullptr, [&frame] {
+               CTipDlg dialog(frame.App(), &frame);
+               dialog.exec();
+           }});
     t.Add({CommandId::AppAbout, "&About Velto...",
            "Display program information, version number and copyright", nullptr, [&frame] {
                QMessageBox::about(&frame, QStringLiteral("About Velto"),

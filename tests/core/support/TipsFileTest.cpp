@@ -49,3 +49,50 @@ TEST(TipsFile, TheFirstCandidateThatOpensWins) {
     EXPECT_EQ(stamp[3], ' ');
     EXPECT_TRUE(CTipsFile::TimeStamp((dir.Path() / "gone").string()).empty());
 }
+
+#include "core/fakes/RecordingPrompter.h"
+#include "core/platform/MemoryProfile.h"
+#include "core/support/CTipOfTheDay.h"
+
+TEST(TipOfTheDay, SuccessiveRunsShowSuccessiveTipsAndAnEditStartsOver) {
+    TempDir dir;
+    const std::string path = dir.Write("tips.txt", "One.\nTwo^\nlines^\nhere.\nThree.\n").string();
+    MemoryProfile settings;
+    RecordingPrompter prompter;
+    const auto run = [&] {
+        CTipOfTheDay tips(settings, prompter, {path}, dir.Path().string());
+        return tips.Tip();
+    };
+    EXPECT_EQ(run(), "One.");
+    EXPECT_EQ(run(), "Two\nlines\nhere.");
+    EXPECT_EQ(run(), "Three.");
+    EXPECT_EQ(run(), "One."); // the last is followed by the first
+    EXPECT_EQ(settings.GetString("Tip", "LastTipsFile", ""), path);
+    EXPECT_EQ(settings.GetString("Tip", "TimeStamp", "").size(), 24u);
+    // An edited file (another modification time) starts from its first tip.
+    settings.WriteString("Tip", "TimeStamp", "Thu Jan  1 00:00:00 1970");
+    EXPECT_EQ(run(), "One.");
+    EXPECT_TRUE(prompter.messages.empty());
+
+    // Unticking the box stores StartUp 1.
+    {
+        CTipOfTheDay tips(settings, prompter, {path}, dir.Path().string());
+        EXPECT_TRUE(tips.ShowAtStartUp());
+        tips.Next();
+        EXPECT_EQ(tips.Tip(), "Three.");
+        tips.Finish(false);
+    }
+    EXPECT_EQ(settings.GetInt("Tip", "StartUp", 0), 1);
+    EXPECT_FALSE(CTipOfTheDay::ShowsAtStartUp(settings));
+}
+
+TEST(TipOfTheDay, NoTipsFileIsReported) {
+    TempDir dir;
+    MemoryProfile settings;
+    RecordingPrompter prompter;
+    CTipOfTheDay tips(settings, prompter, {(dir.Path() / "tips.txt").string()}, "/opt/velto");
+    EXPECT_FALSE(tips.HasTips());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0], "Error loading Tips file: tips.txt\n\nThis file should normally be in the\n"
+                                    "same directory as the application,\nin /opt/velto");
+}
