@@ -240,7 +240,8 @@ TEST_F(PreviewDriverTest, FailuresAreReportedAndTheDocumentLeftAlone) {
     const std::string own = dir.Write("~veltopv1.htm", "mine").string();
     general.numberOfPreviewFiles = 10;
     CPreviewDriver rotating = Driver();
-    rotating.NextPreviewPath(own); // the counter now stands at 1, the document's own name
+    // The counter then stands at 1, the document's own name.
+    EXPECT_EQ(rotating.NextPreviewPath(own), (dir.Path() / "~veltopv0.htm").string());
     const std::optional<std::string> url = rotating.WritePreview(control, own);
     ASSERT_TRUE(url);
     EXPECT_EQ(ReadFile(own), "mine");
