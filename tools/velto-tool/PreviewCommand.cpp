@@ -12,7 +12,6 @@
 #include "core/preview/CommandLine.h"
 #include "ui/platform/QtProfile.h"
 
-#include <charconv>
 #include <ostream>
 
 namespace velto::tool {
@@ -85,10 +84,10 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
             }
             profiles.Select(named);
         } else if (args[i] == "--first-line" && i + 1 < args.size()) {
-            const std::string& n = args[++i];
-            const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), firstLine);
-            if (ec != std::errc() || end != n.data() + n.size() || firstLine < 0)
-                return UsageError("preview-file", err);
+            const std::optional<int> n = ParseOffset(args[++i], err);
+            if (!n)
+                return 2;
+            firstLine = *n;
         } else {
             return UsageError("preview-file", err);
         }

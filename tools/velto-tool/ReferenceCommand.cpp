@@ -3,10 +3,10 @@
 #include "ToolCommand.h"
 
 #include "core/reference/CHtmlHelpRefMgr.h"
+#include "ui/platform/DataPaths.h"
 #include "ui/platform/QtProfile.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <ostream>
 
 namespace velto::tool {
@@ -23,9 +23,7 @@ const Registrar registrar{
 
 // The user's copy of the shipped reference folder.
 std::string UserReferenceFolder() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    std::string base = data && *data == '/' ? data : std::string(std::getenv("HOME") ? std::getenv("HOME") : "") + "/.local/share";
-    return base + "/Kestrova/Velto/HTML References";
+    return (UserDataFolder() + QStringLiteral("/HTML References")).toStdString();
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

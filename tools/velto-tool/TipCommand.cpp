@@ -4,7 +4,6 @@
 
 #include "core/support/TipsFile.h"
 
-#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -42,10 +41,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::string file;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--from" && i + 1 < args.size()) {
-            const std::string& n = args[++i];
-            const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), from);
-            if (ec != std::errc() || end != n.data() + n.size() || from < 0)
-                return UsageError("tip", err);
+            const std::optional<int> n = ParseOffset(args[++i], err);
+            if (!n)
+                return 2;
+            from = *n;
         } else if (args[i] == "--file" && i + 1 < args.size()) {
             file = args[++i];
         } else {

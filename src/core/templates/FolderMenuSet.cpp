@@ -48,12 +48,9 @@ MenuModel FolderMenuSet::Shown(FolderMenuKind kind) const {
     if (kind == FolderMenuKind::Templates || kind == FolderMenuKind::Snippets) {
         if (!shown.Empty())
             shown.AddSeparator();
-        if (kind == FolderMenuKind::Templates)
-            shown.AddCommand(CommandId::FileNewFromTemplate, "Other Template...",
-                             "Browse for the template you want to use");
-        else
-            shown.AddCommand(CommandId::EditInsertSnippet, "Other Snippet...",
-                             "Browse for the snippet you want to insert");
+        const bool templates = kind == FolderMenuKind::Templates;
+        shown.AddCommand(templates ? CommandId::FileNewFromTemplate : CommandId::EditInsertSnippet,
+                         templates ? "Other Template..." : "Other Snippet...", SetupOf(kind).overflowPrompt);
     }
     return shown;
 }

@@ -113,10 +113,10 @@ ShippedCopyResult CopyShippedFolders(const std::string& shipped, const std::stri
             if (delivered != manifest.end()) {
                 // Delivered before: a copy the user never changed follows a newer shipped
                 // file; a changed or deleted one is the user's.
-                if (!exists || delivered->second.empty() || HashOf(target) != delivered->second)
+                if (!exists || delivered->second.empty())
                     continue;
                 const std::string shippedHash = HashOf(it->path());
-                if (shippedHash == delivered->second)
+                if (shippedHash == delivered->second || HashOf(target) != delivered->second)
                     continue;
                 if (CopyOne(it->path(), target, why)) {
                     ++result.copied;

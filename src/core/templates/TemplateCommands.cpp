@@ -23,10 +23,6 @@ std::string WithPath(std::string_view format, const std::string& path) {
         text.replace(at, 2, path);
     return text;
 }
-
-std::string FolderOf(const std::string& path) {
-    return std::filesystem::path(path).parent_path().string();
-}
 } // namespace
 
 void CTemplateCommands::NewDocumentFromTemplate(const std::string& path, const char* missingMessage) {
@@ -118,7 +114,7 @@ void CTemplateCommands::OnEntryChosen(FolderMenuKind menu, const std::string& pa
             return;
         // Pages written on other systems may name their sub-folders with backslashes.
         std::replace(page->begin(), page->end(), '\\', '/');
-        const std::string full = page->front() == '/' ? *page : JoinFolder(FolderOf(path), *page);
+        const std::string full = page->front() == '/' ? *page : JoinFolder(std::filesystem::path(path).parent_path().string(), *page);
         if (IsFile(full))
             host_.ShowReference(full);
         return;
