@@ -3,14 +3,12 @@
 
 #include "core/htmlkb/AsciiCase.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
+#include "core/platform/ReplaceFile.h"
 #include "core/reference/ReferenceGroups.h"
 #include "core/reference/ReferenceModel.h"
 #include "core/reference/ReferencePages.h"
 #include "core/reference/ReferenceText.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <set>
 
@@ -130,37 +128,6 @@ std::string DescriptionFile() {
            "\n";
 }
 
-std::string SystemError() {
-    return std::strerror(errno);
-}
-
-bool WriteOne(const fs::path& target, const std::string& bytes, std::string& error) {
-    const fs::path temporary = target.string() + ".tmp";
-    std::FILE* f = std::fopen(temporary.c_str(), "wb");
-    if (f == nullptr) {
-        error = "Cannot write " + temporary.string() + ": " + SystemError();
-        return false;
-    }
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0;
-    const std::string why = written ? std::string() : SystemError();
-    if (std::fclose(f) != 0 || !written) {
-        error = "Cannot write " + temporary.string() + ": " + (why.empty() ? SystemError() : why);
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        error =
-            "Cannot rename " + temporary.string() + " to " + target.string() + ": " + ec.message();
-        fs::remove(temporary, ec);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 std::vector<ReferenceFile> MakeReferenceFiles(const HtmlKnowledgeBase& kb) {
@@ -210,7 +177,7 @@ bool WriteReferenceFiles(const std::vector<ReferenceFile>& files, const std::str
             error = "Cannot make the folder " + target.parent_path().string() + ": " + ec.message();
             return false;
         }
-        if (!WriteOne(target, file.bytes, error))
+        if (ReplaceFileContents(target.string(), file.bytes, error) != ReplaceResult::Written)
             return false;
         written.insert(target.lexically_normal());
     }

@@ -3,9 +3,9 @@
 // shipped folders.
 #include "core/config/GeneralConfig.h"
 #include "core/fakes/RecordingPrompter.h"
+#include "core/fakes/ScriptedChooser.h"
 #include "core/fakes/TestFiles.h"
 #include "core/menu/CommandIds.h"
-#include "core/platform/FileChooser.h"
 #include "core/platform/MemoryProfile.h"
 #include "core/templates/CTemplates.h"
 #include "core/templates/FolderMenuSet.h"
@@ -22,20 +22,6 @@ using namespace velto::test;
 namespace fs = std::filesystem;
 
 namespace {
-class ScriptedChooser final : public FileChooser {
-public:
-    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override {
-        requests.push_back(request);
-        if (answers.empty())
-            return std::nullopt;
-        std::optional<std::string> a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::vector<FileDialogRequest> requests;
-    std::deque<std::optional<std::string>> answers; // cancelled when empty
-};
-
 // Records what the commands asked of the editor.
 class RecordingHost final : public TemplateHost {
 public:

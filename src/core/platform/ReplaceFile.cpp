@@ -1,0 +1,40 @@
+// Writing a whole file through a temporary file and a rename.
+#include "core/platform/ReplaceFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace velto {
+
+namespace fs = std::filesystem;
+
+ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes, std::string& error) {
+    const std::string temporary = path + ".tmp";
+    std::FILE* f = std::fopen(temporary.c_str(), "wb");
+    if (f == nullptr) {
+        error = "Cannot write " + temporary + ": " + std::strerror(errno);
+        return ReplaceResult::CannotCreate;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0;
+    const int writeErrno = errno;
+    std::error_code ec;
+    if (std::fclose(f) != 0 || !written) {
+        error = "Cannot write " + temporary + ": " + std::strerror(written ? errno : writeErrno);
+        fs::remove(temporary, ec);
+        return ReplaceResult::WriteFailed;
+    }
+    const fs::file_status existing = fs::status(path, ec);
+    if (!ec && fs::is_regular_file(existing))
+        fs::permissions(temporary, existing.permissions(), fs::perm_options::replace, ec);
+    fs::rename(temporary, path, ec);
+    if (ec) {
+        error = "Cannot rename " + temporary + " to " + path + ": " + ec.message();
+        fs::remove(temporary, ec);
+        return ReplaceResult::WriteFailed;
+    }
+    return ReplaceResult::Written;
+}
+
+} // namespace velto
