@@ -67,5 +67,6 @@ constexpr int WebMdnReference = 32811;
 constexpr int WebValidator = 32812;
 constexpr int AppOptions = 32813;
 constexpr int TipOfTheDay = 127;
+constexpr int ReportProblem = 32806;
 
 } // namespace velto::CommandId

@@ -37,7 +37,7 @@ MenuModel MainMenuLayout() {
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange, 0, ToggleReferenceWindow,
                                      DockReferenceWindow});
     Fill(bar.AddSubmenu("&Help"), {ContextTagLookup, HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
-                                    WebValidator, 0, TipOfTheDay, AppAbout});
+                                    WebValidator, 0, TipOfTheDay, ReportProblem, AppAbout});
     return bar;
 }
 

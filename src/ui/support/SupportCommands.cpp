@@ -7,6 +7,7 @@
 
 #include "ui/app/CQuorApp.h"
 #include "ui/support/CTipDlg.h"
+#include "ui/support/ProbReportDlg.h"
 
 #include <QMessageBox>
 
@@ -15,6 +16,11 @@ namespace velto {
 void RegisterSupportCommands(CommandTable& t, CMainFrame& frame) {
     t.Add({CommandId::TipOfTheDay, "&Tip of the Day...", "Shows a tip about using Velto", nullptr, [&frame] {
                CTipDlg dialog(frame.App(), &frame);
+               dialog.exec();
+           }});
+    t.Add({CommandId::ReportProblem, "&Report Problem...",
+           "Report a problem or provide feedback and request new features", nullptr, [&frame] {
+               ProbReportDlg dialog(frame.App(), &frame);
                dialog.exec();
            }});
     t.Add({CommandId::AppAbout, "&About Velto...",
