@@ -26,6 +26,8 @@ CHtmlConfig::CHtmlConfig() {
         {"Internet Explorer 3.0", Explorer30, VersionState::AnyOf},
         {"Netscape Navigator 2.0", Navigator20, VersionState::AnyOf},
         {"Netscape Navigator 3.0", Navigator30, VersionState::AnyOf},
+        // Appended: a settings file from before it lists seven and gives this its default.
+        {"HTML5", Html5, VersionState::AnyOf},
     };
     RecomputeMasks();
 }

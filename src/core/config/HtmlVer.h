@@ -12,6 +12,7 @@ constexpr std::uint32_t Html20 = 0x1;
 constexpr std::uint32_t Html30Draft = 0x2; // no selectable version carries it
 constexpr std::uint32_t Html32 = 0x4;
 constexpr std::uint32_t Html40 = 0x8;
+constexpr std::uint32_t Html5 = 0x10; // the WHATWG living standard
 constexpr std::uint32_t Navigator20 = 0x100;
 constexpr std::uint32_t Navigator30 = 0x200;
 constexpr std::uint32_t Explorer20 = 0x10000;

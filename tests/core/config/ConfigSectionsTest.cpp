@@ -45,11 +45,12 @@ TEST(ConfigSections, EmptyProfileGivesEveryDefault) {
     EXPECT_EQ(h.userNameType, 2);
     EXPECT_TRUE(h.vgaColoursOnMenu);
     EXPECT_TRUE(h.userColoursOnMenu);
-    ASSERT_EQ(h.versions.size(), 7u);
+    ASSERT_EQ(h.versions.size(), 8u);
+    EXPECT_EQ(h.versions[7].name, "HTML5");
     for (const HtmlVer& v : h.versions)
         EXPECT_EQ(v.state, 2u) << v.name;
     EXPECT_EQ(h.allMask, 0u);
-    EXPECT_EQ(h.anyMask, 0x3030Du);
+    EXPECT_EQ(h.anyMask, 0x3031Du);
 
     PageMargins m;
     m.Load(p);
@@ -129,14 +130,30 @@ TEST(HtmlVersionStates, RoundTripThroughTheProfile) {
     ASSERT_TRUE(h.Save(p));
     EXPECT_EQ(p.GetString("HTML Configuration", "HtmlVerSetting00", ""), "HTML v2.0,2");
     EXPECT_EQ(p.GetString("HTML Configuration", "HtmlVerSetting01", ""), "HTML v3.2,1");
-    EXPECT_EQ(p.GetString("HTML Configuration", "HtmlVerSetting07", ""), "<end>");
+    EXPECT_EQ(p.GetString("HTML Configuration", "HtmlVerSetting07", ""), "HTML5,2");
+    EXPECT_EQ(p.GetString("HTML Configuration", "HtmlVerSetting08", ""), "<end>");
 
     CHtmlConfig h2;
     h2.Load(p);
     for (std::size_t i = 0; i < h.versions.size(); ++i)
         EXPECT_EQ(h2.versions[i].state, h.versions[i].state) << h.versions[i].name;
     EXPECT_EQ(h2.allMask, 0x4u);
-    EXPECT_EQ(h2.anyMask, 0x3030Du & ~0x4u & ~0x100u);
+    EXPECT_EQ(h2.anyMask, 0x3031Du & ~0x4u & ~0x100u);
+}
+
+TEST(HtmlVersionStates, ASevenRecordListFromBeforeHtml5LoadsUnchanged) {
+    MemoryProfile p;
+    const char* old[] = {"HTML v2.0,0", "HTML v3.2,1", "HTML v4.0,2", "Internet Explorer 2.0,0",
+                         "Internet Explorer 3.0,2", "Netscape Navigator 2.0,0", "Netscape Navigator 3.0,1", "<end>"};
+    for (int i = 0; i < 8; ++i)
+        p.WriteString("HTML Configuration", "HtmlVerSetting0" + std::to_string(i), old[i]);
+    CHtmlConfig h;
+    h.Load(p);
+    const std::uint32_t states[] = {0, 1, 2, 0, 2, 0, 1, 2};
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(h.versions[i].state, states[i]) << h.versions[i].name;
+    EXPECT_EQ(h.allMask, 0x204u);
+    EXPECT_EQ(h.anyMask, 0x20018u);
 }
 
 TEST(HtmlVersionStates, BothBitsKeepOnlyAnyOfAndUnknownNamesAreSkipped) {
