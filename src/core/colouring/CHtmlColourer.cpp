@@ -1,6 +1,8 @@
 // CHtmlColourer: settling the colour range, and applying the styles of tags and text.
 #include "core/colouring/CHtmlColourer.h"
 
+#include "core/config/HtmlVer.h"
+#include "core/htmlkb/ForeignVocabulary.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/platform/TextControl.h"
 #include "core/tagassist/TagSyntax.h"
@@ -227,9 +229,19 @@ AppearanceClass CHtmlColourer::CachedTagClass(std::string_view tag) noexcept {
 }
 
 AppearanceClass CHtmlColourer::TagClass(std::string_view tag) const noexcept {
-    const HtmlMetaElement* element = kb_.FindElement(TagElementName(tag));
-    if (element == nullptr)
+    const std::string_view name = TagElementName(tag);
+    const HtmlMetaElement* element = kb_.FindElement(name);
+    if (element == nullptr) {
+        // Under HTML5 a page may define elements of its own and embed SVG and MathML,
+        // whose element names are not HTML's.
+        if (kb_.IsAllowed(VersionBits::Html5)) {
+            if (IsCustomElementName(name))
+                return AppearanceClass::StructureLayout;
+            if (IsForeignElementName(name))
+                return AppearanceClass::EmbedProgrammatic;
+        }
         return AppearanceClass::UnknownOrError;
+    }
     if (!kb_.IsAllowed(element->Versions()))
         return AppearanceClass::Disabled;
     return element->Appearance();

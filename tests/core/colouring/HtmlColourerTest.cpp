@@ -2,6 +2,7 @@
 // edit recolours.
 #include "ColouringTestSupport.h"
 
+#include "core/htmlkb/ForeignVocabulary.h"
 #include "core/tagassist/TagSyntax.h"
 
 #include <gtest/gtest.h>
@@ -223,6 +224,42 @@ TEST_F(HtmlColourer, AChangedVersionSelectionReachesTheNextColouring) {
     colourer.ColourWholeControl(control);
     EXPECT_EQ(control.Styles()[0], static_cast<std::uint8_t>(C::Disabled));
     EXPECT_EQ(control.Styles()[7], static_cast<std::uint8_t>(C::Disabled));
+}
+
+} // namespace
+
+namespace {
+
+using C = AppearanceClass;
+
+class Html5Names : public ColouringTest {
+protected:
+    C ClassOfTag(const std::string& tag) {
+        const std::vector<std::uint8_t> styles = WholeStyles(tag);
+        return static_cast<C>(styles.at(1));
+    }
+};
+
+TEST_F(Html5Names, CustomElementsAndEmbeddedVocabulariesUnderHtml5) {
+    EXPECT_EQ(ClassOfTag("<my-widget class=x>"), C::StructureLayout);
+    EXPECT_EQ(ClassOfTag("</my-widget>"), C::StructureLayout);
+    EXPECT_EQ(ClassOfTag("<My-Widget>"), C::StructureLayout) << "the parser folds case";
+    EXPECT_EQ(ClassOfTag("<x-1.2>"), C::StructureLayout);
+    EXPECT_EQ(ClassOfTag("<mywidget>"), C::UnknownOrError) << "no hyphen";
+    EXPECT_EQ(ClassOfTag("<1-widget>"), C::UnknownOrError) << "a digit first";
+    EXPECT_FALSE(IsCustomElementName("font-face")) << "reserved by SVG";
+    EXPECT_FALSE(IsCustomElementName("my widget"));
+    EXPECT_TRUE(IsCustomElementName("emotion-\xF0\x9F\x98\x8D"));
+    EXPECT_EQ(ClassOfTag("<path d=\"M0 0\">"), C::EmbedProgrammatic);
+    EXPECT_EQ(ClassOfTag("<linearGradient id=g>"), C::EmbedProgrammatic);
+    EXPECT_EQ(ClassOfTag("<feGaussianBlur>"), C::EmbedProgrammatic);
+    EXPECT_EQ(ClassOfTag("<mrow>"), C::EmbedProgrammatic);
+    EXPECT_EQ(ClassOfTag("<rubbish>"), C::UnknownOrError);
+
+    // Without HTML5 in the selection they are as unknown as ever.
+    Select({"HTML v4.0"});
+    EXPECT_EQ(ClassOfTag("<my-widget>"), C::UnknownOrError);
+    EXPECT_EQ(ClassOfTag("<path>"), C::UnknownOrError);
 }
 
 } // namespace
