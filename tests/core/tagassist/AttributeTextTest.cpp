@@ -99,3 +99,16 @@ TEST_F(AttributeText, EveryAttributeRoundTrips) {
         }
     }
 }
+
+// The data-, aria- and role attributes that pages of today carry on any element: found by
+// their whole names, never mistaken for a known attribute, and kept by every rewrite.
+TEST_F(AttributeText, ModernAttributeNamesAreFoundAndKept) {
+    const std::string tag = "<A data-href=\"d\" aria-label='Go home' role=link data-x-y=1 HREF=old>";
+    EXPECT_EQ(Parts("data-href", tag), "<A |data-href=\"|d| aria-label='Go home' role=link data-x-y=1 HREF=old>");
+    EXPECT_EQ(Parts("ARIA-LABEL", tag), "<A data-href=\"d\" |aria-label='|Go home| role=link data-x-y=1 HREF=old>");
+    EXPECT_EQ(Parts("role", tag), "<A data-href=\"d\" aria-label='Go home' |role=|link| data-x-y=1 HREF=old>");
+    EXPECT_EQ(Parts("data-x", tag), "absent") << "a name is matched whole";
+    EXPECT_EQ(Set(tag, "A", "HREF", "new.htm"),
+              "<A data-href=\"d\" aria-label='Go home' role=link data-x-y=1 HREF=\"new.htm\">");
+    EXPECT_EQ(Set(tag, "A", "HREF", "", false), "<A data-href=\"d\" aria-label='Go home' role=link data-x-y=1>");
+}
