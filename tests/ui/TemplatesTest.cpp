@@ -95,7 +95,7 @@ private Q_SLOTS:
 
         const QStringList templates = Texts(t.Menu(FolderMenuKind::Templates));
         QCOMPARE(templates, (QStringList{"&Default", "&Form Page", "F&rameset", "&HTML 4.01 Strict",
-                                         "H&TML 4.01 Transitional", "T&able Layout", "-", "Other Template..."}));
+                                         "H&TML 4.01 Transitional", "HTM&L5 Page", "T&able Layout", "-", "Other Template..."}));
         // The shipped reference menus: the introduction, then a page per subject.
         QMenu* references = t.Menu(FolderMenuKind::References);
         QCOMPARE(Texts(references), (QStringList{"&Velto HTML Reference", "V&elto HTML Topics"}));
