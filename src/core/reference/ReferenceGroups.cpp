@@ -81,7 +81,8 @@ std::span<const ReferenceGroup> ReferenceGroups() noexcept {
 
 bool IsBrowserExtension(std::uint32_t versions) noexcept {
     using namespace VersionBits;
-    constexpr std::uint32_t early = Html20 | Html30Draft | Html32;
+    // What an early recommendation or the living standard has is no browser's extension.
+    constexpr std::uint32_t early = Html20 | Html30Draft | Html32 | Html5;
     constexpr std::uint32_t browsers =
         Navigator20 | Navigator30 | Explorer20 | Explorer30 | Explorer40;
     constexpr std::uint32_t firstBrowsers = Navigator20 | Explorer20;

@@ -15,11 +15,12 @@ struct VersionName {
     std::string_view text;
 };
 
-constexpr std::array<VersionName, 10> Versions = {{
+constexpr std::array<VersionName, 11> Versions = {{
     {VersionBits::Html20, "HTML 2.0"},
     {VersionBits::Html30Draft, "HTML 3.0 draft"},
     {VersionBits::Html32, "HTML 3.2"},
     {VersionBits::Html40, "HTML 4.0"},
+    {VersionBits::Html5, "HTML5"},
     {VersionBits::Navigator20, "Navigator 2.0"},
     {VersionBits::Navigator30, "Navigator 3.0"},
     {VersionBits::Explorer20, "Internet Explorer 2.0"},
@@ -125,6 +126,7 @@ std::string VersionBadges(std::uint32_t versions) {
     static constexpr Family Families[] = {
         {"HTML", VersionBits::Html20 | VersionBits::Html30Draft | VersionBits::Html32 |
                      VersionBits::Html40},
+        {"HTML5", VersionBits::Html5},
         {"Navigator", VersionBits::Navigator20 | VersionBits::Navigator30},
         {"Internet Explorer",
          VersionBits::Explorer20 | VersionBits::Explorer30 | VersionBits::Explorer40},
@@ -138,7 +140,12 @@ std::string VersionBadges(std::uint32_t versions) {
             for (const VersionName& v : Versions) {
                 if ((v.bit & family.bits) == 0 || (versions & v.bit) == 0)
                     continue;
-                // "HTML 3.0 draft" gives "3.0 draft" after the family name.
+                // "HTML 3.0 draft" gives "3.0 draft" after the family name; a family of
+                // one version ("HTML5") is its name alone.
+                if (v.text == family.name) {
+                    text = v.text;
+                    continue;
+                }
                 text += text.empty() ? std::string(family.name) + " " : std::string(", ");
                 text += v.text.substr(family.name.size() + 1);
             }

@@ -287,6 +287,7 @@ TEST(ReferenceGroups, BrowserExtensionsAreElementsBrowsersHadBeforeTheRecommenda
     EXPECT_FALSE(IsBrowserExtension(0x7020a)); // in the drafts before the browsers
     EXPECT_FALSE(IsBrowserExtension(0x7030f)); // HTML 2.0
     EXPECT_FALSE(IsBrowserExtension(0xfffffff));
+    EXPECT_FALSE(IsBrowserExtension(0x60318)); // a browser's element the living standard took up
 }
 
 TEST_F(ReferenceGeneratorTest, TopicsShowAttributesValuesSharedAttributesAndEvents) {
@@ -398,6 +399,11 @@ TEST(ReferenceText, IndexFieldsLoseWhatTheReaderWouldCut) {
     EXPECT_EQ(reftext::VersionNames(0x40000204),
               (std::vector<std::string>{"HTML 3.2", "Navigator 3.0", "obsolete"}));
     EXPECT_EQ(reftext::VersionBadges(0), "<SPAN CLASS=\"old\">none listed</SPAN>");
+    EXPECT_EQ(reftext::VersionBadges(0x10), "<SPAN CLASS=\"ver\">HTML5</SPAN>");
+    EXPECT_EQ(reftext::VersionBadges(0x7031d),
+              "<SPAN CLASS=\"ver\">HTML 2.0, 3.2, 4.0</SPAN> &nbsp; <SPAN CLASS=\"ver\">HTML5</SPAN> &nbsp; "
+              "<SPAN CLASS=\"ver\">Navigator 2.0, 3.0</SPAN> &nbsp; "
+              "<SPAN CLASS=\"ver\">Internet Explorer 2.0, 3.0, 4.0</SPAN>");
 }
 
 } // namespace
