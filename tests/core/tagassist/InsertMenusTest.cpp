@@ -41,6 +41,14 @@ protected:
         EXPECT_TRUE(menus.Execute(id, control));
         return control.Text();
     }
+    // What the items of the Quick menu insert, in order.
+    std::vector<std::string> QuickInserts() {
+        std::vector<std::string> quick;
+        for (const MenuItem& item : menus.Menus().Items()[0].submenu.Items())
+            if (const CHtmlMenuCmd* cmd = menus.Find(item.id))
+                quick.push_back(cmd->insertText);
+        return quick;
+    }
     int IdOf(std::string_view label) {
         const MenuItem* item = ByText(menus.Menus(), label);
         EXPECT_NE(item, nullptr) << label;
@@ -126,12 +134,8 @@ TEST_F(InsertMenusTest, OnlyHtml20LeavesFramesAndObjectsOut) {
     for (const char* gone : {"New &Frame Set", "Non F&rames Content", "Floating &Inline Frame",
                              "&Objects", "Push &Button", "Control &Label"})
         EXPECT_EQ(ByText(menus.Menus(), gone), nullptr) << gone;
-    std::vector<std::string> quick;
-    for (const MenuItem& item : menus.Menus().Items()[0].submenu.Items())
-        if (const CHtmlMenuCmd* cmd = menus.Find(item.id))
-            quick.push_back(cmd->insertText);
-    EXPECT_EQ(quick, (std::vector<std::string>{"<A>", "<IMG>", "<A><IMG>", "<LI>", "<B>", "<I>",
-                                                "<U>", "<P>", "<BR>", "<HR>"}));
+    EXPECT_EQ(QuickInserts(), (std::vector<std::string>{"<A>", "<IMG>", "<A><IMG>", "<LI>", "<B>", "<I>",
+                                                        "<U>", "<P>", "<BR>", "<HR>"}));
 }
 
 // The real table never rejects a submenu whose rows it admits, so a small one shows the
