@@ -114,11 +114,15 @@ std::optional<std::string> ReadWhole(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes(IncludedFileLimit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() == IncludedFileLimit && in.peek() != std::ifstream::traits_type::eof())
+    // Files under /proc report no size, so read in pieces up to the limit.
+    std::string bytes;
+    char piece[16384];
+    while (bytes.size() < IncludedFileLimit && in.read(piece, sizeof piece).gcount() > 0)
+        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > IncludedFileLimit || (bytes.size() == IncludedFileLimit && in.peek() != std::ifstream::traits_type::eof())) {
+        bytes.resize(IncludedFileLimit);
         bytes += "\r\n*** FILE CUT AT 4M ***\r\n";
+    }
     return bytes;
 }
 
