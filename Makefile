@@ -31,8 +31,9 @@ test-asan:
 	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DVELTO_SANITIZE=ON
 
 bench: configure
-	cmake --build $(BUILD) --target velto_bench
+	cmake --build $(BUILD) --target velto_bench velto velto_bare_qsci
 	scripts/run-bench $(BUILD)
+	bench/measure-user $(BUILD)
 
 # libFuzzer targets, built with clang under AddressSanitizer and UBSan in build-fuzz/.
 fuzz:

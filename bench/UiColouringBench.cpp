@@ -49,6 +49,25 @@ void BM_UiColouring_WholeTextScintilla10MB(benchmark::State& state) {
 }
 BENCHMARK(BM_UiColouring_WholeTextScintilla10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The floor of (b): Scintilla taking ready-made style bytes for the whole text, in the
+// batches the engine hands over, with nothing computed.
+void BM_UiColouring_SetStylingExFloor10MB(benchmark::State& state) {
+    const QByteArray& text = Corpus(state, "10mb");
+    if (text.isEmpty())
+        return;
+    Editor editor;
+    CQuorView* view = editor.ViewWith(text);
+    std::vector<std::uint8_t> styles(256 * 1024);
+    for (std::size_t i = 0; i < styles.size(); ++i)
+        styles[i] = static_cast<std::uint8_t>((i / 40) % 3); // runs, as tags and text give
+    const int length = view->Control().Length();
+    for (auto _ : state)
+        for (int at = 0; at < length; at += static_cast<int>(styles.size()))
+            view->Control().SetStyles(at, styles);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * text.size());
+}
+BENCHMARK(BM_UiColouring_SetStylingExFloor10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // (c) QScintilla's own HTML lexer styling the same text in full.
 void BM_UiColouring_QsciLexerHtml10MB(benchmark::State& state) {
     const QByteArray& text = Corpus(state, "10mb");

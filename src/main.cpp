@@ -3,6 +3,7 @@
 #include "ui/app/CInstanceMarker.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/app/EarlyStart.h"
+#include "ui/support/TimingMarks.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     velto::GuardDisplayConnection();
     QApplication qtApp(argc, argv);
     velto::EndDisplayGuard();
+    velto::TimingMarks::InstallIfAsked();
     QApplication::setOrganizationName(QStringLiteral("Kestrova"));
     // No display name: Qt would append it to every window title ("... — Velto"), and the
     // main window writes its own title.

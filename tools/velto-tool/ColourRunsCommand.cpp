@@ -1,4 +1,6 @@
 // velto-tool colour-runs [--count] FILE: the style runs the colouring gives a whole file.
+#include "MappedInput.h"
+#include "RunTallyControl.h"
 #include "ToolCommand.h"
 
 #include "core/colouring/AppearanceSettings.h"
@@ -6,7 +8,6 @@
 #include "core/config/EditorConfig.h"
 #include "core/config/HtmlConfig.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
-#include "core/platform/MemoryTextControl.h"
 
 #include <array>
 #include <ostream>
@@ -23,16 +24,6 @@ const Registrar registrar{
      "exclusive); with --count, the number of runs of each class instead",
      Run}};
 
-// Calls run(start, end, style) for each run of equal style bytes.
-template <class Visit> void ForEachRun(const std::vector<std::uint8_t>& styles, Visit&& run) {
-    std::size_t start = 0;
-    for (std::size_t i = 1; i <= styles.size(); ++i)
-        if (i == styles.size() || styles[i] != styles[start]) {
-            run(start, i, styles[start]);
-            start = i;
-        }
-}
-
 std::string_view ClassName(std::uint8_t style) {
     return style < AppearanceClassCount ? AppearanceClasses[style].name : "?";
 }
@@ -41,8 +32,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const bool count = !args.empty() && args[0] == "--count";
     if (args.size() != (count ? 2u : 1u) || args.back().starts_with("--"))
         return UsageError("colour-runs", err);
-    std::string text;
-    if (!ReadInputFile(args.back(), text, err))
+    MappedInput input;
+    if (!input.Open(args.back(), err))
         return 1;
 
     CHtmlConfig htmlConfig;
@@ -50,11 +41,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     HtmlKnowledgeBase kb(htmlConfig, editorConfig);
     kb.RebuildAllowed();
     const AppearanceSettings appearance;
-    MemoryTextControl control(std::move(text));
-    CHtmlColourer(kb, appearance.Mode()).ColourWholeControl(control);
-
+    // The runs are taken as the colouring hands them over; no style is stored.
     std::array<std::size_t, AppearanceClassCount> runs{};
-    ForEachRun(control.Styles(), [&](std::size_t start, std::size_t end, std::uint8_t style) {
+    RunTallyControl control(input.Bytes(), [&](std::size_t start, std::size_t end, std::uint8_t style) {
         if (count) {
             if (style < runs.size())
                 ++runs[style];
@@ -62,6 +51,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             out << start << ' ' << end << ' ' << ClassName(style) << '\n';
         }
     });
+    CHtmlColourer(kb, appearance.Mode()).ColourWholeControl(control);
+    control.Finish();
     if (count)
         for (std::size_t i = 0; i < runs.size(); ++i)
             out << AppearanceClasses[i].name << ' ' << runs[i] << '\n';

@@ -1,6 +1,8 @@
 // CHtmlColourer: settling the colour range, and applying the styles of tags and text.
 #include "core/colouring/CHtmlColourer.h"
 
+#include "core/colouring/StyleBatch.h"
+
 #include "core/config/HtmlVer.h"
 #include "core/htmlkb/ForeignVocabulary.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
@@ -31,12 +33,37 @@ CHtmlColourer::Result CHtmlColourer::ColourRange(TextControl& control, int first
     return Apply(control);
 }
 
+// The whole text needs no range search and no window: the tags are walked in the
+// control's own buffer where it lends it, and the styles go over in batches, so nothing
+// the size of the text is copied or allocated here.
 CHtmlColourer::Result CHtmlColourer::ColourWholeControl(TextControl& control) {
-    Fetch(control, 0, control.Length());
-    rangeStart_ = 0;
-    rangeEnd_ = text_.size();
-    colouringNeeded_ = true;
-    return Apply(control);
+    const int length = control.Length();
+    std::string_view text;
+    if (const std::optional<std::string_view> lent = control.LendTextRange(0, length)) {
+        text = *lent;
+    } else {
+        Fetch(control, 0, length);
+        text = text_;
+    }
+    StyleBatch batch(control, 0, styles_);
+    constexpr auto TextStyle = static_cast<std::uint8_t>(AppearanceClass::Text);
+    std::size_t pos = 0;
+    if (mode_ != ColourMode::Plain) {
+        classes_.Clear();
+        while (const std::optional<TagSpan> tag = FindNextTag(text, pos)) {
+            const std::size_t tagLength = tag->end - tag->start;
+            batch.Fill(tag->start - pos, TextStyle);
+            batch.Fill(tagLength, static_cast<std::uint8_t>(
+                                      CachedTagClass(text.substr(tag->start, tagLength))));
+            pos = tag->end;
+        }
+    }
+    batch.Fill(text.size() - pos, TextStyle);
+    // The window no longer describes the control's text.
+    text_.clear();
+    windowStart_ = 0;
+    rangeStart_ = rangeEnd_ = 0;
+    return {0, batch.Flush(), true};
 }
 
 void CHtmlColourer::Fetch(const TextControl& control, int start, int end) {

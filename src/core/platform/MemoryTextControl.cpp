@@ -17,6 +17,14 @@ void MemoryTextControl::GetTextRange(int first, int pastEnd, std::string& out) c
     out.assign(text_, static_cast<std::size_t>(first), static_cast<std::size_t>(pastEnd - first));
 }
 
+std::optional<std::string_view> MemoryTextControl::LendTextRange(int first, int pastEnd) const {
+    const int length = Length();
+    first = std::clamp(first, 0, length);
+    pastEnd = std::clamp(pastEnd, first, length);
+    return std::string_view(text_).substr(static_cast<std::size_t>(first),
+                                          static_cast<std::size_t>(pastEnd - first));
+}
+
 void MemoryTextControl::ReplaceRange(int first, int pastEnd, std::string_view text) {
     const int length = Length();
     first = std::clamp(first, 0, length);

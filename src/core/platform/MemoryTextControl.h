@@ -15,6 +15,8 @@ public:
 
     [[nodiscard]] int Length() const override { return static_cast<int>(text_.size()); }
     void GetTextRange(int first, int pastEnd, std::string& out) const override;
+    [[nodiscard]] std::optional<std::string_view> LendTextRange(int first,
+                                                                int pastEnd) const override;
     void ReplaceRange(int first, int pastEnd, std::string_view text) override;
 
     [[nodiscard]] int LineCount() const override;

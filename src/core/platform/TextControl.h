@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,15 @@ public:
     // Copies [first, pastEnd) (clamped to the text) into out, replacing what it held, so
     // that callers can reuse one buffer.
     virtual void GetTextRange(int first, int pastEnd, std::string& out) const = 0;
+    // The characters of [first, pastEnd) (clamped to the text) where the control keeps
+    // them, without a copy, valid until the text next changes; none when the control
+    // cannot lend them, and GetTextRange must copy.
+    [[nodiscard]] virtual std::optional<std::string_view> LendTextRange(int first,
+                                                                        int pastEnd) const {
+        (void)first;
+        (void)pastEnd;
+        return std::nullopt;
+    }
     // Replaces [first, pastEnd) with text, as an edit of the user would (it is recorded for
     // undo and marks the document modified).
     virtual void ReplaceRange(int first, int pastEnd, std::string_view text) = 0;

@@ -90,9 +90,12 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
     return result;
 }
 
+// Straight from the control's buffer: a copy would double the memory a large document
+// takes while it is saved.
 bool CQuorView::SaveWholeText(QIODevice& file) const {
-    const QByteArray bytes = TextBytes();
-    return file.write(bytes) == bytes.size();
+    const qint64 length = TextLength();
+    const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return file.write(data, length) == length;
 }
 
 bool CQuorView::SaveSelection(QIODevice& file) const {

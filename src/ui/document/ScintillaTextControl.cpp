@@ -19,17 +19,21 @@ int ScintillaTextControl::Length() const {
 }
 
 void ScintillaTextControl::GetTextRange(int first, int pastEnd, std::string& out) const {
+    const std::string_view range = *LendTextRange(first, pastEnd);
+    out.assign(range.data(), range.size());
+}
+
+// A pointer straight into the control's buffer (Scintilla closes its gap if the range
+// spans it): no copy through a message.
+std::optional<std::string_view> ScintillaTextControl::LendTextRange(int first, int pastEnd) const {
     const int length = Length();
     first = std::clamp(first, 0, length);
     pastEnd = std::clamp(pastEnd, first, length);
-    if (pastEnd == first) {
-        out.clear();
-        return;
-    }
-    // A pointer straight into the control's buffer: no copy through a message.
+    if (pastEnd == first)
+        return std::string_view();
     const auto* data = static_cast<const char*>(reinterpret_cast<void*>(view_.SendScintilla(
         Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(first), static_cast<long>(pastEnd - first))));
-    out.assign(data, static_cast<std::size_t>(pastEnd - first));
+    return std::string_view(data, static_cast<std::size_t>(pastEnd - first));
 }
 
 void ScintillaTextControl::ReplaceRange(int first, int pastEnd, std::string_view text) {

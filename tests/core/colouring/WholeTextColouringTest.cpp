@@ -1,0 +1,135 @@
+// The whole-text colouring, which walks the control's own buffer and hands styles over in
+// batches, against the range colouring that edits and idle chunks use, on a large page
+// whose tags, comments and odd bytes fall across the batch boundaries.
+#include "ColouringTestSupport.h"
+
+#include "core/colouring/StyleBatch.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace velto;
+using namespace velto::test;
+
+namespace {
+
+// A control that cannot lend its text, so the colourer must copy it.
+class CopyingControl final : public TextControl {
+public:
+    explicit CopyingControl(MemoryTextControl& inner) : inner_(inner) {}
+    int Length() const override { return inner_.Length(); }
+    void GetTextRange(int first, int pastEnd, std::string& out) const override {
+        inner_.GetTextRange(first, pastEnd, out);
+    }
+    void ReplaceRange(int first, int pastEnd, std::string_view text) override {
+        inner_.ReplaceRange(first, pastEnd, text);
+    }
+    int LineCount() const override { return inner_.LineCount(); }
+    int LineFromPosition(int pos) const override { return inner_.LineFromPosition(pos); }
+    int LineStart(int line) const override { return inner_.LineStart(line); }
+    std::string_view LineEnd() const override { return inner_.LineEnd(); }
+    Selection GetSelection() const override { return inner_.GetSelection(); }
+    void SetSelection(Selection selection) override { inner_.SetSelection(selection); }
+    int FirstVisibleLine() const override { return inner_.FirstVisibleLine(); }
+    Range VisibleRange() const override { return inner_.VisibleRange(); }
+    void SetStyles(int first, std::span<const std::uint8_t> styles) override {
+        inner_.SetStyles(first, styles);
+    }
+
+private:
+    MemoryTextControl& inner_;
+};
+
+// About 1.2 MB of markup made of pieces that exercise the tag finder: known, disabled and
+// unknown elements, comments, stray '<' and '>', NUL and non-ASCII bytes, and one comment
+// longer than a whole batch.
+std::string LargePage() {
+    const std::vector<std::string> pieces = {"<P>",
+                                             "</P>",
+                                             "text ",
+                                             "<A HREF=\"x.html\">",
+                                             "</a>",
+                                             "<TABLE BORDER=1>",
+                                             "<td>",
+                                             "<!-- note -->",
+                                             "<!-- <B>fake</B> -->",
+                                             "a < b",
+                                             "c > d",
+                                             "<BLINK>",
+                                             "<mywidget>",
+                                             "<my-widget>",
+                                             "<svg><path d=\"M0 0\"/></svg>",
+                                             std::string("\0\xff\x80", 3),
+                                             "caf\xc3\xa9 ",
+                                             "\r\n",
+                                             "\n",
+                                             "<SCRIPT>if (a<b) x();</SCRIPT>",
+                                             "<",
+                                             ">",
+                                             "<!",
+                                             "</>",
+                                             "<IMG SRC=a.gif\nALT='x'>",
+                                             "<font color=red>"};
+    std::mt19937 rng(11);
+    std::string page;
+    while (page.size() < 600 * 1024)
+        page += pieces[rng() % pieces.size()];
+    page += "<!--" + std::string(StyleBatch::Capacity + 1000, '-') + " long -->";
+    while (page.size() < 1200 * 1024)
+        page += pieces[rng() % pieces.size()];
+    return page + "<B"; // an unclosed tag at the very end
+}
+
+class WholeTextColouring : public ColouringTest {
+protected:
+    // The styles the range colouring gives the whole text.
+    std::vector<std::uint8_t> RangeStyles(const std::string& text, ColourMode mode) const {
+        MemoryTextControl control(text);
+        CHtmlColourer(kb, mode).ColourRange(control, 0, control.Length(), true, false);
+        return control.Styles();
+    }
+};
+
+TEST_F(WholeTextColouring, BatchesGiveTheRangeColouringsStylesEveryCharacterOnce) {
+    const std::string page = LargePage();
+    for (ColourMode mode : {ColourMode::Tags, ColourMode::Plain}) {
+        const std::vector<std::uint8_t> expected = RangeStyles(page, mode);
+        MemoryTextControl lending(page);
+        const CHtmlColourer::Result result = CHtmlColourer(kb, mode).ColourWholeControl(lending);
+        EXPECT_EQ(result.first, 0);
+        EXPECT_EQ(result.pastEnd, lending.Length());
+        EXPECT_EQ(lending.StyledCharacters(), lending.Length());
+        // Compared whole, then the first difference shown readably.
+        if (lending.Styles() != expected) {
+            const auto at = static_cast<std::size_t>(
+                std::mismatch(expected.begin(), expected.end(), lending.Styles().begin()).first -
+                expected.begin());
+            const std::size_t from = at > 40 ? at - 40 : 0;
+            ADD_FAILURE() << "first difference at " << at << ": expected "
+                          << Runs(expected, from, at + 40) << "\n got "
+                          << Runs(lending.Styles(), from, at + 40);
+        }
+        MemoryTextControl inner(page);
+        CopyingControl copying(inner);
+        CHtmlColourer(kb, mode).ColourWholeControl(copying);
+        EXPECT_TRUE(inner.Styles() == expected) << "the copying path differs";
+        EXPECT_EQ(inner.Text(), page);
+    }
+}
+
+TEST_F(WholeTextColouring, OneColourerServesWholeTextsAndRangesInTurn) {
+    // The whole-text colouring leaves no window behind that a later range colouring of a
+    // changed text could mistake for its own.
+    CHtmlColourer colourer(kb, ColourMode::Tags);
+    MemoryTextControl control("<P>one</P> two <B>three</B>");
+    colourer.ColourWholeControl(control);
+    control.ReplaceRange(0, 3, "<I>");
+    colourer.ColourRange(control, 0, 3, true, true);
+    EXPECT_EQ(control.Styles(), WholeStyles(control.Text()));
+    MemoryTextControl shorter("<B>x");
+    colourer.ColourWholeControl(shorter);
+    EXPECT_EQ(shorter.Styles(), RangeStyles("<B>x", ColourMode::Tags));
+}
+
+} // namespace
