@@ -13,7 +13,17 @@ set_tests_properties(tool_kb_event_pairs PROPERTIES PASS_REGULAR_EXPRESSION
   "\nevents\tFORM\tEvent Handlers\t\tE&vent Handlers\t\t\tFFFFFFF\t10000016\t\t\t\t300:50000200 200:50000400 20000:50000200 40008:3000407F 40008:50000600\n")
 add_test(NAME tool_kb_shared_last COMMAND velto-tool kb)
 set_tests_properties(tool_kb_shared_last PROPERTIES PASS_REGULAR_EXPRESSION
-  "\nshared\t\tDIR\t\tDI&R\tText Di&rection\t\t40008\t1400016\t201\t\t\t[^\n]*\nsharedvalue\t\tDIR\tLTR\t[^\n]*\nsharedvalue\t\tDIR\tRTL\t[^\n]*\n$")
+  "\nshared\t\tDIR\t\tDI&R\tText Di&rection\t\t40018\t1400016\t201\t\t\t[^\n]*\nsharedvalue\t\tDIR\tLTR\t[^\n]*\nsharedvalue\t\tDIR\tRTL\t[^\n]*\nsharedvalue\t\tDIR\tAUTO\t[^\n]*\t10\t16\t[^\n]*\nshared\t\tACCESSKEY\t[^\n]*\t10\t16\t100301\t.*\nshared\t\tROLE\t\tROLE\t&Role\tAccessibility &Role\t10\t1400016\t301\t.*\nsharedvalue\t\tROLE\t\t\t&Other...\t[^\n]*\n$")
+# The living standard's records: its elements, new attributes of older ones, its events.
+add_test(NAME tool_kb_html5_records COMMAND velto-tool kb)
+set_tests_properties(tool_kb_html5_records PROPERTIES PASS_REGULAR_EXPRESSION
+  "\nelement\tVIDEO\t\t\t&VIDEO\t&Video\t&Video Player\t10\t0\t0\t\tEmbed/Programmatic\t[^\n]*\nattribute\tVIDEO\tSRC\t\tS&RC\tSou&rce\t\t10\t5\t.*\nevents\tVIDEO\tEvent Handlers\t[^\n]*\t10:30008FFF 10:5000000E 10:6FFFFFFF 10:907FFFFB\n.*\nelement\tSOURCE\t\t\t&SOURCE\t[^\n]*\t10\t1\t0\tAUDIO PICTURE VIDEO\t")
+add_test(NAME tool_kb_html5_kept COMMAND velto-tool kb)
+set_tests_properties(tool_kb_html5_kept PROPERTIES PASS_REGULAR_EXPRESSION
+  "\nvalue\tINPUT\tTYPE\tEMAIL\t[^\n]*\t10\t16\t.*\nattribute\tINPUT\tREQUIRED\t[^\n]*\t10\t15\t.*\nelement\tFONT\t[^\n]*\t7030C\t")
+add_test(NAME tool_kb_events_html5 COMMAND velto-tool kb --events "HTML5")
+set_tests_properties(tool_kb_events_html5 PROPERTIES PASS_REGULAR_EXPRESSION
+  "\nBODY\t[^\n]* OnLoad OnUnload OnAuxClick [^\n]* OnBeforeUnload [^\n]*\n.*\nFONT\t\n")
 add_test(NAME tool_kb_events_navigator3 COMMAND velto-tool kb --events "Netscape Navigator 3.0")
 set_tests_properties(tool_kb_events_navigator3 PROPERTIES PASS_REGULAR_EXPRESSION
   "^BODY\tOnFocus OnBlur OnLoad OnUnload\nDIV\t\n.*\nFORM\tOnSubmit OnReset\n")

@@ -169,11 +169,13 @@ void EditingGlobals(KbBuilder& b) {
 void MicrodataGlobals(KbBuilder& b) {
     Global(b, "ITEMSC&OPE", "Item Sc&ope", "", Flag,
            "The element is a microdata item, whose properties its content gives");
-    Global(b, "ITEMT&YPE", "Item T&ype", "", List | DocumentUrl,
+    // Written as text, not as URLs: the URL assistance serves the element's own address
+    // attributes (a pasted address goes to A's HREF, not to a microdata vocabulary).
+    Global(b, "ITEMT&YPE", "Item T&ype", "", TextList,
            "The vocabulary of the microdata item, as one or more URLs");
     Global(b, "ITEMPRO&P", "Item Pro&perty", "", TextList,
            "Names of the microdata properties that the element gives");
-    Global(b, "ITEMI&D", "Item I&d", "", DocumentUrl,
+    Global(b, "ITEMI&D", "Item I&d", "", Text,
            "Global identifier of the microdata item, as a URL");
     Global(b, "ITEMRE&F", "Item Re&ferences", "", TextList,
            "Ids of further elements that hold properties of the item");
