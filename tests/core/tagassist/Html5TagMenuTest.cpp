@@ -78,7 +78,8 @@ TEST_F(Html5TagMenu, RoleWithItsValuesOnAnyElement) {
     EXPECT_NE(text.find("ROLE=navigation"), std::string::npos) << text;
     // Under HTML 4.0 alone, role is not one of its attributes.
     Select({"HTML v4.0"});
-    const MenuItem* common = ByText(Menu("<div>", 1), "Common Attrib&utes");
+    const MenuModel html4 = Menu("<div>", 1);
+    const MenuItem* common = ByText(html4, "Common Attrib&utes");
     ASSERT_TRUE(common);
     const MenuItem* role = ByText(common->submenu, "ROLE");
     EXPECT_TRUE(role == nullptr || !role->enabled);
