@@ -64,8 +64,6 @@ void Line(std::ostream& out, std::string_view kind, const Owners& o, const HtmlM
 }
 
 std::string EventPairs(const HtmlTagEventHolder& holder) {
-    static_assert(HtmlTagEventClubs::GroupCount == 2);
-    constexpr std::uint32_t nibbles[] = {EventMask::Group0, EventMask::Group1};
     std::string pairs;
     for (const HtmlTagEventClubSet& set : holder.ClubSets()) {
         for (std::size_t slot = 0; slot < HtmlTagEventClubs::GroupCount; ++slot) {
@@ -73,7 +71,8 @@ std::string EventPairs(const HtmlTagEventHolder& holder) {
                 continue;
             if (!pairs.empty())
                 pairs += ' ';
-            pairs += Hex(set.versions) + ':' + Hex(nibbles[slot] | set.masks[slot]);
+            pairs += Hex(set.versions) + ':' +
+                     Hex(HtmlTagEventClubs::NibbleOfGroup(slot) | set.masks[slot]);
         }
     }
     return pairs;

@@ -9,6 +9,13 @@ namespace velto {
 namespace SharedGroup {
 constexpr std::uint32_t Core = 0x101;     // STYLE, CLASS, ID, TITLE
 constexpr std::uint32_t Language = 0x201; // LANG, DIR
+// The globals of the living standard: offered wherever either group above is.
+constexpr std::uint32_t Global = 0x301;
+// Refusal bits: an element with an own attribute of a global's name refuses that global.
+constexpr std::uint32_t RefuseAccessKey = 0x100000;
+constexpr std::uint32_t RefuseTabIndex = 0x200000;
+constexpr std::uint32_t RefuseHidden = 0x400000;
+constexpr std::uint32_t RefuseAutofocus = 0x800000;
 constexpr std::uint32_t Default = 0x1;    // offered unless the element says otherwise
 constexpr std::uint32_t SelectOnly = 0x2; // the element offers only the groups it names
 constexpr std::uint32_t OfferMask = 0xfff00;

@@ -1,4 +1,4 @@
-// HtmlTagEventClubs: the table of scripting events, two groups of 28 slots.
+// HtmlTagEventClubs: the table of scripting events, five groups of 28 slots.
 #pragma once
 
 #include <array>
@@ -25,16 +25,21 @@ struct HtmlTagEventClubSet {
 };
 
 // The event masks of the contents: the top nibble names the group slot, the low 28 bits
-// the events.
+// the events. Groups 0 and 1 hold the events of HTML 4.0 and the browsers; groups 2 to 4
+// the event handlers that the living standard added: those of every element, those of
+// media and a few others, and those of the window that BODY carries.
 namespace EventMask {
 constexpr std::uint32_t Group0 = 0x30000000;
 constexpr std::uint32_t Group1 = 0x50000000;
+constexpr std::uint32_t Group2 = 0x60000000;
+constexpr std::uint32_t Group3 = 0x90000000;
+constexpr std::uint32_t Group4 = 0xa0000000;
 constexpr std::uint32_t EventBits = 0x0fffffff;
 } // namespace EventMask
 
 class HtmlTagEventClubs {
 public:
-    static constexpr std::size_t GroupCount = 2;
+    static constexpr std::size_t GroupCount = 5;
     static constexpr std::size_t SlotsPerGroup = 28;
 
     HtmlTagEventClubs();
@@ -45,6 +50,9 @@ public:
     [[nodiscard]] const HtmlTagEvent* FindEvent(std::string_view name) const;
     // The club set slot of an event mask, from its top nibble.
     [[nodiscard]] static std::size_t SlotOfMask(std::uint32_t mask) noexcept;
+    // The top nibble of the masks of a group, as a mask word (Group0 for group 0...); a
+    // group is read from the club set slot of the same number.
+    [[nodiscard]] static std::uint32_t NibbleOfGroup(std::size_t group) noexcept;
 
 private:
     void Define(std::size_t group, std::uint32_t bit, const char* name, const char* description);

@@ -95,7 +95,7 @@ void BuildBlockElements(KbBuilder& b) {
           "Width of the paragraph (in pixels)");
     CommonEvents(b);
 
-    b.Element("B&R\tCtrl+K", "Line B&reak\tCtrl+K", "", 0x7030f, Container,
+    b.Element("B&R\tCtrl+K", "Line B&reak\tCtrl+K", "", 0x7030f, Empty,
               "Ends the line and starts a new one");
     b.Select(0x102);
     b.Att("&CLEAR", "&Clear", "&Clear Floating Images", 0x7030e, TextEnum,

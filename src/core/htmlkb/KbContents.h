@@ -8,6 +8,7 @@
 
 namespace velto {
 
+class HtmlTagEventHolder;
 class KbBuilder;
 
 void BuildHeadElements(KbBuilder& b);
@@ -21,6 +22,32 @@ void BuildObjectElements(KbBuilder& b);
 void BuildFrameElements(KbBuilder& b);
 void BuildAppletElements(KbBuilder& b);
 void BuildSharedAttributes(KbBuilder& b);
+
+// The elements that the living standard added, by kind, and its global attributes.
+void BuildHtml5SectionElements(KbBuilder& b);
+void BuildHtml5PhraseElements(KbBuilder& b);
+void BuildHtml5MediaElements(KbBuilder& b);
+void BuildHtml5FormElements(KbBuilder& b);
+void BuildHtml5SharedAttributes(KbBuilder& b);
+
+// What the living standard keeps of the older records, by plain name (an empty element
+// name for the shared attributes). A value with an empty name is a typed-in entry.
+[[nodiscard]] bool Html5KeepsElement(std::string_view element);
+[[nodiscard]] bool Html5KeepsAttribute(std::string_view element, std::string_view attribute);
+[[nodiscard]] bool Html5KeepsValue(std::string_view element, std::string_view attribute,
+                                   std::string_view value);
+// What the living standard adds to an element that it keeps: attributes (to the current
+// element), and values (to the current attribute, of that element or shared).
+void AddHtml5Attributes(KbBuilder& b, std::string_view element);
+void AddHtml5Values(KbBuilder& b, std::string_view element, std::string_view attribute);
+// The event handlers of an element under the living standard: those of every element,
+// the events of group 1 that the element had (given as group1 bits) that it keeps, and
+// on BODY those of the window.
+void AddHtml5EventHandlers(HtmlTagEventHolder& holder, std::string_view element,
+                           std::uint32_t group1);
+// The refusal bit that an own attribute of this name sets in its element's shared select
+// word, so that the global of the same name is not offered beside it; 0 for other names.
+[[nodiscard]] std::uint32_t Html5GlobalRefusal(std::string_view attribute);
 
 // What an alignment word means for the attribute that takes it.
 enum class AlignSense {

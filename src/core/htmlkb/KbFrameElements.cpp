@@ -26,7 +26,7 @@ void Margins(KbBuilder& b, std::uint32_t versions, std::string_view what) {
 }
 
 void Embed(KbBuilder& b) {
-    b.Element("&EMBED", "&Embedded Object", "&Plug-In Object", 0x60308, Container,
+    b.Element("&EMBED", "&Embedded Object", "&Plug-In Object", 0x60308, Empty,
               "Content shown by a browser plug-in, such as a sound or a video");
     b.Att("&NAME", "&Name", "", 0x60300, Text, "Name of the object, for scripts");
     b.Att("&SRC", "&Source", "Plug-In Data &URI", 0x60308, Required | ProgramUrl,

@@ -23,7 +23,7 @@ void MapsAndFonts(KbBuilder& b) {
           "Name by which images refer to the map in USEMAP");
     b.Events({{0x40008, 0x300043ff}});
 
-    b.Element("&AREA", "&Area", "Image Map &Area", 0x7030c, Container,
+    b.Element("&AREA", "&Area", "Image Map &Area", 0x7030c, Empty,
               "One area of a client-side image map and its link");
     b.Inside("MAP");
     b.Att("AL&T", "Alternative &Text", "&Text Only Description", 0x7030c, Required | Text,
@@ -169,7 +169,7 @@ void BuildObjectElements(KbBuilder& b) {
     b.SetAppearance(AppearanceClass::StructureLayout);
     b.Element("&NOBR", "&No Break", "&No Line Breaks", 0x70308, Container,
               "Text that is kept on one line");
-    b.Element("&WBR", "&Word Break", "Possible &Word Break", 0x70308, Container,
+    b.Element("&WBR", "&Word Break", "Possible &Word Break", 0x70308, Empty,
               "A place where a line in NOBR text may break");
 }
 

@@ -31,7 +31,7 @@ void Edit(KbBuilder& b, std::string_view nameText, std::string_view label,
 
 void BuildRuleAndQuoteElements(KbBuilder& b) {
     b.SetAppearance(AppearanceClass::StructureLayout);
-    b.Element("&HR", "Horizontal &Rule", "Horizontal &Rule (line)", 0x7030f, Container,
+    b.Element("&HR", "Horizontal &Rule", "Horizontal &Rule (line)", 0x7030f, Empty,
               "A horizontal line across the page");
     b.Att("&ALIGN", "&Alignment", "Rule &Alignment", 0x7030e, TextEnum,
           "Position of a rule narrower than the page");

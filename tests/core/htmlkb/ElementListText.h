@@ -1,4 +1,6 @@
-// The element list in creation order, as the knowledge base's documentation gives it:
+// The element list of the older versions in creation order, as the knowledge base's
+// documentation gives it (the void elements BR, HR, WBR, EMBED and AREA empty, as their
+// end tags are not written):
 // versions, element class, enclosing elements, shared select word and event handlers in
 // parentheses, then each own attribute ("(required)" for the required ones) with its
 // values after "=" ("other" for the entry where the user types a value). A line that
@@ -41,7 +43,7 @@ H5 (versions 7030F; container; event handlers): ALIGN = LEFT / CENTER / RIGHT / 
 H6 (versions 7030F; container; event handlers): ALIGN = LEFT / CENTER / RIGHT / JUSTIFY.
 P (versions 7030F; end tag optional; event handlers): ALIGN = LEFT / CENTER / RIGHT / JUSTIFY;
   WIDTH.
-BR (versions 7030F; container; shared select 102): CLEAR = LEFT / RIGHT / ALL / NONE.
+BR (versions 7030F; empty; shared select 102): CLEAR = LEFT / RIGHT / ALL / NONE.
 BDO (versions 40008; container): LANG; Dir (required) = LTR / RTL.
 TAB (versions 2; container).
 MULTICOL (versions 200; container): COLS (required) = 2 / 3 / 4 / other; WIDTH; GUTTER.
@@ -121,7 +123,7 @@ COLGROUP (versions 60008; container; inside TABLE): SPAN; WIDTH; ALIGN = LEFT / 
 COL (versions 60008; empty; inside COLGROUP; event handlers): SPAN; WIDTH; ALIGN = LEFT /
   CENTER / RIGHT; CHAR; CHAROFF = TOP / CENTER / BOTTOM / BASELINE; VALIGN = TOP / CENTER /
   BOTTOM / BASELINE.
-HR (versions 7030F; container; event handlers): ALIGN = LEFT / RIGHT / CENTER; NOSHADE; SIZE;
+HR (versions 7030F; empty; event handlers): ALIGN = LEFT / RIGHT / CENTER; NOSHADE; SIZE;
   WIDTH; COLOR.
 PRE (versions 7030F; container; event handlers): WIDTH.
 LISTING (versions 4007030D; container; event handlers): ALIGN = LEFT / CENTER / RIGHT.
@@ -158,7 +160,7 @@ SELECT (versions 7030F; container; inside FORM; event handlers): MULTIPLE; NAME;
   DATAFLD.
 OPTION (versions 7030F; container; inside SELECT): SELECTED; VALUE; DISABLED.
 MAP (versions 7030C; container; event handlers): NAME.
-AREA (versions 7030C; container; inside MAP; event handlers): ALT (required); TABINDEX;
+AREA (versions 7030C; empty; inside MAP; event handlers): ALT (required); TABINDEX;
   SHAPE = RECT / CIRC / POLY; COORDS; HREF; NOHREF; TARGET = _blank / _self / _parent / _top /
   other; NAME.
 BASEFONT (versions 70308; container): COLOR; NAME; FACE; SIZE (required) = 1 / 2 / 3 / 4 / 5 /
@@ -178,8 +180,8 @@ BUTTON (versions 40008; container; event handlers): NAME; VALUE; TYPE = BUTTON /
   RESET; DISABLED; TABINDEX; ACCESSKEY.
 LABEL (versions 40008; container; event handlers): FOR; DISABLED; ACCESSKEY.
 NOBR (versions 70308; container).
-WBR (versions 70308; container).
-EMBED (versions 60308; container; event handlers): NAME; SRC (required); HEIGHT; WIDTH;
+WBR (versions 70308; empty).
+EMBED (versions 60308; empty; event handlers): NAME; SRC (required); HEIGHT; WIDTH;
   ALIGN = LEFT / RIGHT / TOP / TEXTTOP / MIDDLE / ABSMIDDLE / BASELINE / BOTTOM / ABSBOTTOM;
   HIDDEN; PLUGINSPAGE; PALETTE; ACCESSKEY.
 SCRIPT (versions 6030C; container): TYPE = text/javascript / text/vbscript / other;

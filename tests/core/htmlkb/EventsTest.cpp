@@ -2,6 +2,8 @@
 // sets of every element.
 #include "KbTestSupport.h"
 
+#include "core/config/HtmlVer.h"
+#include "core/htmlkb/AsciiCase.h"
 #include "core/htmlkb/HtmlTagEventHolder.h"
 
 #include <algorithm>
@@ -110,7 +112,7 @@ TEST_F(Events, TableHasTwoGroupsOfNamedSlots) {
     EXPECT_EQ(clubs.FindEvent("OnRowExit")->description,
               "Handle before update of data for the current row");
     EXPECT_EQ(clubs.FindEvent("onload"), nullptr);
-    EXPECT_TRUE(clubs.Event(2, 0).IsEmpty());
+    EXPECT_TRUE(clubs.Event(HtmlTagEventClubs::GroupCount, 0).IsEmpty());
     EXPECT_TRUE(clubs.Event(0, 28).IsEmpty());
 }
 
@@ -171,7 +173,9 @@ TEST_F(Events, SlotsWithoutAnEventGiveNothing) {
     HtmlTagEventHolder h(kb, kb.NextSerial(), kb.EventClubs());
     h.AddEvents(0x8, 0x3FFF0000);
     h.AddEvents(0x8, 0x5FFFC000);
-    h.AddEvents(0x8, 0x60000001); // slot 2: beyond the two groups of the table
+    h.AddEvents(0x8, 0x9F800000); // group 3 beyond its 23 events
+    h.AddEvents(0x8, 0xAFFE0000); // group 4 beyond its 17 events
+    h.AddEvents(0x8, 0xC0000001); // slot 5: beyond the five groups of the table
     kb.RebuildAllowed();
     EXPECT_TRUE(h.EnumerateEvents().empty());
 }
@@ -182,6 +186,10 @@ TEST_F(Events, EveryElementsEventSets) {
     for (const auto& e : kb.Elements()) {
         const HtmlTagEventHolder* h = e->EventHolder();
         const auto want = contents.find(e->Name());
+        // The elements that the living standard added are not in the older contents.
+        if ((e->Versions() & ~(VersionBits::Html5 | VersionBits::Html40)) == 0 &&
+            want == contents.end())
+            continue;
         ASSERT_EQ(h != nullptr, want != contents.end()) << e->Name();
         if (h == nullptr)
             continue;
@@ -195,7 +203,12 @@ TEST_F(Events, EveryElementsEventSets) {
                 it = sets.insert(sets.end(), HtmlTagEventClubSet{versions, {}});
             it->masks[mask >> 28 == 5 ? 1 : 0] |= mask & 0x0FFFFFFF;
         }
-        ASSERT_EQ(h->ClubSets().size(), sets.size()) << e->Name();
+        // The living standard's handlers come in a club set of their own, checked below.
+        const bool html5 = (e->Versions() & VersionBits::Html5) != 0;
+        ASSERT_EQ(h->ClubSets().size(), sets.size() + (html5 ? 1 : 0)) << e->Name();
+        if (html5) {
+            EXPECT_EQ(h->ClubSets().back().versions, VersionBits::Html5) << e->Name();
+        }
         for (std::size_t i = 0; i < sets.size(); ++i) {
             EXPECT_EQ(h->ClubSets()[i].versions, sets[i].versions) << e->Name();
             EXPECT_EQ(h->ClubSets()[i].masks, sets[i].masks) << e->Name();
@@ -204,4 +217,55 @@ TEST_F(Events, EveryElementsEventSets) {
     }
     EXPECT_EQ(holders, contents.size());
     EXPECT_EQ(holders, 77u);
+}
+
+TEST_F(Events, TheLivingStandardsGroupsFollowTheOldOnes) {
+    const HtmlTagEventClubs& clubs = kb.EventClubs();
+    const std::pair<std::size_t, std::size_t> sizes[] = {{2, 28}, {3, 23}, {4, 17}};
+    std::set<std::string> names;
+    for (std::size_t g = 0; g < HtmlTagEventClubs::GroupCount; ++g)
+        for (std::size_t pos = 0; pos < HtmlTagEventClubs::SlotsPerGroup; ++pos)
+            if (const HtmlTagEvent& e = clubs.Event(g, pos); !e.IsEmpty()) {
+                EXPECT_TRUE(names.insert(ascii::ToLower(e.name)).second) << e.name;
+                EXPECT_EQ(e.id, HtmlTagEventClubs::NibbleOfGroup(g) | 1u << pos) << e.name;
+                EXPECT_TRUE(e.name.starts_with("On")) << e.name;
+                EXPECT_NE(e.description.back(), '.') << e.name;
+            }
+    for (const auto& [g, count] : sizes) {
+        EXPECT_FALSE(clubs.Event(g, count - 1).IsEmpty()) << g;
+        EXPECT_TRUE(count == 28 || clubs.Event(g, count).IsEmpty()) << g;
+        // The nibble of each group reads back as its slot.
+        EXPECT_EQ(HtmlTagEventClubs::SlotOfMask(HtmlTagEventClubs::NibbleOfGroup(g) | 1), g);
+    }
+    EXPECT_EQ(names.size(), 16u + 14u + 28u + 23u + 17u);
+    for (const char* n : {"oninput", "onauxclick", "ontoggle", "onplay", "onbeforeunload"})
+        EXPECT_TRUE(names.contains(n)) << n;
+}
+
+TEST_F(Events, UnderHtml5EveryElementHasTheGlobalHandlersOnce) {
+    Select({"HTML5"});
+    auto names = [&](std::string_view e) { return EventNames(*El(e).EventHolder()); };
+    auto has = [](const std::vector<std::string>& list, std::string_view n) {
+        return std::find(list.begin(), list.end(), n) != list.end();
+    };
+    for (const char* e : {"P", "DIV", "SECTION", "VIDEO", "INPUT", "BODY", "A", "MARK"}) {
+        const auto list = names(e);
+        EXPECT_EQ(std::set<std::string>(list.begin(), list.end()).size(), list.size()) << e;
+        for (const char* n : {"OnMouseClick", "OnKeyDown", "OnFocus", "OnInput", "OnDrop"})
+            EXPECT_TRUE(has(list, n)) << e << " " << n;
+        // Explorer's help and data binding events are not the standard's.
+        EXPECT_FALSE(has(list, "OnHelp")) << e;
+        EXPECT_FALSE(has(list, "OnBeforeUpdate")) << e;
+    }
+    EXPECT_TRUE(has(names("VIDEO"), "OnTimeUpdate"));
+    EXPECT_FALSE(has(names("P"), "OnTimeUpdate"));
+    EXPECT_TRUE(has(names("BODY"), "OnBeforeUnload"));
+    EXPECT_TRUE(has(names("BODY"), "OnLoad"));
+    EXPECT_FALSE(has(names("DIV"), "OnBeforeUnload"));
+    EXPECT_TRUE(has(names("FORM"), "OnSubmit"));
+    EXPECT_TRUE(has(names("IMG"), "OnError"));
+    EXPECT_FALSE(has(names("P"), "OnSubmit"));
+    // Obsolete elements offer nothing under the living standard alone.
+    EXPECT_TRUE(El("MARQUEE").EventHolder()->EnumerateEvents().empty());
+    EXPECT_TRUE(El("FONT").EventHolder()->EnumerateEvents().empty());
 }

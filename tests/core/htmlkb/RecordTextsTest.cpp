@@ -2,6 +2,8 @@
 // verbatim records.
 #include "KbTestSupport.h"
 
+#include "core/config/HtmlVer.h"
+
 #include "core/htmlkb/HtmlTagEventHolder.h"
 
 #include <vector>
@@ -21,6 +23,8 @@ struct Row {
 std::vector<Row> RowsOf(const HtmlMetaElement& e) {
     std::vector<Row> rows;
     auto add = [&](const HtmlMeta& r) {
+        if (r.Versions() == VersionBits::Html5)
+            return; // added by the living standard, after the older tables
         rows.push_back(
             {r.NameText(), r.Label(), r.MenuText(), r.Versions(), r.KindFlags(), r.Description()});
     };
@@ -41,7 +45,9 @@ void ExpectRows(const std::vector<Row>& got, const std::vector<Row>& want) {
         EXPECT_EQ(got[i].nameText, want[i].nameText);
         EXPECT_EQ(got[i].label, want[i].label);
         EXPECT_EQ(got[i].menuText, want[i].menuText);
-        EXPECT_EQ(got[i].versions, want[i].versions);
+        // The tables are those of the older versions; which records the living standard
+        // keeps is checked on its own.
+        EXPECT_EQ(got[i].versions & ~VersionBits::Html5, want[i].versions & ~VersionBits::Html5);
         EXPECT_EQ(got[i].kindFlags, want[i].kindFlags);
         EXPECT_EQ(got[i].description, want[i].description);
     }
@@ -180,7 +186,8 @@ TEST_F(RecordTexts, SharedAttributesInOrder) {
           "Default direction for directionally weak or neutral text in the element's content"},
          0x201},
     };
-    ASSERT_EQ(kb.SharedAttributes().size(), want.size());
+    // The globals of the living standard follow the six of HTML 4.0.
+    ASSERT_GT(kb.SharedAttributes().size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i) {
         const HtmlMetaAttShared& s = *kb.SharedAttributes()[i];
         EXPECT_EQ(s.Name(), want[i].name);
@@ -188,7 +195,8 @@ TEST_F(RecordTexts, SharedAttributesInOrder) {
         ExpectRows(
             {{s.NameText(), s.Label(), s.MenuText(), s.Versions(), s.KindFlags(), s.Description()}},
             {want[i].row});
-        EXPECT_EQ(s.Values().size(), want[i].name == "DIR" ? 2u : 0u);
+        // DIR gains the living standard's "auto".
+        EXPECT_EQ(s.Values().size(), want[i].name == "DIR" ? 3u : 0u);
     }
     ExpectTexts(Val("BDO", "Dir", "LTR"), "&LTR", "&Left To Right", "");
     const auto& dir = Shared("DIR").Values();
