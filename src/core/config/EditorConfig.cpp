@@ -13,6 +13,8 @@ void CEditorConfig::Load(const Profile& p) {
     insertRelativeFilePaths = flag("InsertRelativeFilePaths", d.insertRelativeFilePaths);
     autoSetImageSize = flag("AutoSetImageSize", d.autoSetImageSize);
     insertHtmlColourNames = flag("InsertHtmlColourNames", d.insertHtmlColourNames);
+    autoCloseTags = flag("AutoCloseTags", d.autoCloseTags);
+    autoCloseOptionalEndTags = flag("AutoCloseOptionalEndTags", d.autoCloseOptionalEndTags);
 }
 
 bool CEditorConfig::Save(Profile& p) const {
@@ -20,7 +22,9 @@ bool CEditorConfig::Save(Profile& p) const {
            p.WriteInt(Section, "InsertInsertPathsLowerCase", insertInsertPathsLowerCase) &&
            p.WriteInt(Section, "InsertRelativeFilePaths", insertRelativeFilePaths) &&
            p.WriteInt(Section, "AutoSetImageSize", autoSetImageSize) &&
-           p.WriteInt(Section, "InsertHtmlColourNames", insertHtmlColourNames);
+           p.WriteInt(Section, "InsertHtmlColourNames", insertHtmlColourNames) &&
+           p.WriteInt(Section, "AutoCloseTags", autoCloseTags) &&
+           p.WriteInt(Section, "AutoCloseOptionalEndTags", autoCloseOptionalEndTags);
 }
 
 } // namespace velto

@@ -16,6 +16,11 @@ public:
     bool insertRelativeFilePaths = true;    // inserted file paths made relative to the document
     bool autoSetImageSize = true;           // inserting an image also sets WIDTH and HEIGHT
     bool insertHtmlColourNames = true;      // named colours inserted by name
+    // Typing the '>' of a start tag inserts its end tag after the caret, and "</" completes
+    // the end tag of the innermost open element.
+    bool autoCloseTags = true;
+    // ... also for elements whose end tag may be left out (P, LI, TD).
+    bool autoCloseOptionalEndTags = false;
 
     void Load(const Profile& profile);
     bool Save(Profile& profile) const;

@@ -3,6 +3,7 @@
 
 #include "core/colouring/AppearanceSettings.h"
 #include "core/colouring/ColourSchedule.h"
+#include "core/tagassist/TagClosing.h"
 #include "core/tagassist/TagSyntax.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CQuorApp.h"
@@ -70,6 +71,7 @@ CQuorView::CQuorView(CQuorApp& app, QWidget* parent) : QsciScintilla(parent), ap
             }
         });
         ApplyAppearance();
+        SetUpTagEditing();
         colouring_->ViewReady();
         WakeIdle();
     }
@@ -359,6 +361,8 @@ void CQuorView::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QsciScintilla::keyPressEvent(e);
+    if (e->text() == QLatin1String(">") || e->text() == QLatin1String("/"))
+        CompleteTypedTag(e->text().at(0).toLatin1());
 }
 
 void CQuorView::keyReleaseEvent(QKeyEvent* e) {

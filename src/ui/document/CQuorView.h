@@ -7,12 +7,14 @@
 #include "core/document/TransferMessages.h"
 #include "core/document/UndoHistory.h"
 #include "core/config/PrintingSettings.h"
+#include "core/tagassist/TagMatcher.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QByteArray>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QIODevice;
@@ -24,6 +26,7 @@ class CQuorApp;
 class CQuorDoc;
 class ColourSchedule;
 class ScintillaTextControl;
+class TagClosing;
 struct SearchRequest;
 
 class CQuorView : public QsciScintilla {
@@ -108,6 +111,17 @@ public:
     // Puts the caret at the start of stored line n (from 1); false when out of range.
     bool GoToLine(int line);
     [[nodiscard]] int LastGotoLine() const { return lastGotoLine_; }
+
+    // ---- Tag editing (ViewTagEditing.cpp) ----
+    // Moves the caret to the start of the tag that pairs with the tag at the caret;
+    // false (and a beep) when there is none.
+    bool OnGotoMatchingTag();
+    // Marks the tag at the caret and its partner with the tag-pair indicator, or clears
+    // the marks when the caret is in no tag with a partner. Runs on every caret move.
+    void UpdateTagHighlight();
+    // The pair marked now, if any.
+    [[nodiscard]] const std::optional<TagPair>& HighlightedTags() const { return highlighted_; }
+    static constexpr int TagPairIndicator = 9;
     [[nodiscard]] bool OverwriteMode() const { return overwriteMode_; }
 
     // ---- Find and replace ----
@@ -153,6 +167,9 @@ private:
     [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
     void DetectLineEnds();
     void ColourChange(int first, int pastEnd);
+    void SetUpTagEditing();
+    // After a '>' or '/' typed by the user: the end tag it completes, in the same change.
+    void CompleteTypedTag(char typed);
     void WakeIdle();
 
     CQuorApp& app_;
@@ -163,6 +180,9 @@ private:
     bool flushQueued_ = false;
     std::unique_ptr<ScintillaTextControl> control_;
     std::unique_ptr<ColourSchedule> colouring_;
+    std::unique_ptr<TagClosing> tagClosing_;
+    std::unique_ptr<TagMatcher> tagMatcher_;
+    std::optional<TagPair> highlighted_;
     bool overwriteMode_ = false;
     int lastGotoLine_ = 1;
 };

@@ -73,6 +73,12 @@ void RegisterEditCommands(CommandTable& t, CMainFrame& frame) {
            OnView(frame, &CQuorView::OnEditSelectAll)});
     t.Add({EditGotoLine, "&Go To Line...\tAlt+G", "Move to a line given by its number", WhenView(frame),
            OnView(frame, &CQuorView::OnGotoLine)});
+    t.Add({EditGotoMatchingTag, "Go To &Matching Tag\tCtrl+M",
+           "Move to the tag that pairs with the tag at the caret", WhenView(frame),
+           [&frame] {
+               if (CQuorView* view = frame.ActiveView())
+                   view->OnGotoMatchingTag();
+           }});
     t.Add({EditStripTags, "&Strip Tags", "Remove all HTML tags from the selected text",
            WhenSelection(frame), OnView(frame, &CQuorView::OnEditStripTags)});
     t.Add({EditInsertFile, "&Insert File...", "Insert the contents of a file at the caret",

@@ -260,6 +260,10 @@ QWidget* OptionsDialog::MakeGeneralPage() {
     colourNames_ = box("Insert &Colour Names", editor_.insertHtmlColourNames);
     imageSize_ = box("Auto &Size Image Tags", editor_.autoSetImageSize);
     relativePaths_ = box("Insert &Relative File Paths", editor_.insertRelativeFilePaths);
+    autoClose_ = box("Auto &Close Tags", editor_.autoCloseTags);
+    autoCloseOptional_ = box("Auto Close &Optional End Tags", editor_.autoCloseOptionalEndTags);
+    autoCloseOptional_->setEnabled(autoClose_->isChecked());
+    connect(autoClose_, &QCheckBox::toggled, autoCloseOptional_, &QWidget::setEnabled);
     el->addStretch();
     row->addWidget(editing);
     layout->addLayout(row);
@@ -332,6 +336,8 @@ void OptionsDialog::ApplyGeneralControls() {
     editor_.insertHtmlColourNames = colourNames_->isChecked();
     editor_.autoSetImageSize = imageSize_->isChecked();
     editor_.insertRelativeFilePaths = relativePaths_->isChecked();
+    editor_.autoCloseTags = autoClose_->isChecked();
+    editor_.autoCloseOptionalEndTags = autoCloseOptional_->isChecked();
 }
 
 // ---- Appearance ----

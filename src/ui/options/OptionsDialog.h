@@ -92,6 +92,8 @@ private:
     QCheckBox* colourNames_ = nullptr;
     QCheckBox* imageSize_ = nullptr;
     QCheckBox* relativePaths_ = nullptr;
+    QCheckBox* autoClose_ = nullptr;
+    QCheckBox* autoCloseOptional_ = nullptr;
     QCheckBox* advanced_ = nullptr;
     QCheckBox* greyed_ = nullptr;
     QLineEdit* template_ = nullptr;

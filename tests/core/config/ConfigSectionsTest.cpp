@@ -30,6 +30,8 @@ TEST(ConfigSections, EmptyProfileGivesEveryDefault) {
     CEditorConfig e;
     e.insertHtmlLowerCase = true;
     e.autoSetImageSize = false;
+    e.autoCloseTags = false;
+    e.autoCloseOptionalEndTags = true;
     e.Load(p);
     EXPECT_FALSE(e.insertHtmlLowerCase);
     // Paths on this platform are case-sensitive: lowering them would break links.
@@ -37,6 +39,8 @@ TEST(ConfigSections, EmptyProfileGivesEveryDefault) {
     EXPECT_TRUE(e.insertRelativeFilePaths);
     EXPECT_TRUE(e.autoSetImageSize);
     EXPECT_TRUE(e.insertHtmlColourNames);
+    EXPECT_TRUE(e.autoCloseTags);
+    EXPECT_FALSE(e.autoCloseOptionalEndTags);
 
     CHtmlConfig h;
     h.Load(p);
