@@ -9,6 +9,7 @@
 #include "ui/preview/LivePreviewPane.h"
 #include "ui/preview/LivePreviewView.h"
 #include "ui/preview/PreviewHost.h"
+#include "ui/reference/ReferenceWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -164,6 +165,40 @@ private Q_SLOTS:
         QVERIFY(pane->PagePath() != shown);
         QVERIFY(loads.wait(Patience));
         f.app->ExitInstance();
+    }
+
+    void shownAtExitItComesBackAsATabBesideTheReference() {
+        QTemporaryDir dir;
+        {
+            UiFixture f;
+            f.Open(f.Write(QStringLiteral("page.html"), "<title>Tabs</title>"));
+            f.Frame().Commands().Run(CommandId::ToggleReferenceWindow);
+            f.Frame().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+            QTest::keyClick(f.Frame().ActiveView(), Qt::Key_F12);
+            LivePreviewPane* pane = f.Frame().findChild<LivePreviewPane*>();
+            QVERIFY(pane && pane->isVisible());
+            QVERIFY(f.Frame().tabifiedDockWidgets(pane).contains(static_cast<QDockWidget*>(f.Frame().Reference(false))));
+            pane->FollowCaretItem()->setChecked(true);
+            f.Frame().close();
+            QCOMPARE(f.profile->GetInt("Live Preview", "Shown", 0), 1);
+            QCOMPARE(f.profile->GetInt("Live Preview", "Follow Caret", 0), 1);
+            f.app->ExitInstance();
+        }
+        UiFixture again([](MemoryProfile& p) {
+            p.WriteInt("Live Preview", "Shown", 1);
+            p.WriteInt("Live Preview", "Follow Caret", 1);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(again.Frame().findChild<LivePreviewPane*>(), Patience);
+        LivePreviewPane* pane = again.Frame().findChild<LivePreviewPane*>();
+        QVERIFY(pane->isVisible());
+        QVERIFY(pane->FollowCaretItem()->isChecked());
+        QVERIFY(!pane->AllowRemoteItem()->isChecked());
+        // F12 again hides it, and that is kept too.
+        again.Frame().Commands().Run(CommandId::LivePreview);
+        QVERIFY(!pane->isVisible());
+        QCOMPARE(again.profile->GetInt("Live Preview", "Shown", 1), 0);
+        again.app->ExitInstance();
     }
 
     void withoutAnEngineTheCommandSaysSoOnceAndTurnsItselfOff() {
