@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -80,7 +82,7 @@ private Q_SLOTS:
             QStringLiteral("first.html"),
             "<html><head><title>First</title></head><body><img id=\"i\" src=\"dot.gif\">"
             "<img id=\"r\" src=\"http://127.0.0.1:" + QByteArray::number(server.serverPort()) + "/r.gif\">"
-            "<a id=\"l\" href=\"https://example.org/\">out</a></body></html>");
+            "<a id=\"l\" href=\"https://example.org/\">out</a><div style=\"height:5000px\"></div></body></html>");
         const QString second = f.Write(QStringLiteral("second.html"), "<title>Second</title><p>two</p>");
         CQuorView* view = f.Open(first)->View();
         LivePreviewPane* pane = ShowPane(f);
@@ -99,6 +101,10 @@ private Q_SLOTS:
         QCOMPARE(Js(*pane, QStringLiteral("document.getElementById('r').naturalWidth")).toInt(), 0);
         QCOMPARE(server.requests, 0);
 
+        // Scrolled by the user: the place is kept across refreshes and switches.
+        Js(*pane, QStringLiteral("window.scrollTo(0, 700)"));
+        QTRY_COMPARE_WITH_TIMEOUT(pane->View()->ScrollPosition().y(), 700.0, Patience);
+
         // Typing: nothing is rewritten until the pause has passed, and the editor keeps
         // the keyboard.
         view->setFocus();
@@ -111,6 +117,7 @@ private Q_SLOTS:
         QVERIFY(pane->PagePath() != before);
         QCOMPARE(Js(*pane, QStringLiteral("document.title")).toString(), QStringLiteral("FirstX"));
         QCOMPARE(QApplication::focusWidget(), view);
+        QCOMPARE(Js(*pane, QStringLiteral("window.scrollY")).toInt(), 700);
 
         // Allowed, the remote image loads: the block above was the setting's doing.
         pane->AllowRemoteItem()->setChecked(true);
@@ -132,6 +139,11 @@ private Q_SLOTS:
         QVERIFY(loads.wait(Patience));
         QCOMPARE(pane->windowTitle(), QStringLiteral("Live Preview - second.html"));
         QCOMPARE(Js(*pane, QStringLiteral("document.title")).toString(), QStringLiteral("Second"));
+        QCOMPARE(Js(*pane, QStringLiteral("window.scrollY")).toInt(), 0);
+        f.Frame().MdiArea()->setActiveSubWindow(f.Frame().MdiArea()->subWindowList().first());
+        QVERIFY(loads.wait(Patience));
+        QCOMPARE(Js(*pane, QStringLiteral("document.title")).toString(), QStringLiteral("FirstX"));
+        QCOMPARE(Js(*pane, QStringLiteral("window.scrollY")).toInt(), 700);
 
         // The pane's files go at exit, the documents stay.
         QVERIFY(!PaneFiles(f.dir.path()).isEmpty());
