@@ -14,6 +14,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -61,7 +63,12 @@ void BM_LivePreview_EditToLoadedSample(benchmark::State& state) {
     // The engine's module sits beside the editor, one folder up from the benchmarks.
     if (!qEnvironmentVariableIsSet("VELTO_WEBENGINE_MODULE"))
         qputenv("VELTO_WEBENGINE_MODULE", (QCoreApplication::applicationDirPath() + "/../velto-webengine.so").toLocal8Bit());
-    CQuorDoc* doc = editor.app->DocManager().OpenDocumentFile(QStringLiteral(VELTO_SOURCE_DIR "/data/sample.html"));
+    // A copy with its image, so the pane's files never land in the source tree.
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("images")));
+    QFile::copy(QStringLiteral(VELTO_SOURCE_DIR "/data/sample.html"), dir.filePath(QStringLiteral("sample.html")));
+    QFile::copy(QStringLiteral(VELTO_SOURCE_DIR "/data/images/burgee.gif"), dir.filePath(QStringLiteral("images/burgee.gif")));
+    CQuorDoc* doc = editor.app->DocManager().OpenDocumentFile(dir.filePath(QStringLiteral("sample.html")));
     CMainFrame& frame = *editor.app->MainFrame();
     frame.Commands().Run(CommandId::LivePreview);
     auto* pane = frame.findChild<LivePreviewPane*>();
