@@ -47,6 +47,7 @@ constexpr int LookupNamedTag = 32847;
 constexpr int ReferenceBack = 32848;
 constexpr int ReferenceForward = 32849;
 constexpr int ReferenceHome = 32850;
+constexpr int LivePreview = 32961;
 
 // The tool bar's insert buttons, also items of the "&Quick" menu
 constexpr int InsertBold = 1200;

@@ -17,6 +17,8 @@
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
 #include "ui/document/DocumentCommands.h"
+#include "ui/preview/LivePreviewCommands.h"
+#include "ui/preview/LivePreviewPane.h"
 #include "ui/preview/PreviewCommands.h"
 #include "ui/reference/ReferenceCommands.h"
 #include "ui/reference/ReferenceWindow.h"
@@ -88,6 +90,7 @@ void CMainFrame::RegisterCommands() {
     RegisterDocumentCommands(*commands_, *this);
     RegisterTagAssistCommands(*commands_, *this);
     RegisterPreviewCommands(*commands_, *this);
+    RegisterLivePreviewCommands(*commands_, *this);
     RegisterReferenceCommands(*commands_, *this);
     RegisterTemplateCommands(*commands_, *this);
     RegisterSupportCommands(*commands_, *this);
@@ -173,6 +176,10 @@ ReferenceWindow* CMainFrame::Reference(bool create) {
     if (!reference_ && create) {
         reference_ = new ReferenceWindow(*this, app_.References());
         reference_->LoadState(app_.GetProfile());
+        // Docked on the live preview's side, the two share it as tabs.
+        auto* pane = findChild<LivePreviewPane*>(QString(), Qt::FindDirectChildrenOnly);
+        if (pane && !pane->isFloating() && !reference_->isFloating() && dockWidgetArea(pane) == dockWidgetArea(reference_))
+            tabifyDockWidget(pane, reference_);
         connect(reference_, &ReferenceWindow::StateChanged, this, &CMainFrame::UpdateCommands);
         connect(reference_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommands);
     }

@@ -35,7 +35,7 @@ MenuModel MainMenuLayout() {
     Fill(bar.AddSubmenu("&Tools"), {AppOptions});
     // The open documents follow the window commands.
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange, 0, ToggleReferenceWindow,
-                                     DockReferenceWindow});
+                                     DockReferenceWindow, LivePreview});
     Fill(bar.AddSubmenu("&Help"), {ContextTagLookup, HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
                                     WebValidator, 0, TipOfTheDay, ReportProblem, AppAbout});
     return bar;
@@ -45,7 +45,7 @@ MenuModel MainToolBarLayout() {
     using namespace CommandId;
     MenuModel bar;
     Fill(bar, {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, FilePrint, 0,
-               InsertBold, InsertItalic, InsertListItem, InsertLink, 0, RefreshPreview, 0, AppAbout});
+               InsertBold, InsertItalic, InsertListItem, InsertLink, 0, RefreshPreview, LivePreview, 0, AppAbout});
     return bar;
 }
 

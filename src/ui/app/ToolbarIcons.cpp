@@ -159,6 +159,7 @@ IconSource SourceOf(int id) {
     case InsertListItem: return {"format-list-unordered", Made(ListItemIcon)};
     case InsertLink: return {"insert-link", Made(LinkIcon)};
     case RefreshPreview: return {"view-refresh", Standard(QStyle::SP_BrowserReload)};
+    case LivePreview: return {"view-preview", Standard(QStyle::SP_FileDialogContentsView)};
     case AppAbout: return {"help-about", Standard(QStyle::SP_MessageBoxInformation)};
     case ToggleReferenceWindow: return {"help-contents", Made(Book)};
     case ContextTagLookup: return {"help-contextual", Standard(QStyle::SP_MessageBoxQuestion)};

@@ -6,6 +6,8 @@
 #include "ui/app/CQuorApp.h"
 #include "ui/app/CommandRules.h"
 #include "ui/app/CommandTable.h"
+#include "ui/preview/LivePreviewCommands.h"
+#include "ui/preview/LivePreviewPane.h"
 #include "ui/preview/PreviewHost.h"
 
 namespace velto {
@@ -33,6 +35,9 @@ void RegisterPreviewCommands(CommandTable& t, CMainFrame& frame) {
     CQuorApp& app = frame.App();
     t.Add({CommandId::RefreshPreview, "Refresh Pre&view\tCtrl+R", "Refresh the HTML preview in your web browser",
            WhenView(frame), [&frame, &app] {
+               // The live preview pane refreshes too, whatever the document's size.
+               if (LivePreviewPane* pane = ShownLivePreview(frame))
+                   pane->Refresh(LivePreviewCause::Command);
                if (CQuorView* view = frame.ActiveView())
                    app.Previews().Preview(*view);
            }});

@@ -1,0 +1,161 @@
+// The live preview's page view on Qt WebEngine, and the module's entry point.
+#include "webengine/WebEnginePreviewView.h"
+
+#include <QQuickWindow>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInfo>
+
+namespace velto {
+
+namespace {
+bool IsLocal(const QUrl& url) {
+    const QString scheme = url.scheme();
+    return scheme == QLatin1String("file") || scheme == QLatin1String("data") || scheme == QLatin1String("blob") ||
+           scheme == QLatin1String("about") || scheme == QLatin1String("qrc");
+}
+
+bool SamePage(const QUrl& a, const QUrl& b) {
+    return a.adjusted(QUrl::RemoveFragment) == b.adjusted(QUrl::RemoveFragment);
+}
+
+// A window a page opens (target="_blank", window.open): its first address goes to the
+// pane as a followed link, and the window itself never shows.
+class LinkCatcher final : public QWebEnginePage {
+public:
+    LinkCatcher(QWebEngineProfile* profile, QObject* parent, LivePreviewView& owner)
+        : QWebEnginePage(profile, parent), owner_(owner) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+        if (isMainFrame && !done_) {
+            done_ = true;
+            if (type == NavigationTypeLinkClicked && owner_.linkClicked)
+                owner_.linkClicked(url);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    LivePreviewView& owner_;
+    bool done_ = false;
+};
+} // namespace
+
+void LocalOnlyInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    if (!allowRemote.load() && !IsLocal(info.requestUrl()))
+        info.block(true);
+}
+
+bool PreviewPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+    // Frames inside the page load as the page asks (the interceptor still guards them);
+    // the main frame shows the document only.
+    if (!isMainFrame || SamePage(url, expected))
+        return true;
+    if (type == NavigationTypeLinkClicked && owner_.linkClicked)
+        owner_.linkClicked(url);
+    return false;
+}
+
+QWebEnginePage* PreviewPage::createWindow(WebWindowType) {
+    return new LinkCatcher(profile(), this, owner_);
+}
+
+WebEnginePreviewView::WebEnginePreviewView(QWidget* parent)
+    : QWebEngineView(parent), profile_(new QWebEngineProfile(this)), // no name: nothing kept on disk
+      interceptor_(new LocalOnlyInterceptor(this)) {
+    profile_->setUrlRequestInterceptor(interceptor_);
+    profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    page_ = new PreviewPage(profile_, this, *this);
+    QWebEngineSettings* settings = page_->settings();
+    // The editor keeps the keyboard while the page reloads after every pause in typing.
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    setPage(page_);
+    setFocusPolicy(Qt::ClickFocus);
+    connect(page_, &QWebEnginePage::loadFinished, this, &WebEnginePreviewView::OnLoadFinished);
+    connect(page_, &QWebEnginePage::scrollPositionChanged, this, &WebEnginePreviewView::OnScrolled);
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int code) {
+                if (status == QWebEnginePage::NormalTerminationStatus || !failed)
+                    return;
+                failed(status == QWebEnginePage::KilledTerminationStatus
+                           ? QStringLiteral("The page's process was ended.")
+                           : QStringLiteral("The page's process stopped (exit code %1).").arg(code));
+            });
+}
+
+WebEnginePreviewView::~WebEnginePreviewView() {
+    // The page goes before the profile it was made with.
+    delete page_;
+}
+
+void WebEnginePreviewView::Load(const QUrl& url, QPointF scroll, bool toAnchor) {
+    if (!toAnchor)
+        scroll_ = scroll;
+    toAnchor_ = toAnchor;
+    settled_ = false;
+    page_->expected = url;
+    page_->load(url);
+}
+
+void WebEnginePreviewView::OnLoadFinished(bool ok) {
+    if (!ok) {
+        settled_ = true;
+        if (loaded)
+            loaded(false);
+        return;
+    }
+    // The position is read back from the page itself: the engine's own report of it
+    // arrives a frame later.
+    const QString scroll = toAnchor_ ? QStringLiteral("var a=document.getElementsByName('_quorbm+0')[0];"
+                                                      "if(a)a.scrollIntoView();")
+                                     : QStringLiteral("window.scrollTo(%1,%2);").arg(scroll_.x()).arg(scroll_.y());
+    page_->runJavaScript(QStringLiteral("(function(){%1return [window.scrollX,window.scrollY];})()").arg(scroll),
+                         [this](const QVariant& result) {
+                             const QVariantList xy = result.toList();
+                             if (xy.size() == 2)
+                                 scroll_ = QPointF(xy[0].toDouble(), xy[1].toDouble());
+                             settled_ = true;
+                             if (loaded)
+                                 loaded(true);
+                         });
+}
+
+void WebEnginePreviewView::OnScrolled(const QPointF& position) {
+    if (settled_)
+        scroll_ = position;
+}
+
+void WebEnginePreviewView::SetAllowRemoteContent(bool allow) {
+    interceptor_->allowRemote = allow;
+    page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, allow);
+}
+
+QPointF WebEnginePreviewView::ScrollPosition() const {
+    return scroll_;
+}
+
+void WebEnginePreviewView::RunJavaScript(const QString& script, std::function<void(const QVariant&)> result) {
+    page_->runJavaScript(script, [result = std::move(result)](const QVariant& v) {
+        if (result)
+            result(v);
+    });
+}
+
+} // namespace velto
+
+extern "C" Q_DECL_EXPORT velto::LivePreviewView* VeltoCreateLivePreviewView(QWidget* parent, QString* error) {
+    try {
+        // The engine's compositor draws through Qt Quick on OpenGL, as Qt sets up at start
+        // for an application linked with it.
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGLRhi);
+        return new velto::WebEnginePreviewView(parent);
+    } catch (const std::exception& e) {
+        if (error)
+            *error = QString::fromLocal8Bit(e.what());
+        return nullptr;
+    }
+}
