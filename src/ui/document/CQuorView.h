@@ -74,6 +74,8 @@ public:
     // history starts empty. Returns whether the file could be opened at all; a read that
     // fails part-way is reported, keeps the text read so far and sets *partial.
     bool LoadDocumentFile(const QString& path, bool* partial = nullptr);
+    // The same with the text given (a recovered document): the bytes exactly, unrecorded.
+    void LoadDocumentBytes(const QByteArray& bytes);
 
     // ---- Undo ----
     [[nodiscard]] CUndoHistory& UndoHistory() { return history_; }
@@ -152,6 +154,7 @@ private:
     int SearchRange(const SearchRequest& request, int from, int to, int* end) const;
     [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
     void DetectLineEnds();
+    LoadResult LoadWholeDocument(QIODevice& source);
     void ColourChange(int first, int pastEnd);
     void WakeIdle();
 
