@@ -10,7 +10,6 @@
 #include <map>
 #include <new>
 #include <random>
-#include <sstream>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -68,13 +67,21 @@ std::optional<std::string> ReadWhole(const fs::path& path, std::string& problem)
             problem = "it cannot be read";
             return std::nullopt;
         }
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
+        // Sized first and read in one go: a 10 MB text is not copied through a stream.
+        std::error_code ec;
+        const std::uintmax_t size = fs::file_size(path, ec);
+        std::string bytes(ec ? 0 : size, '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        // Anything past the size seen (the file grew) makes it run on past its text.
+        char more[4096];
+        while (in.read(more, sizeof more) || in.gcount() > 0)
+            bytes.append(more, static_cast<std::size_t>(in.gcount()));
         if (in.bad()) {
             problem = "reading it failed";
             return std::nullopt;
         }
-        return std::move(bytes).str();
+        return bytes;
     } catch (const std::bad_alloc&) {
         problem = "there is not enough memory to read it";
         return std::nullopt;
