@@ -9,7 +9,7 @@ rm -rf "$work"; mkdir -p "$work"
 printf '<P>title test</P>\n' > "$work/page.html"
 cat > "$work/probe.sh" <<PROBE
 #!/usr/bin/env bash
-VELTO_PROFILE="$work/profile.ini" VELTO_INSTANCE="velto-title-\$\$" "$velto" "$work/page.html" &
+XDG_STATE_HOME="$work/state" VELTO_PROFILE="$work/profile.ini" VELTO_INSTANCE="velto-title-\$\$" "$velto" "$work/page.html" &
 pid=\$!
 names=""
 for i in \$(seq 1 100); do

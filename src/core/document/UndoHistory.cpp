@@ -51,6 +51,12 @@ void CUndoHistory::MarkSaved() {
     savedDirection_ = Direction::Forward;
 }
 
+void CUndoHistory::ForgetSavedState() {
+    // No record has id 0, so the saved mark is never met again.
+    atSaved_ = false;
+    savedMark_ = 0;
+}
+
 bool CUndoHistory::CanUndo() const noexcept {
     return state_ == Added || state_ == Redone || (state_ == Undone && current_ > 0);
 }

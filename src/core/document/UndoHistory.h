@@ -22,6 +22,9 @@ public:
     void Clear();
     // The text now equals the text last saved or loaded.
     void MarkSaved();
+    // The text differs from the saved file in a way no record undoes (a recovered text,
+    // a load cut short): no step of the history leads back to the saved state.
+    void ForgetSavedState();
 
     [[nodiscard]] bool CanUndo() const noexcept;
     [[nodiscard]] bool CanRedo() const noexcept;

@@ -6,18 +6,28 @@
 #include <cstring>
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace velto {
 
 namespace fs = std::filesystem;
 
 ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes, std::string& error) {
+    return ReplaceFileContents(path, {bytes}, error, false);
+}
+
+ReplaceResult ReplaceFileContents(const std::string& path, std::initializer_list<std::string_view> pieces,
+                                  std::string& error, bool flushToDisk) {
     const std::string temporary = path + ".tmp";
     std::FILE* f = std::fopen(temporary.c_str(), "wb");
     if (f == nullptr) {
         error = "Cannot write " + temporary + ": " + std::strerror(errno);
         return ReplaceResult::CannotCreate;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0;
+    bool written = true;
+    for (const std::string_view bytes : pieces)
+        written = written && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    written = written && std::fflush(f) == 0 && (!flushToDisk || ::fsync(::fileno(f)) == 0);
     const int writeErrno = errno;
     std::error_code ec;
     if (std::fclose(f) != 0 || !written) {

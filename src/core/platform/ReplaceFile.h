@@ -2,6 +2,7 @@
 // replaces the file in one rename, so a failed write never leaves a half-written file.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,11 @@ enum class ReplaceResult {
 // Writes bytes to path through "PATH.tmp" and a rename; an existing file keeps its
 // permissions. On failure error holds what went wrong, with the system's own words.
 ReplaceResult ReplaceFileContents(const std::string& path, std::string_view bytes, std::string& error);
+
+// The same with the bytes given in pieces, written one after another (a header and a text
+// need not be joined first). With flushToDisk the bytes reach the disk before the rename,
+// so that even a power cut leaves either the old file or the new one.
+ReplaceResult ReplaceFileContents(const std::string& path, std::initializer_list<std::string_view> pieces,
+                                  std::string& error, bool flushToDisk);
 
 } // namespace velto

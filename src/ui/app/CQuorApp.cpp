@@ -8,6 +8,7 @@
 #include "ui/app/CMainFrame.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
+#include "ui/document/RecoveryHost.h"
 #include "ui/platform/DataPaths.h"
 #include "ui/platform/QtFileFilters.h"
 #include "ui/platform/QtProfile.h"
@@ -38,7 +39,9 @@ CQuorApp::CQuorApp(std::unique_ptr<Profile> profile)
       recentFiles_(std::make_unique<CRecentFileList>(0, 0)) {}
 
 CQuorApp::~CQuorApp() {
-    // Windows go before the objects they use.
+    // Windows go before the objects they use. Recovery files stay as after a crash: only
+    // ExitInstance is a clean exit.
+    recovery_.reset();
     mainFrame_.reset();
     folderMenus_.reset();
     previews_.reset();
@@ -77,11 +80,13 @@ bool CQuorApp::InitInstance(const QStringList& arguments) {
         exitCode_ = 0;
         return false;
     }
+    StartRecovery();
     BuildKnowledgeBase();
     exitCode_ = 1;
     if (!ProcessShellCommand(info, false))
         return false;
     exitCode_ = 0;
+    OfferRecovery();
     CleanUpPreviewFiles();
     SetUpDefaultPreviewers();
     OfferTipOfTheDay(info.showSplash);
@@ -118,6 +123,19 @@ void CQuorApp::ClaimInstanceMarker() {
                     ProcessPendingCommands();
             });
     marker_->Claim();
+}
+
+void CQuorApp::StartRecovery() {
+    recovery_ = std::make_unique<RecoveryHost>(*this, JoinPath(UserStateFolder(), QStringLiteral("recovery")));
+    connect(docManager_.get(), &CQuorDocManager::DocumentOpened, recovery_.get(), &RecoveryHost::Watch);
+}
+
+void CQuorApp::OfferRecovery() {
+    // Once the main window shows, after the command line's documents have opened.
+    QTimer::singleShot(0, this, [this] {
+        if (recovery_ && mainFrame_ && mainFrame_->isVisible())
+            recovery_->OfferLeftFiles();
+    });
 }
 
 void CQuorApp::LoadRecentFiles() {
@@ -262,6 +280,9 @@ void CQuorApp::BuildKnowledgeBase() {
 }
 
 int CQuorApp::ExitInstance() {
+    // The documents are closed: nothing is left to recover.
+    if (recovery_)
+        recovery_->Shutdown();
     ReleaseReferenceWindow();
     ReleasePreviewers();
     DeleteCleanupFiles();

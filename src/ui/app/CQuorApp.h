@@ -35,6 +35,7 @@ class CMainFrame;
 class CQuorHtmlHelpRefMgr;
 class FolderMenuHost;
 class PreviewHost;
+class RecoveryHost;
 class CQuorDocManager;
 class HtmlKnowledgeBase;
 
@@ -131,6 +132,8 @@ public:
     [[nodiscard]] PreviewHost& Previews() { return *previews_; }
     // The folder menus with the template settings and commands; made at start-up.
     [[nodiscard]] FolderMenuHost& FolderMenus() { return *folderMenus_; }
+    // The recovery files of unsaved documents; made at start-up.
+    [[nodiscard]] RecoveryHost& Recovery() { return *recovery_; }
 
     // The Insert File dialog; tests answer it through insertFileHook.
     QString ChooseInsertFile(QWidget* parent);
@@ -158,6 +161,8 @@ private:
     bool CreateMainFrame();
     CBetterCmdLineInfo ParseCommandLine(const QStringList& arguments);
     bool AnswersAtOnce(const CBetterCmdLineInfo& info);
+    void StartRecovery();
+    void OfferRecovery();
     void BuildKnowledgeBase();
     void CleanUpPreviewFiles();
     void SetUpDefaultPreviewers();
@@ -194,6 +199,7 @@ private:
     std::unique_ptr<CQuorHtmlHelpRefMgr> references_;
     QString userFolder_;
     std::unique_ptr<FolderMenuHost> folderMenus_;
+    std::unique_ptr<RecoveryHost> recovery_;
     std::unique_ptr<CMainFrame> mainFrame_;
 
     QString instanceName_;

@@ -198,12 +198,14 @@ void CQuorApp::ShowMainWindow(bool fromDDE) {
             mainFrame_->show();
         mainFrame_->raise();
         mainFrame_->activateWindow();
+        OfferRecovery();
         return;
     }
     if (startShowCommand_ == WPlacementObj::Hidden)
         return;
     if (!mainFrame_->RestorePlacement(startShowCommand_ == WPlacementObj::Minimised))
         mainFrame_->ShowWithCommand(startShowCommand_);
+    OfferRecovery();
 }
 
 } // namespace velto

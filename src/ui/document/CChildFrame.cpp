@@ -23,9 +23,10 @@ void CChildFrame::CloseWithoutAsking() {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* e) {
-    if (asked_ || doc_->SaveModified())
+    if (asked_ || doc_->SaveModified()) {
         e->accept();
-    else
+        Q_EMIT doc_->Closed();
+    } else
         e->ignore();
 }
 

@@ -31,6 +31,11 @@ void CQuorDoc::SetPathName(const QString& path) {
 }
 
 void CQuorDoc::SetModifiedFlag(bool modified) {
+    // Marked modified while the history still says the text is the saved one: the change
+    // came from outside the history (a recovered text, a load cut short), so no undo may
+    // lead back to "unmodified".
+    if (modified && view_ && view_->UndoHistory().AtSaved())
+        view_->UndoHistory().ForgetSavedState();
     if (modified == modified_)
         return;
     if (!modified && view_)
@@ -57,6 +62,15 @@ bool CQuorDoc::OnOpenDocument(const QString& path) {
     SetPathName(path);
     SetModifiedFlag(false);
     return true;
+}
+
+void CQuorDoc::OpenRecovered(const QString& path, const QByteArray& text) {
+    if (!view_)
+        return;
+    view_->LoadDocumentBytes(text);
+    if (!path.isEmpty())
+        SetPathName(path);
+    SetModifiedFlag(true);
 }
 
 bool CQuorDoc::OnSaveDocument(const QString& path) {

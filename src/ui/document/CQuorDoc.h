@@ -2,6 +2,7 @@
 // carries the path, the title and the modified flag.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -34,6 +35,10 @@ public:
 
     // Opens the file into the view; false when it could not be opened at all.
     bool OnOpenDocument(const QString& path);
+    // Takes a text recovered after a crash: it replaces the view's text unrecorded, the
+    // document takes the path it had (none for an untitled one), and it counts as
+    // modified, with no undo step leading back to the saved state.
+    void OpenRecovered(const QString& path, const QByteArray& text);
     // Writes the text to path (through a temporary file); clears the modified flag.
     bool OnSaveDocument(const QString& path);
     // Saves to path, asking for one when it is empty; with replace the document takes
@@ -50,6 +55,9 @@ Q_SIGNALS:
     void ModifiedChanged(bool modified);
     // After every save through DoSave (the templates and snippets menus rebuild then).
     void Saved(const QString& path);
+    // The user closed the document's window (after saving, or answering not to save);
+    // the window then goes.
+    void Closed();
 
 private:
     CQuorDocManager& manager_;

@@ -180,6 +180,25 @@ CQuorDoc* CQuorDocManager::OpenDocumentFile(const QString& path) {
     return frame->Document();
 }
 
+CQuorDoc* CQuorDocManager::OpenRecovered(const QString& path, const QByteArray& text) {
+    CQuorDoc* open = path.isEmpty() ? nullptr : FindByPath(path);
+    if (open && !open->IsModified()) {
+        open->OpenRecovered(path, text);
+        if (auto* frame = qobject_cast<CChildFrame*>(open->parent()))
+            Show(area_, frame);
+        return open;
+    }
+    const QString keptPath = open ? QString() : path;
+    const bool isTemplateType = QFileInfo(keptPath).suffix().compare(QLatin1String("htp"), Qt::CaseInsensitive) == 0;
+    CChildFrame* frame = CreateFrame(isTemplateType ? 1 : 0);
+    if (keptPath.isEmpty())
+        frame->Document()->SetTitle(QStringLiteral("Velto%1").arg(++untitledCount_));
+    frame->Document()->OpenRecovered(keptPath, text);
+    Show(area_, frame);
+    Q_EMIT DocumentOpened(frame->Document());
+    return frame->Document();
+}
+
 void CQuorDocManager::OnFileOpen() {
     QString path;
     QStringList paths;

@@ -37,6 +37,10 @@ public:
     // Opens a file, or activates its document when it is open already; nullptr when it
     // could not be opened (the user has been told why).
     CQuorDoc* OpenDocumentFile(const QString& path);
+    // A document recovered after a crash, shown modified with its text and its original
+    // path (untitled when it had none). When that file is open already with changes of
+    // this session, the recovered text comes as an untitled document beside it instead.
+    CQuorDoc* OpenRecovered(const QString& path, const QByteArray& text);
     // File Open: asks for one or more files and opens them.
     void OnFileOpen();
     // Saves every modified document (asking for a name where there is none).

@@ -77,6 +77,8 @@ public:
     // history starts empty. Returns whether the file could be opened at all; a read that
     // fails part-way is reported, keeps the text read so far and sets *partial.
     bool LoadDocumentFile(const QString& path, bool* partial = nullptr);
+    // The same with the text given (a recovered document): the bytes exactly, unrecorded.
+    void LoadDocumentBytes(const QByteArray& bytes);
 
     // ---- Undo ----
     [[nodiscard]] CUndoHistory& UndoHistory() { return history_; }
@@ -166,6 +168,7 @@ private:
     int SearchRange(const SearchRequest& request, int from, int to, int* end) const;
     [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
     void DetectLineEnds();
+    LoadResult LoadWholeDocument(QIODevice& source);
     void ColourChange(int first, int pastEnd);
     void SetUpTagEditing();
     // After a '>' or '/' typed by the user: the end tag it completes, in the same change.

@@ -8,6 +8,7 @@
 #include "core/templates/TemplateHeader.h"
 #include "ui/app/CQuorApp.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 
@@ -115,6 +116,25 @@ void CQuorView::DetectLineEnds() {
     SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(mode));
 }
 
+CQuorView::LoadResult CQuorView::LoadWholeDocument(QIODevice& source) {
+    tracker_.Suppress();
+    SendScintilla(SCI_CLEARALL);
+    tracker_.Resume();
+    setWrapMode(WrapNone);
+    const LoadResult result = LoadText(source, false);
+    setWrapMode(TextLength() <= WrapLimit ? WrapWord : WrapNone);
+    DetectLineEnds();
+    history_.Clear();
+    return result;
+}
+
+void CQuorView::LoadDocumentBytes(const QByteArray& bytes) {
+    QByteArray shared = bytes; // the buffer reads it in place, without a copy
+    QBuffer source(&shared);
+    source.open(QIODevice::ReadOnly);
+    LoadWholeDocument(source);
+}
+
 bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
     if (partial)
         *partial = false;
@@ -128,14 +148,7 @@ bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
             TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
         return false;
     }
-    tracker_.Suppress();
-    SendScintilla(SCI_CLEARALL);
-    tracker_.Resume();
-    setWrapMode(WrapNone);
-    const LoadResult result = LoadText(file, false);
-    setWrapMode(TextLength() <= WrapLimit ? WrapWord : WrapNone);
-    DetectLineEnds();
-    history_.Clear();
+    const LoadResult result = LoadWholeDocument(file);
     if (!result.Ok()) {
         ReportTransferFailure(LoadFailureMessage(result.failure, result.description));
         if (partial)

@@ -27,6 +27,13 @@ QString UserDataFolder() {
     return QDir::cleanPath(base + QStringLiteral("/Kestrova/Velto"));
 }
 
+QString UserStateFolder() {
+    QString base = QString::fromLocal8Bit(qgetenv("XDG_STATE_HOME"));
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return QDir::cleanPath(base + QStringLiteral("/Kestrova/Velto"));
+}
+
 QString JoinPath(const QString& folder, QString relative) {
     if (relative.startsWith(QLatin1String("./")))
         relative.remove(0, 2);

@@ -13,6 +13,10 @@ QString ProgramDataFolder();
 // reference folders: $XDG_DATA_HOME/Kestrova/Velto, normally ~/.local/share/Kestrova/Velto.
 QString UserDataFolder();
 
+// The user's state folder, which holds the recovery files of unsaved documents:
+// $XDG_STATE_HOME/Kestrova/Velto, normally ~/.local/state/Kestrova/Velto.
+QString UserStateFolder();
+
 // A folder and a relative name joined with one separator, a leading "./" of the name dropped.
 QString JoinPath(const QString& folder, QString relative);
 

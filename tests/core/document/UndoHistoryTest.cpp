@@ -129,3 +129,29 @@ TEST(UndoHistory, ClearEmptiesAndMarksSaved) {
     EXPECT_FALSE(h.CanUndo());
     EXPECT_EQ(h.Size(), 0u);
 }
+
+TEST(UndoHistory, ForgottenSavedStateIsNeverReachedAgain) {
+    // A recovered text: nothing in the history, yet not the saved file. Typing and undoing
+    // it, or undoing and redoing past the start, must never report the saved text.
+    CUndoHistory h;
+    h.ForgetSavedState();
+    EXPECT_FALSE(h.AtSaved());
+    h.Add(Typed(0, "a"));
+    h.Add(Typed(1, "b"));
+    for (int round = 0; round < 2; ++round) {
+        h.Step(Dir::Backward);
+        EXPECT_FALSE(h.AtSaved());
+        h.Step(Dir::Backward);
+        EXPECT_FALSE(h.AtSaved());
+        EXPECT_FALSE(h.CanUndo());
+        h.Step(Dir::Forward);
+        h.Step(Dir::Forward);
+        EXPECT_FALSE(h.AtSaved());
+    }
+    // Saving gives the history a saved state again, found from both sides.
+    h.MarkSaved();
+    h.Step(Dir::Backward);
+    EXPECT_FALSE(h.AtSaved());
+    h.Step(Dir::Forward);
+    EXPECT_TRUE(h.AtSaved());
+}

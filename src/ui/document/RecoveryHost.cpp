@@ -1,0 +1,266 @@
+// Recovery files of unsaved documents.
+#include "ui/document/RecoveryHost.h"
+
+#include "ui/app/CMainFrame.h"
+#include "ui/app/CQuorApp.h"
+#include "ui/document/CQuorDoc.h"
+#include "ui/document/CQuorDocManager.h"
+#include "ui/document/CQuorView.h"
+
+#include <QFile>
+
+#include <chrono>
+#include <cstdio>
+
+namespace velto {
+
+namespace {
+using Clock = RecoverySchedule::Clock;
+
+std::int64_t SecondsNow() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// How a recovered document is named in the dialog and in messages.
+QString DocumentName(const RecoveryRecord& r) {
+    return r.Untitled() ? QStringLiteral("%1 (untitled)").arg(QString::fromStdString(r.title))
+                        : QFile::decodeName(QByteArray::fromStdString(r.path));
+}
+} // namespace
+
+RecoveryHost::RecoveryHost(CQuorApp& app, const QString& folder)
+    : app_(app), folder_(QFile::encodeName(folder).toStdString()) {
+    std::string error;
+    lock_ = folder_.StartOwner(owner_, error);
+    if (!lock_)
+        std::fprintf(stderr, "velto: unsaved documents will not be kept for recovery: %s\n", error.c_str());
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &RecoveryHost::WriteDue);
+}
+
+RecoveryHost::~RecoveryHost() {
+    // Without Shutdown (the object goes with the application, not at a clean exit) the
+    // files stay for the next start, as after a crash.
+    if (offer_)
+        folder_.Release(*offer_);
+    if (lock_ && !folder_.HasFiles(owner_))
+        lock_->RemoveFile();
+}
+
+void RecoveryHost::Watch(CQuorDoc* doc) {
+    if (!lock_ || watched_.count(doc))
+        return;
+    watched_[doc];
+    connect(doc, &CQuorDoc::ModifiedChanged, this, [this, doc](bool modified) {
+        if (modified)
+            Changed(doc);
+        else
+            Unmodified(doc);
+    });
+    connect(doc, &CQuorDoc::Closed, this, [this, doc] { Drop(doc, true); });
+    // Destroyed without being closed: the application object went without a clean exit.
+    connect(doc, &QObject::destroyed, this, [this, doc] { Drop(doc, false); });
+    if (CQuorView* view = doc->View())
+        connect(view, &CQuorView::TextEdited, this, [this, doc] {
+            if (doc->IsModified())
+                Changed(doc);
+        });
+    if (doc->IsModified())
+        Changed(doc);
+}
+
+QString RecoveryHost::FileOf(CQuorDoc* doc) const {
+    const auto it = watched_.find(doc);
+    if (it == watched_.end() || it->second.file.empty())
+        return {};
+    return QFile::decodeName(QByteArray::fromStdString(folder_.FilePath(it->second.file)));
+}
+
+void RecoveryHost::Changed(CQuorDoc* doc) {
+    const auto it = watched_.find(doc);
+    if (it == watched_.end())
+        return;
+    it->second.schedule.Changed(Clock::now());
+    // The timer is left alone while it fires soon enough: typing does not restart it.
+    const auto idleMs = std::chrono::duration_cast<std::chrono::milliseconds>(RecoverySchedule::IdleDelay).count();
+    if (!timer_.isActive() || timer_.remainingTime() > idleMs)
+        Arm();
+}
+
+void RecoveryHost::Unmodified(CQuorDoc* doc) {
+    // Saved, or undone back to the saved text: the file on disk holds it.
+    const auto it = watched_.find(doc);
+    if (it == watched_.end())
+        return;
+    it->second.schedule.Clear();
+    if (!it->second.file.empty())
+        folder_.Remove(it->second.file);
+    it->second.file.clear();
+}
+
+void RecoveryHost::Drop(CQuorDoc* doc, bool removeFile) {
+    const auto it = watched_.find(doc);
+    if (it == watched_.end())
+        return;
+    if (removeFile && !it->second.file.empty())
+        folder_.Remove(it->second.file);
+    watched_.erase(it);
+}
+
+bool RecoveryHost::Write(CQuorDoc* doc, Watched& w) {
+    CQuorView* view = doc->View();
+    if (!view || !doc->IsModified()) {
+        w.schedule.Clear();
+        return false;
+    }
+    view->FlushChange();
+    if (w.file.empty())
+        w.file = RecoveryFolder::FileName(owner_, nextSerial_++);
+    RecoveryRecord meta;
+    meta.path = QFile::encodeName(doc->PathName()).toStdString();
+    meta.title = doc->BaseTitle().toStdString();
+    meta.savedAt = SecondsNow();
+    // Straight from the control's buffer: a 10 MB text is not copied first.
+    const auto* bytes = static_cast<const char*>(view->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    const std::string_view text(bytes, static_cast<std::size_t>(view->TextLength()));
+    std::string error;
+    if (!folder_.Write(w.file, meta, text, error)) {
+        w.schedule.Failed(Clock::now());
+        ReportFailure(w, error);
+        return false;
+    }
+    w.schedule.Written();
+    w.failureShown = false;
+    return true;
+}
+
+void RecoveryHost::ReportFailure(Watched& w, const std::string& error) {
+    if (w.failureShown)
+        return;
+    w.failureShown = true;
+    std::fprintf(stderr, "velto: %s\n", error.c_str());
+    if (CMainFrame* frame = app_.MainFrame())
+        frame->ShowPrompt(QStringLiteral("Could not keep unsaved text for recovery: %1")
+                              .arg(QString::fromStdString(error)));
+}
+
+void RecoveryHost::WriteDue() {
+    const Clock::time_point now = Clock::now();
+    for (auto& [doc, w] : watched_)
+        if (w.schedule.IsDue(now))
+            Write(doc, w);
+    Arm();
+}
+
+void RecoveryHost::WriteAllNow() {
+    for (auto& [doc, w] : watched_)
+        if (w.schedule.Pending())
+            Write(doc, w);
+    Arm();
+}
+
+void RecoveryHost::Arm() {
+    std::optional<Clock::time_point> first;
+    for (const auto& [doc, w] : watched_)
+        if (const std::optional<Clock::time_point> due = w.schedule.DueAt())
+            first = first ? std::min(*first, *due) : *due;
+    if (!first) {
+        timer_.stop();
+        return;
+    }
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*first - Clock::now()).count();
+    timer_.start(static_cast<int>(std::max<long long>(0, wait)));
+}
+
+void RecoveryHost::Shutdown() {
+    timer_.stop();
+    // Only a document that is still open with changes (the exit did not close it) is
+    // written: its text stays recoverable.
+    for (auto& [doc, w] : watched_)
+        if (w.schedule.Pending())
+            Write(doc, w);
+    watched_.clear();
+    if (offer_) {
+        folder_.Release(*offer_);
+        offer_.reset();
+    }
+    if (lock_ && !folder_.HasFiles(owner_))
+        lock_->RemoveFile();
+    lock_.reset();
+}
+
+void RecoveryHost::OfferLeftFiles() {
+    if (offered_ || !lock_)
+        return;
+    offered_ = true;
+    offer_ = std::make_unique<RecoveryFolder::Orphans>(folder_.TakeOverOrphans(owner_));
+    ReportDamaged(offer_->damaged);
+    if (offer_->offers.empty()) {
+        folder_.Release(*offer_);
+        offer_.reset();
+        return;
+    }
+    std::vector<RecoveryDlg::Item> items;
+    for (const RecoveryFolder::Offer& o : offer_->offers)
+        items.push_back({DocumentName(o.record), QDateTime::fromSecsSinceEpoch(o.record.savedAt)});
+    if (chooseHook) {
+        Apply(chooseHook(items));
+        return;
+    }
+    // Open without a loop of its own: commands from other starts go on meanwhile.
+    auto* dlg = new RecoveryDlg(items, app_.MainWindow());
+    dlg->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dlg, &QDialog::finished, this, [this](int result) {
+        Apply(static_cast<RecoveryDlg::Choice>(result));
+    });
+    dlg->open();
+}
+
+void RecoveryHost::ReportDamaged(const std::vector<RecoveryFolder::Damaged>& damaged) {
+    if (damaged.empty())
+        return;
+    QString text = QStringLiteral("These recovery files are damaged and were not opened:\n");
+    bool setAside = false;
+    for (const RecoveryFolder::Damaged& d : damaged) {
+        text += QStringLiteral("\n%1: %2").arg(QString::fromStdString(d.file), QString::fromStdString(d.problem));
+        setAside = setAside || !d.keptAt.empty();
+    }
+    if (setAside)
+        text += QStringLiteral("\n\nThey are kept in %1.")
+                    .arg(QFile::decodeName(QByteArray::fromStdString(folder_.FilePath(DamagedFolderName))));
+    app_.GetPrompter().Message(text.toStdString(), Prompter::Kind::Warning);
+}
+
+void RecoveryHost::Apply(RecoveryDlg::Choice choice) {
+    if (!offer_)
+        return;
+    if (choice == RecoveryDlg::Discard &&
+        !app_.GetPrompter().AskYesNo("Discard the unsaved text of these documents? It cannot be "
+                                     "brought back.\n\n(No keeps it for the next start.)"))
+        choice = RecoveryDlg::Later;
+    if (choice == RecoveryDlg::Recover) {
+        Recover();
+    } else if (choice == RecoveryDlg::Discard) {
+        for (const RecoveryFolder::Offer& o : offer_->offers)
+            folder_.Remove(o.file);
+    }
+    folder_.Release(*offer_);
+    offer_.reset();
+}
+
+void RecoveryHost::Recover() {
+    for (RecoveryFolder::Offer& o : offer_->offers) {
+        const QByteArray text = QByteArray::fromStdString(o.record.text);
+        o.record.text.clear();
+        CQuorDoc* doc = app_.DocManager().OpenRecovered(
+            QFile::decodeName(QByteArray::fromStdString(o.record.path)), text);
+        // The old file goes once this editor's own file holds the text.
+        const auto it = watched_.find(doc);
+        if (doc && it != watched_.end() && Write(doc, it->second))
+            folder_.Remove(o.file);
+    }
+}
+
+} // namespace velto
