@@ -371,7 +371,7 @@ TEST_F(ReferenceGeneratorTest, ALaterRunRemovesStaleIndexesOfItsOwnFolderOnly) {
 
 TEST_F(ReferenceGeneratorTest, ShippedReferenceMenusOpenGeneratedPages) {
     // As the build does: the shipped menus are copied, the reference is made beside them.
-    const fs::path shipped = fs::path(__FILE__).parent_path() / "../../../data/HTML References";
+    const fs::path shipped = fs::path(VELTO_SOURCE_DIR) / "data/HTML References";
     fs::copy(shipped, Out(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     std::size_t menus = 0;
     for (const auto& e : fs::recursive_directory_iterator(shipped)) {
