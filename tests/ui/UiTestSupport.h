@@ -9,6 +9,7 @@
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
+#include "ui/document/RecoveryHost.h"
 
 #include <QAction>
 #include <QFile>
@@ -57,6 +58,11 @@ struct UiFixture {
         // document of a plain start, the window shown as such a start's first command does.
         app->InitInstance({QStringLiteral("-dde")});
         app->ShowMainWindow(true);
+        // Text an earlier failed run left in the state folder is kept for later, without
+        // a dialog over the window (the recovery tests answer it themselves).
+        app->Recovery().chooseHook = [](const std::vector<RecoveryDlg::Item>&) {
+            return RecoveryDlg::Later;
+        };
     }
 
     CMainFrame& Frame() { return *app->MainFrame(); }
