@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -49,9 +51,13 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
     if (!file.isSequential() && TextLength() + file.size() > WrapLimit)
         setWrapMode(WrapNone);
     // Room for the whole file at once: growing the buffer piece by piece would copy the
-    // text over and over.
-    if (!file.isSequential() && file.size() > 0)
-        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(TextLength() + file.size() + 1));
+    // text over and over. Some room to spare as well, or the first key typed into a large
+    // file makes the control copy its whole text and styles into a larger buffer (for a
+    // 200 MB page, seconds and 400 MB more at its peak).
+    if (!file.isSequential() && file.size() > 0) {
+        const qint64 spare = std::clamp<qint64>(file.size() / 32, 64 * 1024, 16 * 1024 * 1024);
+        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(TextLength() + file.size() + spare));
+    }
 
     // The file is read in pieces, which go into the control a batch at a time: each
     // insertion costs the control a round of bookkeeping, whatever its size.
