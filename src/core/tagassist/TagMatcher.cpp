@@ -156,9 +156,19 @@ TagMatcher::Outcome TagMatcher::MatchForward(std::string_view name, MarkupItem& 
 
 TagMatcher::Outcome TagMatcher::MatchBackward(std::string_view name, std::size_t before,
                                               MarkupItem& partner) {
-    stack_.clear();
     MarkupBackScanner scanner(text_, before);
     (void)scanner.Previous(); // the tag itself
+    return UnclosedBackward(scanner, name, partner);
+}
+
+TagMatcher::Outcome TagMatcher::OpenBackward(std::size_t before, MarkupItem& open) {
+    MarkupBackScanner scanner(text_, before);
+    return UnclosedBackward(scanner, {}, open);
+}
+
+TagMatcher::Outcome TagMatcher::UnclosedBackward(MarkupBackScanner& scanner, std::string_view name,
+                                                 MarkupItem& found) {
+    stack_.clear();
     while (const std::optional<MarkupItem> item = scanner.Previous()) {
         const EndTag rule = Rule(item->name);
         if (rule == EndTag::None)
@@ -175,33 +185,10 @@ TagMatcher::Outcome TagMatcher::MatchBackward(std::string_view name, std::size_t
             PopTo(item->name);
             continue;
         }
-        if (ascii::EqualNoCase(item->name, name)) {
-            partner = *item;
+        if (name.empty() || ascii::EqualNoCase(item->name, name)) {
+            found = *item;
             return Outcome::Found;
         }
-    }
-    return Outcome::OutOfText;
-}
-
-TagMatcher::Outcome TagMatcher::OpenBackward(std::size_t before, MarkupItem& open) {
-    stack_.clear();
-    MarkupBackScanner scanner(text_, before);
-    while (const std::optional<MarkupItem> item = scanner.Previous()) {
-        const EndTag rule = Rule(item->name);
-        if (rule == EndTag::None)
-            continue;
-        if (item->kind == MarkupItem::Kind::EndTag) {
-            stack_.push_back({item->name, rule});
-            continue;
-        }
-        if (item->selfClosing)
-            continue;
-        if (!stack_.empty()) {
-            PopTo(item->name);
-            continue;
-        }
-        open = *item;
-        return Outcome::Found;
     }
     return Outcome::OutOfText;
 }

@@ -80,6 +80,9 @@ private:
     Outcome MatchForward(std::string_view name, MarkupItem& partner);
     Outcome MatchBackward(std::string_view name, std::size_t before, MarkupItem& partner);
     Outcome OpenBackward(std::size_t before, MarkupItem& open);
+    // The nearest start tag before the scanner that nothing in between closes and that is
+    // named name (any name when empty); unclosed start tags of other names are stepped over.
+    Outcome UnclosedBackward(MarkupBackScanner& scanner, std::string_view name, MarkupItem& found);
     void PopTo(std::string_view name);
     [[nodiscard]] EndTag Rule(std::string_view name) const noexcept { return EndTagRule(kb_, name); }
 
