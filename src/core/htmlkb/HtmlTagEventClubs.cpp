@@ -8,8 +8,8 @@ namespace velto {
 HtmlTagEventClubs::HtmlTagEventClubs() {
     Define(0, 0x1, "OnMouseDown", "Handle mouse button down on element");
     Define(0, 0x2, "OnMouseUp", "Handle mouse button up on element");
-    Define(0, 0x4, "OnMouseClick", "Handle mouse button click on element");
-    Define(0, 0x8, "OnMouseDblClick", "Handle mouse button double click on element");
+    Define(0, 0x4, "OnClick", "Handle mouse button click on element");
+    Define(0, 0x8, "OnDblClick", "Handle mouse button double click on element");
     Define(0, 0x10, "OnMouseMove", "Handle mouse move while over element");
     Define(0, 0x20, "OnMouseOver", "Handle mouse first over element");
     Define(0, 0x40, "OnMouseOut", "Handle mouse moved away from element");

@@ -81,7 +81,7 @@ using Events = KbTest;
 TEST_F(Events, TableHasTwoGroupsOfNamedSlots) {
     const HtmlTagEventClubs& clubs = kb.EventClubs();
     const std::vector<std::string> group0 = {
-        "OnMouseDown",    "OnMouseUp",     "OnMouseClick", "OnMouseDblClick",
+        "OnMouseDown",    "OnMouseUp",     "OnClick", "OnDblClick",
         "OnMouseMove",    "OnMouseOver",   "OnMouseOut",   "OnKeyDown",
         "OnKeyPress",     "OnKeyUp",       "OnFocus",      "OnBlur",
         "OnBeforeUpdate", "OnAfterUpdate", "OnHelp",       "OnScroll"};
@@ -105,7 +105,7 @@ TEST_F(Events, TableHasTwoGroupsOfNamedSlots) {
             }
         }
     }
-    EXPECT_EQ(clubs.FindEvent("OnMouseDblClick")->description,
+    EXPECT_EQ(clubs.FindEvent("OnDblClick")->description,
               "Handle mouse button double click on element");
     EXPECT_EQ(clubs.FindEvent("OnAfterUpdate")->description,
               "Handle end of data transfer for element");
@@ -153,7 +153,7 @@ TEST_F(Events, EventOfferedTwiceIsListedOnce) {
     // A's clicks and mouse-overs come from Navigator 2.0 and 3.0 and from Explorer 3.0.
     Select({"Netscape Navigator 2.0", "Netscape Navigator 3.0", "Internet Explorer 3.0"});
     EXPECT_EQ(EventNames(*El("A").EventHolder()),
-              (std::vector<std::string>{"OnMouseClick", "OnMouseOver", "OnMouseOut"}));
+              (std::vector<std::string>{"OnClick", "OnMouseOver", "OnMouseOut"}));
     Select({"HTML v4.0"});
     const auto names = EventNames(*El("INPUT").EventHolder());
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
@@ -166,7 +166,7 @@ TEST_F(Events, NoEventsWhenEveryClubSetIsOutsideTheSelection) {
         EXPECT_TRUE(El(e).EventHolder()->EnumerateEvents().empty()) << e;
     Select({"Netscape Navigator 2.0"}, VersionState::AllOf);
     EXPECT_EQ(EventNames(*El("A").EventHolder()),
-              (std::vector<std::string>{"OnMouseClick", "OnMouseOver"}));
+              (std::vector<std::string>{"OnClick", "OnMouseOver"}));
 }
 
 TEST_F(Events, SlotsWithoutAnEventGiveNothing) {
@@ -251,7 +251,7 @@ TEST_F(Events, UnderHtml5EveryElementHasTheGlobalHandlersOnce) {
     for (const char* e : {"P", "DIV", "SECTION", "VIDEO", "INPUT", "BODY", "A", "MARK"}) {
         const auto list = names(e);
         EXPECT_EQ(std::set<std::string>(list.begin(), list.end()).size(), list.size()) << e;
-        for (const char* n : {"OnMouseClick", "OnKeyDown", "OnFocus", "OnInput", "OnDrop"})
+        for (const char* n : {"OnClick", "OnKeyDown", "OnFocus", "OnInput", "OnDrop"})
             EXPECT_TRUE(has(list, n)) << e << " " << n;
         // Explorer's help and data binding events are not the standard's.
         EXPECT_FALSE(has(list, "OnHelp")) << e;

@@ -319,6 +319,20 @@ TEST_F(TagPopupTest, EventHandlersAreCheckedFromTheTagAndTypedThroughTheValueDia
     EXPECT_FALSE(assistant.asked.back().present);
 }
 
+TEST_F(TagPopupTest, ClickHandlersAreTheNamesBrowsersRun) {
+    // A page's own onclick is the click event; a handler named otherwise would never run.
+    Select({"HTML v4.0"});
+    MenuModel menu = Menu("<A HREF=x onclick=\"go()\">", 2);
+    const MenuItem* events = ByText(menu, "E&vent Handlers");
+    ASSERT_TRUE(events);
+    const MenuItem* click = ByText(events->submenu, "OnClick");
+    ASSERT_TRUE(click);
+    EXPECT_TRUE(click->checked);
+    ASSERT_TRUE(ByText(events->submenu, "OnDblClick"));
+    assistant.values.push_back({"zoom()"});
+    EXPECT_EQ(Run(IdOf(menu, "OnDblClick")), "<A OnDblClick=\"zoom()\" HREF=x onclick=\"go()\">");
+}
+
 TEST_F(TagPopupTest, PromptsComeFromDescriptionsOrTheFixedPhrases) {
     const MenuModel menu = Menu("<HR SIZE=2>", 2);
     EXPECT_EQ(Popup().GetPrompt(IdOf(menu, "&Properties...")), "Edit element attribute properties");
