@@ -5,6 +5,7 @@
 #include "ui/document/GotoLineDlg.h"
 #include "ui/document/ViewPrinting.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -40,6 +41,26 @@ private Q_SLOTS:
         view->SetSelection(0, 8);
         f.Frame().UpdateCommands();
         QVERIFY(f.Frame().Action(32808)->isEnabled());
+    }
+
+    void viewsAreAccessibleInFullOnlyWhileAnAssistiveTechnologyListens() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->ReplaceRange(0, 0, "<P>text</P>");
+        QVERIFY(!QAccessible::isActive());
+        QAccessibleInterface* plain = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(plain);
+        QCOMPARE(plain->role(), QAccessible::EditableText);
+        QVERIFY(!plain->textInterface()); // nothing counts characters on a caret move
+        QAccessible::setActive(true);
+        QAccessibleInterface* full = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(full && full->textInterface());
+        QCOMPARE(full->textInterface()->text(0, 3), QStringLiteral("<P>"));
+        // A view made while it listens gets the full interface from the start.
+        CQuorView* second = f.NewView();
+        QAccessibleInterface* secondFull = QAccessible::queryAccessibleInterface(second);
+        QVERIFY(secondFull && secondFull->textInterface());
+        QAccessible::setActive(false);
     }
 
     void goToLineAcceptsOneToFourMillion() {

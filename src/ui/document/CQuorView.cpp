@@ -12,6 +12,7 @@
 #include "ui/document/GotoLineDlg.h"
 #include "ui/document/IdlePump.h"
 #include "ui/document/ScintillaTextControl.h"
+#include "ui/document/ViewAccessibility.h"
 
 #include <QContextMenuEvent>
 #include <QFontDatabase>
@@ -36,6 +37,7 @@ QStringList LocalFiles(const QMimeData* mime) {
 } // namespace
 
 CQuorView::CQuorView(CQuorApp& app, QWidget* parent) : QsciScintilla(parent), app_(app) {
+    InstallViewAccessibility();
     setUtf8(true);
     // The editor keeps its own history; the control's would only cost memory.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
