@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -236,6 +237,36 @@ private Q_SLOTS:
         s.Host().WriteAllNow();
         s.Host().WaitForWrites();
         QVERIFY(s.f.Read(s.Host().FileOf(doc)).endsWith("dca<p>"));
+    }
+
+    void failedWriteIsToldOnceAndTriedAgainUntilItSucceeds() {
+        Start s;
+        CQuorDoc* doc = s.f.Docs().CreateUntitled();
+        s.Typed(doc, QStringLiteral("one"));
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        const QString file = s.Host().FileOf(doc);
+        QVERIFY(QFileInfo::exists(file));
+        // A folder where the file goes: the rename over it fails, even for root.
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkpath(file + QStringLiteral("/blocked")));
+        const auto told = [&] {
+            return s.f.Frame().statusBar()->currentMessage().contains(QStringLiteral("Could not keep unsaved text"));
+        };
+        s.Typed(doc, QStringLiteral("two"));
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        QVERIFY(told());
+        s.f.Frame().ShowPrompt({});
+        s.Typed(doc, QStringLiteral("three"));
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        QVERIFY(!told()); // once per document
+        // Nothing typed since: the text the failed write was to hold is still due.
+        QVERIFY(QDir(file).removeRecursively());
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        QVERIFY(s.f.Read(file).endsWith("threetwoone"));
     }
 
     void runningEditorKeepsItsFilesFromAnother() {
