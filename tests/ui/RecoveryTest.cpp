@@ -109,6 +109,8 @@ private Q_SLOTS:
         // The old editor's files are replaced by this one's.
         second.Host().WaitForWrites();
         QCOMPARE(Files(Folder(), QStringLiteral("*.vrec")).size(), 2);
+        // The gone editor's lock went with its last file, once the writes had replaced them.
+        QCOMPARE(Files(Folder(), QStringLiteral("*.lock")).size(), 1);
         QVERIFY(QFileInfo::exists(second.Host().FileOf(page)));
 
         // Typing and undoing it never makes a recovered text look saved.
