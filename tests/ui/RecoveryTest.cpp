@@ -202,7 +202,8 @@ private Q_SLOTS:
         QByteArray big;
         while (big.size() < 8 * 1024 * 1024)
             big += "<p class=\"x\">Some text of a page, with <b>tags</b> in it.</p>\n";
-        for (const auto& [name, bytes] : {std::pair(bigPath, big), std::pair(path, QByteArray("<p>"))}) {
+        const std::pair<QString, QByteArray> written[] = {{bigPath, big}, {path, "<p>"}};
+        for (const auto& [name, bytes] : written) {
             QFile out(name);
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(bytes);
@@ -253,7 +254,8 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(file));
         QVERIFY(QDir().mkpath(file + QStringLiteral("/blocked")));
         const auto told = [&] {
-            return s.f.Frame().statusBar()->currentMessage().contains(QStringLiteral("Could not keep unsaved text"));
+            return s.f.Frame().statusBar()->currentMessage().contains(
+                QStringLiteral("Could not keep unsaved text"));
         };
         s.Typed(doc, QStringLiteral("two"));
         s.Host().WriteAllNow();

@@ -39,7 +39,8 @@ public:
 
     // Queues a write of text (owned by the job) to name. thenRemove, when not empty, is a
     // file removed once the write succeeded, and kept when it failed.
-    std::uint64_t Write(std::string name, RecoveryRecord meta, std::string text, std::string thenRemove = {});
+    std::uint64_t Write(std::string name, RecoveryRecord meta, std::string text,
+                        std::string thenRemove = {});
     // Queues the removal of name (and of a temporary file beside it).
     void Remove(std::string name);
     // Waits until every job queued so far is done, its wake call included.

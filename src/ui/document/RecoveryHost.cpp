@@ -42,13 +42,14 @@ RecoveryHost::RecoveryHost(CQuorApp& app, const QString& folder)
     : app_(app), folder_(QFile::encodeName(folder).toStdString()) {
     std::string error;
     lock_ = folder_.StartOwner(owner_, error);
-    if (!lock_)
+    if (!lock_) {
         std::fprintf(stderr, "velto: unsaved documents will not be kept for recovery: %s\n", error.c_str());
-    else
+    } else {
         // The worker only posts the news; the results are taken here, on the event loop.
         writer_ = std::make_unique<RecoveryWriter>(folder_, [this] {
             QMetaObject::invokeMethod(this, &RecoveryHost::TakeResults, Qt::QueuedConnection);
         });
+    }
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &RecoveryHost::WriteDue);
 }
@@ -185,8 +186,9 @@ void RecoveryHost::TakeResults() {
             folder_.Release(*releasing_);
             releasing_.reset();
         }
-        const auto it = std::find_if(watched_.begin(), watched_.end(),
-                                     [&](const auto& entry) { return entry.second.file == r.name; });
+        const auto it = std::find_if(watched_.begin(), watched_.end(), [&](const auto& entry) {
+            return entry.second.file == r.name;
+        });
         if (it == watched_.end())
             continue; // closed or saved since: nothing more to do for it
         Watched& w = it->second;

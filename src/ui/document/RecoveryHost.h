@@ -1,6 +1,6 @@
 // Keeps a recovery file of every document with unsaved changes, so a crash, a killed
-// session or a power cut loses nothing typed: the text is written in the background of
-// a worker thread when the typing pauses (see RecoverySchedule), the file goes when the
+// session or a power cut loses nothing typed: the text is written on a worker thread
+// (RecoveryWriter) when the typing pauses (see RecoverySchedule), the file goes when the
 // document is saved or closed without saving, and a clean exit leaves none. At start-up
 // the files left by editors that are gone are offered back.
 #pragma once
