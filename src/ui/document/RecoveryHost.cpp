@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <new>
+#include <system_error>
 
 namespace velto {
 
@@ -46,9 +47,16 @@ RecoveryHost::RecoveryHost(CQuorApp& app, const QString& folder)
         std::fprintf(stderr, "velto: unsaved documents will not be kept for recovery: %s\n", error.c_str());
     } else {
         // The worker only posts the news; the results are taken here, on the event loop.
-        writer_ = std::make_unique<RecoveryWriter>(folder_, [this] {
-            QMetaObject::invokeMethod(this, &RecoveryHost::TakeResults, Qt::QueuedConnection);
-        });
+        try {
+            writer_ = std::make_unique<RecoveryWriter>(folder_, [this] {
+                QMetaObject::invokeMethod(this, &RecoveryHost::TakeResults, Qt::QueuedConnection);
+            });
+        } catch (const std::system_error& e) {
+            // No thread to be had: the editor runs on, only without recovery files.
+            std::fprintf(stderr, "velto: unsaved documents will not be kept for recovery: %s\n", e.what());
+            lock_->RemoveFile();
+            lock_.reset();
+        }
     }
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &RecoveryHost::WriteDue);
