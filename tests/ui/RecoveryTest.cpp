@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -80,6 +81,7 @@ private Q_SLOTS:
             CQuorDoc* untitled = first.f.Docs().CreateUntitled();
             first.Typed(untitled, QStringLiteral("<p>"));
             first.Host().WriteAllNow();
+            first.Host().WaitForWrites();
             QVERIFY(!first.Host().FileOf(page).isEmpty());
             QVERIFY(QFileInfo::exists(first.Host().FileOf(untitled)));
             expectedPage = view->TextBytes();
@@ -105,7 +107,10 @@ private Q_SLOTS:
         QVERIFY(untitled->Title().endsWith(QStringLiteral(" *")));
         QCOMPARE(second.f.Read(path), QByteArray()); // the file itself is untouched
         // The old editor's files are replaced by this one's.
+        second.Host().WaitForWrites();
         QCOMPARE(Files(Folder(), QStringLiteral("*.vrec")).size(), 2);
+        // The gone editor's lock went with its last file, once the writes had replaced them.
+        QCOMPARE(Files(Folder(), QStringLiteral("*.lock")).size(), 1);
         QVERIFY(QFileInfo::exists(second.Host().FileOf(page)));
 
         // Typing and undoing it never makes a recovered text look saved.
@@ -118,6 +123,7 @@ private Q_SLOTS:
         QVERIFY(page->DoFileSave());
         QCOMPARE(second.f.Read(path), expectedPage);
         QVERIFY(second.Host().FileOf(page).isEmpty());
+        second.Host().WaitForWrites();
         QCOMPARE(Files(Folder(), QStringLiteral("*.vrec")).size(), 1);
     }
 
@@ -152,27 +158,33 @@ private Q_SLOTS:
         const auto writtenAfter = [&](const QString& keys) {
             s.Typed(doc, keys);
             s.Host().WriteAllNow();
+            s.Host().WaitForWrites();
             return QFileInfo::exists(s.Host().FileOf(doc));
+        };
+        const auto noFileLeft = [&] {
+            s.Host().WaitForWrites();
+            return Files(Folder(), QStringLiteral("*.vrec")).isEmpty();
         };
         QVERIFY(writtenAfter(QStringLiteral("one")));
         QVERIFY(doc->DoFileSave());
-        QVERIFY(Files(Folder(), QStringLiteral("*.vrec")).isEmpty());
+        QVERIFY(noFileLeft());
         // Undone back to the saved text: the file on disk holds it.
         QVERIFY(writtenAfter(QStringLiteral("x")));
         doc->View()->OnEditUndo();
         QVERIFY(!doc->IsModified());
-        QVERIFY(Files(Folder(), QStringLiteral("*.vrec")).isEmpty());
+        QVERIFY(noFileLeft());
         // Closed with "No" to saving.
         QVERIFY(writtenAfter(QStringLiteral("two")));
         s.f.prompter.threeWayAnswers.push_back(Prompter::Answer::No);
         qobject_cast<QMdiSubWindow*>(doc->parent())->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(Files(Folder(), QStringLiteral("*.vrec")).isEmpty());
+        QVERIFY(noFileLeft());
         // A cancelled exit keeps the file; the clean exit, answered "No", leaves nothing.
         CQuorDoc* other = s.f.Docs().CreateUntitled();
         s.Typed(other, QStringLiteral("three"));
         s.Host().WriteAllNow();
         s.f.Frame().close();
+        s.Host().WaitForWrites();
         QCOMPARE(Files(Folder(), QStringLiteral("*.vrec")).size(), 1);
         s.f.prompter.threeWayAnswers.push_back(Prompter::Answer::No);
         s.f.Frame().close();
@@ -180,11 +192,93 @@ private Q_SLOTS:
         QCOMPARE(QDir(Folder()).entryList(QDir::Files), QStringList());
     }
 
+    void saveOrUndoWhileTheWriteIsOnItsWayLeavesNoFile() {
+        // A large document's write keeps the worker busy while the small one's waits
+        // behind it; a removal that did not queue behind the write would come first and
+        // leave the file the write makes after it.
+        QTemporaryDir files;
+        const QString bigPath = files.filePath(QStringLiteral("big.html"));
+        const QString path = files.filePath(QStringLiteral("small.html"));
+        QByteArray big;
+        while (big.size() < 8 * 1024 * 1024)
+            big += "<p class=\"x\">Some text of a page, with <b>tags</b> in it.</p>\n";
+        const std::pair<QString, QByteArray> written[] = {{bigPath, big}, {path, "<p>"}};
+        for (const auto& [name, bytes] : written) {
+            QFile out(name);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
+        }
+        Start s;
+        CQuorDoc* filler = s.f.Open(bigPath);
+        CQuorDoc* doc = s.f.Open(path);
+        const auto behindTheLargeWrite = [&](const QString& keys) {
+            s.Typed(filler, QStringLiteral("x"));
+            s.Host().WriteAllNow(); // handed to the worker, not waited for
+            s.Typed(doc, keys);
+            s.Host().WriteAllNow();
+            return !s.Host().FileOf(doc).isEmpty();
+        };
+        const auto onlyTheLargeOnesFile = [&] {
+            s.Host().WaitForWrites();
+            return Files(Folder(), QStringLiteral("*.vrec*")) ==
+                   QStringList{QFileInfo(s.Host().FileOf(filler)).fileName()};
+        };
+        QVERIFY(behindTheLargeWrite(QStringLiteral("a")));
+        QVERIFY(doc->DoFileSave());
+        QVERIFY(onlyTheLargeOnesFile());
+        QCOMPARE(s.f.Read(path), QByteArray("a<p>"));
+
+        QVERIFY(behindTheLargeWrite(QStringLiteral("b")));
+        doc->View()->OnEditUndo();
+        QVERIFY(!doc->IsModified());
+        QVERIFY(onlyTheLargeOnesFile());
+
+        // Edits after a write was handed on are written by the next one, never undone by
+        // the older write landing late.
+        QVERIFY(behindTheLargeWrite(QStringLiteral("c")));
+        s.Typed(doc, QStringLiteral("d"));
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        QVERIFY(s.f.Read(s.Host().FileOf(doc)).endsWith("dca<p>"));
+    }
+
+    void failedWriteIsToldOnceAndTriedAgainUntilItSucceeds() {
+        Start s;
+        CQuorDoc* doc = s.f.Docs().CreateUntitled();
+        s.Typed(doc, QStringLiteral("one"));
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        const QString file = s.Host().FileOf(doc);
+        QVERIFY(QFileInfo::exists(file));
+        // A folder where the file goes: the rename over it fails, even for root.
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkpath(file + QStringLiteral("/blocked")));
+        const auto told = [&] {
+            return s.f.Frame().statusBar()->currentMessage().contains(
+                QStringLiteral("Could not keep unsaved text"));
+        };
+        s.Typed(doc, QStringLiteral("two"));
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        QVERIFY(told());
+        s.f.Frame().ShowPrompt({});
+        s.Typed(doc, QStringLiteral("three"));
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        QVERIFY(!told()); // once per document
+        // Nothing typed since: the text the failed write was to hold is still due.
+        QVERIFY(QDir(file).removeRecursively());
+        s.Host().WriteAllNow();
+        s.Host().WaitForWrites();
+        QVERIFY(s.f.Read(file).endsWith("threetwoone"));
+    }
+
     void runningEditorKeepsItsFilesFromAnother() {
         Start running;
         CQuorDoc* doc = running.f.Docs().CreateUntitled();
         running.Typed(doc, QStringLiteral("mine"));
         running.Host().WriteAllNow();
+        running.Host().WaitForWrites();
         const QString file = running.Host().FileOf(doc);
         const QByteArray before = UiFixture::Read(file);
         {

@@ -16,8 +16,11 @@ void RecoverySchedule::Written() {
 }
 
 void RecoverySchedule::Failed(TimePoint now) {
-    if (firstChange_)
-        retryAt_ = now + RetryDelay;
+    if (!firstChange_) {
+        firstChange_ = now;
+        lastChange_ = now;
+    }
+    retryAt_ = now + RetryDelay;
 }
 
 void RecoverySchedule::Clear() {

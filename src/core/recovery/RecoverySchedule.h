@@ -19,10 +19,11 @@ public:
 
     // The text changed at now and the recovery file does not hold the change.
     void Changed(TimePoint now);
-    // The file now holds the text as it is.
+    // The text as it is went to the file (a write may still be on its way to the disk).
     void Written();
-    // A write at now failed: the changes are still to be written, but not before the
-    // retry delay.
+    // A write at now failed: the text it was to hold is still to be written, but not
+    // before the retry delay. The failure of a write handed on earlier, with Written
+    // called since, makes the text pending again.
     void Failed(TimePoint now);
     // Nothing to write any more (the document was saved or closed).
     void Clear();

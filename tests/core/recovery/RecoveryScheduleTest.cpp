@@ -16,8 +16,6 @@ TEST(RecoverySchedule, NothingDueWithoutAChange) {
     EXPECT_FALSE(s.Pending());
     EXPECT_FALSE(s.DueAt());
     EXPECT_FALSE(s.IsDue(T0 + 1h));
-    s.Failed(T0); // nothing to retry
-    EXPECT_FALSE(s.DueAt());
 }
 
 TEST(RecoverySchedule, DueAfterFiveIdleSecondsEachChangeMovingItOn) {
@@ -56,4 +54,18 @@ TEST(RecoverySchedule, FailedWriteWaitsBeforeTryingAgainAndClearEndsIt) {
     EXPECT_TRUE(s.IsDue(T0 + 35s));
     s.Clear();
     EXPECT_FALSE(s.IsDue(T0 + 1h));
+}
+
+TEST(RecoverySchedule, WriteThatFailsAfterItWasHandedOnIsTriedAgain) {
+    RecoverySchedule s;
+    s.Changed(T0);
+    s.Written(); // handed to the writer
+    EXPECT_FALSE(s.Pending());
+    s.Failed(T0 + 6s); // its result came back
+    EXPECT_TRUE(s.Pending());
+    EXPECT_FALSE(s.IsDue(T0 + 35s));
+    EXPECT_TRUE(s.IsDue(T0 + 36s));
+    // Typing meanwhile does not bring the retry forward.
+    s.Changed(T0 + 10s);
+    EXPECT_FALSE(s.IsDue(T0 + 35s));
 }
