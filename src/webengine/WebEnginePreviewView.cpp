@@ -67,14 +67,25 @@ WebEnginePreviewView::WebEnginePreviewView(QWidget* parent)
       interceptor_(new LocalOnlyInterceptor(this)) {
     profile_->setUrlRequestInterceptor(interceptor_);
     profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    page_ = new PreviewPage(profile_, this, *this);
-    QWebEngineSettings* settings = page_->settings();
+    // Set on the profile, so every page made with it has them, the fresh page that takes
+    // over from a stuck one included.
+    QWebEngineSettings* settings = profile_->settings();
     // The editor keeps the keyboard while the page reloads after every pause in typing.
     settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-    setPage(page_);
     setFocusPolicy(Qt::ClickFocus);
+    NewPage();
+}
+
+WebEnginePreviewView::~WebEnginePreviewView() {
+    // The page goes before the profile it was made with.
+    delete page_;
+}
+
+void WebEnginePreviewView::NewPage() {
+    PreviewPage* old = page_;
+    page_ = new PreviewPage(profile_, this, *this);
     connect(page_, &QWebEnginePage::loadFinished, this, &WebEnginePreviewView::OnLoadFinished);
     connect(page_, &QWebEnginePage::scrollPositionChanged, this, &WebEnginePreviewView::OnScrolled);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
@@ -85,18 +96,26 @@ WebEnginePreviewView::WebEnginePreviewView(QWidget* parent)
                            ? QStringLiteral("The page's process was ended.")
                            : QStringLiteral("The page's process stopped (exit code %1).").arg(code));
             });
-}
-
-WebEnginePreviewView::~WebEnginePreviewView() {
-    // The page goes before the profile it was made with.
-    delete page_;
+    setPage(page_);
+    if (old) {
+        // Nothing of the page given up reaches the pane any more: not its late load, nor
+        // the end of its process, which goes with it.
+        disconnect(old, nullptr, this, nullptr);
+        delete old;
+    }
 }
 
 void WebEnginePreviewView::Load(const QUrl& url, QPointF scroll, bool toAnchor) {
+    // The last page asked for has not arrived: the pane has given it up. Its page process
+    // may be held by a script that runs away, and such a process never takes another page
+    // (nor stops), so the next page goes to a fresh one.
+    if (!settled_)
+        NewPage();
     if (!toAnchor)
         scroll_ = scroll;
     toAnchor_ = toAnchor;
     settled_ = false;
+    ++serial_;
     page_->expected = url;
     page_->load(url);
 }
@@ -113,8 +132,12 @@ void WebEnginePreviewView::OnLoadFinished(bool ok) {
     const QString scroll = toAnchor_ ? QStringLiteral("var a=document.getElementsByName('_quorbm+0')[0];"
                                                       "if(a)a.scrollIntoView();")
                                      : QStringLiteral("window.scrollTo(%1,%2);").arg(scroll_.x()).arg(scroll_.y());
+    // A page given up before it answers may still answer, empty, as it goes: only the
+    // answer of the load now on its way counts.
     page_->runJavaScript(QStringLiteral("(function(){%1return [window.scrollX,window.scrollY];})()").arg(scroll),
-                         [this](const QVariant& result) {
+                         [this, serial = serial_](const QVariant& result) {
+                             if (serial != serial_)
+                                 return;
                              const QVariantList xy = result.toList();
                              if (xy.size() == 2)
                                  scroll_ = QPointF(xy[0].toDouble(), xy[1].toDouble());
@@ -131,7 +154,7 @@ void WebEnginePreviewView::OnScrolled(const QPointF& position) {
 
 void WebEnginePreviewView::SetAllowRemoteContent(bool allow) {
     interceptor_->allowRemote = allow;
-    page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, allow);
+    profile_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, allow);
 }
 
 QPointF WebEnginePreviewView::ScrollPosition() const {

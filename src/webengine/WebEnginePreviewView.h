@@ -54,16 +54,20 @@ public:
     void RunJavaScript(const QString& script, std::function<void(const QVariant&)> result) override;
 
 private:
+    // Puts a page of its own in place of the one shown, which goes with its process.
+    void NewPage();
     void OnLoadFinished(bool ok);
     void OnScrolled(const QPointF& position);
 
     QWebEngineProfile* profile_;
     LocalOnlyInterceptor* interceptor_;
-    PreviewPage* page_;
+    PreviewPage* page_ = nullptr;
     // Until a page has arrived and been scrolled, its position is the one it is going to.
     QPointF scroll_;
     bool settled_ = true;
     bool toAnchor_ = false;
+    // Counts the loads asked for, so the answer of an earlier one is known as such.
+    unsigned serial_ = 0;
 };
 
 } // namespace velto

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,6 +21,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
+
+#include <memory>
+#include <optional>
 
 using namespace velto;
 using namespace velto::test;
@@ -39,6 +43,30 @@ QVariant Js(LivePreviewPane& pane, const QString& script) {
     for (int waited = 0; !done && waited < Patience; waited += 20)
         QTest::qWait(20);
     return out;
+}
+
+// The page's title, or nothing when the page has not answered within the wait. The answer
+// may come after the wait or never (a page whose script runs away): it lands in shared
+// state, not in this call's locals.
+QString TitleWithin(LivePreviewPane& pane, int waitMs) {
+    auto answer = std::make_shared<std::optional<QString>>();
+    pane.View()->RunJavaScript(QStringLiteral("document.title"),
+                               [answer](const QVariant& v) { *answer = v.toString(); });
+    for (int waited = 0; !answer->has_value() && waited < waitMs; waited += 20)
+        QTest::qWait(20);
+    return answer->value_or(QString());
+}
+
+// Whether the pane comes to show a page of this title within the patience.
+bool ComesToShow(LivePreviewPane& pane, const QString& title) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < Patience) {
+        if (TitleWithin(pane, 500) == title)
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
 }
 
 LivePreviewPane* ShowPane(UiFixture& f) {
@@ -150,6 +178,82 @@ private Q_SLOTS:
         f.app->ExitInstance();
         QCOMPARE(PaneFiles(f.dir.path()), QStringList());
         QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
+    }
+
+    void aPageWhoseScriptRunsAwayFreezesNeitherTheEditorNorThePane() {
+        UiFixture f;
+        CQuorView* view = f.Open(f.Write(QStringLiteral("spin.html"), "<title>Calm</title><p>calm</p>"))->View();
+        LivePreviewPane* pane = ShowPane(f);
+        QVERIFY(pane);
+        QSignalSpy loads(pane, &LivePreviewPane::PageLoaded);
+        QVERIFY(loads.wait(Patience));
+        QCOMPARE(TitleWithin(*pane, Patience), QStringLiteral("Calm"));
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(20);
+        const auto typeAt = [view](int position, const QString& keys) {
+            view->setFocus();
+            view->SetSelection(position, position);
+            QTest::keyClicks(view, keys);
+        };
+
+        // A script that never ends while the page loads, one that never ends in the page's
+        // load handler, and one that starts after the page has arrived.
+        struct Runaway {
+            QByteArray text;
+            QString later;
+        };
+        const QList<Runaway> runaways = {
+            {"<title>Loop</title><script>for(;;){}</script><p>never shown</p>", {}},
+            {"<title>Onload</title><body onload=\"while(true){}\"><p>loaded, then stuck</p></body>", {}},
+            {"<title>Later</title><p>shown, then stuck</p>", QStringLiteral("for(;;){}")},
+        };
+        for (const Runaway& runaway : runaways) {
+            const QString before = pane->PagePath();
+            view->ReplaceRange(0, view->TextLength(), runaway.text);
+            QTRY_VERIFY_WITH_TIMEOUT(pane->PagePath() != before, Patience);
+            if (!runaway.later.isEmpty()) {
+                QVERIFY(ComesToShow(*pane, QStringLiteral("Later")));
+                pane->View()->RunJavaScript(runaway.later, {});
+            }
+            // The page spins: it no longer answers.
+            QTest::qWait(500);
+            QCOMPARE(TitleWithin(*pane, 1000), QString());
+
+            // The editor goes on: its event loop runs, and what the author types lands.
+            ticks = 0;
+            QTRY_VERIFY_WITH_TIMEOUT(ticks >= 5, Patience);
+            QString title;
+            if (runaway.later.isEmpty()) {
+                typeAt(view->TextLength(), QStringLiteral("<!-- z -->"));
+                QVERIFY(view->TextBytes().endsWith("<!-- z -->"));
+                // Fixed, the page shows in the pane.
+                title = QStringLiteral("Fixed");
+                view->ReplaceRange(0, view->TextLength(), "<title>Fixed</title><p>fine</p>");
+            } else {
+                // The one change after the page went astray is a sound page: it shows,
+                // although the process it was sent to never takes it and nothing else
+                // asks for another.
+                typeAt(static_cast<int>(runaway.text.indexOf("</title>")), QStringLiteral("Fixed"));
+                QVERIFY(view->TextBytes().startsWith("<title>LaterFixed</title>"));
+                title = QStringLiteral("LaterFixed");
+            }
+            QVERIFY(ComesToShow(*pane, title));
+            QVERIFY(!loads.isEmpty() && loads.last().at(0).toBool());
+            QCOMPARE(QApplication::focusWidget(), view);
+        }
+
+        // Leaving with a page still spinning ends the run as usual.
+        const QString before = pane->PagePath();
+        view->ReplaceRange(0, view->TextLength(), runaways.first().text);
+        QTRY_VERIFY_WITH_TIMEOUT(pane->PagePath() != before, Patience);
+        QTest::qWait(500);
+        QCOMPARE(TitleWithin(*pane, 1000), QString());
+        f.prompter.threeWayAnswers.push_back(Prompter::Answer::No); // not saved
+        f.Frame().close();
+        QVERIFY(!f.Frame().isVisible());
+        f.app->ExitInstance();
     }
 
     void aLargeDocumentRefreshesOnlyOnCtrlR() {

@@ -63,6 +63,9 @@ LivePreviewPane::LivePreviewPane(CMainFrame& frame, CCleanupList& cleanup, const
     pause_.setSingleShot(true);
     pause_.setInterval(LivePreviewDelayMs);
     connect(&pause_, &QTimer::timeout, this, [this] { Refresh(LivePreviewCause::Edit); });
+    stuck_.setSingleShot(true);
+    stuck_.setInterval(StuckLoadMs);
+    connect(&stuck_, &QTimer::timeout, this, &LivePreviewPane::OnLoadStuck);
     connect(frame_.MdiArea(), &QMdiArea::subWindowActivated, this, &LivePreviewPane::OnActiveDocumentChanged);
     openLink = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 }
@@ -88,6 +91,7 @@ bool LivePreviewPane::StartEngine(QString& error) {
     };
     view_->loaded = [this](bool ok) {
         loading_ = false;
+        stuck_.stop();
         if (!ok)
             ShowProblem(QStringLiteral("The page could not be shown."));
         Q_EMIT PageLoaded(ok);
@@ -156,17 +160,20 @@ void LivePreviewPane::Refresh(LivePreviewCause cause) {
         return;
     pause_.stop();
     // A page that never finishes (a script that runs away) holds the next one back only
-    // for a while.
-    if (loading_ && loadClock_.elapsed() < StuckLoadMs) {
+    // until the load is given up as stuck.
+    if (loading_ && stuck_.isActive()) {
         again_ = true;
         return;
     }
+    again_ = false;
     // The page being replaced leaves its place for its document's next one.
     if (pageDoc_)
         scroll_[pageDoc_.data()] = view_->ScrollPosition();
     pageDoc_ = doc_;
-    loading_ = true;
-    loadClock_.start();
+    // A load that follows one given up goes to a fresh page process already: trying it
+    // again would only spin once more.
+    retry_ = !std::exchange(loading_, true);
+    stuck_.start();
     if (!view) {
         pagePath_.clear();
         view_->Load(QUrl(QStringLiteral("about:blank")), {}, false);
@@ -177,6 +184,7 @@ void LivePreviewPane::Refresh(LivePreviewCause cause) {
                                        untitledFolder_.path().toStdString(), followCaret_->isChecked(), error);
     if (!written) {
         loading_ = false;
+        stuck_.stop();
         ShowProblem(QStringLiteral("The preview file could not be written: ") + QString::fromStdString(error));
         return;
     }
@@ -184,6 +192,17 @@ void LivePreviewPane::Refresh(LivePreviewCause cause) {
     inner_->statusBar()->hide();
     pagePath_ = QString::fromStdString(written->path);
     view_->Load(QUrl::fromLocalFile(pagePath_), scroll_[doc_.data()], followCaret_->isChecked());
+}
+
+void LivePreviewPane::OnLoadStuck() {
+    if (!loading_)
+        return;
+    // The page may be the one running away, or a sound page sent to a page process that a
+    // runaway script keeps busy, which never takes it. The view gives the next load a
+    // fresh process, so the page due is tried once more there even when nothing else asks
+    // for it; one that is stuck on its own process too waits for the next change.
+    if (again_ || retry_)
+        Refresh(LivePreviewCause::Command);
 }
 
 void LivePreviewPane::ShowProblem(const QString& text) {

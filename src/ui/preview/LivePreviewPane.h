@@ -6,7 +6,6 @@
 #include "core/preview/LivePreviewWriter.h"
 
 #include <QDockWidget>
-#include <QElapsedTimer>
 #include <QPointF>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -62,6 +61,7 @@ private:
     void OnActiveDocumentChanged();
     void OnTextEdited();
     void UpdateTitle();
+    void OnLoadStuck();
     void ShowProblem(const QString& text);
 
     CMainFrame& frame_;
@@ -77,10 +77,13 @@ private:
     QTemporaryDir untitledFolder_;
     QString pagePath_;
     QPointer<CQuorDoc> pageDoc_; // the document whose page is shown
-    // One page loads at a time; a refresh asked for meanwhile follows it.
+    // One page loads at a time; a refresh asked for meanwhile follows it, or follows the
+    // stuck timer when the page does not arrive.
     bool loading_ = false;
     bool again_ = false;
-    QElapsedTimer loadClock_;
+    QTimer stuck_;
+    // Whether a stuck load is worth trying once more on a fresh page.
+    bool retry_ = false;
     // Where each document's page was scrolled to, kept across refreshes and switches.
     std::map<const CQuorDoc*, QPointF> scroll_;
 };

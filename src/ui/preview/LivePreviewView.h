@@ -21,7 +21,9 @@ public:
     // The widget to place in the pane; it owns this object (deleting it deletes the view).
     [[nodiscard]] virtual QWidget* Widget() = 0;
     // Loads a page without taking the keyboard focus; when it has arrived it is scrolled to
-    // the position, or with toAnchor to the scroll anchor the page carries.
+    // the position, or with toAnchor to the scroll anchor the page carries. Asked for before
+    // the last page has arrived, the load gives that page up and goes to a fresh page and
+    // process: one held by a script that runs away never takes another page.
     virtual void Load(const QUrl& url, QPointF scroll, bool toAnchor) = 0;
     // Off: the page reaches local files only (no http, https, ftp or web sockets).
     virtual void SetAllowRemoteContent(bool allow) = 0;
