@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <random>
 
 using namespace velto;
@@ -89,33 +91,49 @@ protected:
         CHtmlColourer(kb, mode).ColourRange(control, 0, control.Length(), true, false);
         return control.Styles();
     }
+
+    // The whole-text colouring of PAGE, through a control that lends its text and one that
+    // must copy it, gives the styles the range colouring gives.
+    void ExpectBatchesMatchRanges(const std::string& page) const {
+        for (ColourMode mode : {ColourMode::Tags, ColourMode::Plain}) {
+            const std::vector<std::uint8_t> expected = RangeStyles(page, mode);
+            MemoryTextControl lending(page);
+            const CHtmlColourer::Result result =
+                CHtmlColourer(kb, mode).ColourWholeControl(lending);
+            EXPECT_EQ(result.first, 0);
+            EXPECT_EQ(result.pastEnd, lending.Length());
+            EXPECT_EQ(lending.StyledCharacters(), lending.Length());
+            // Compared whole, then the first difference shown readably.
+            if (lending.Styles() != expected) {
+                const auto at = static_cast<std::size_t>(
+                    std::mismatch(expected.begin(), expected.end(), lending.Styles().begin()).first -
+                    expected.begin());
+                const std::size_t from = at > 40 ? at - 40 : 0;
+                ADD_FAILURE() << "first difference at " << at << ": expected "
+                              << Runs(expected, from, at + 40) << "\n got "
+                              << Runs(lending.Styles(), from, at + 40);
+            }
+            MemoryTextControl inner(page);
+            CopyingControl copying(inner);
+            CHtmlColourer(kb, mode).ColourWholeControl(copying);
+            EXPECT_TRUE(inner.Styles() == expected) << "the copying path differs";
+            EXPECT_EQ(inner.Text(), page);
+        }
+    }
 };
 
 TEST_F(WholeTextColouring, BatchesGiveTheRangeColouringsStylesEveryCharacterOnce) {
-    const std::string page = LargePage();
-    for (ColourMode mode : {ColourMode::Tags, ColourMode::Plain}) {
-        const std::vector<std::uint8_t> expected = RangeStyles(page, mode);
-        MemoryTextControl lending(page);
-        const CHtmlColourer::Result result = CHtmlColourer(kb, mode).ColourWholeControl(lending);
-        EXPECT_EQ(result.first, 0);
-        EXPECT_EQ(result.pastEnd, lending.Length());
-        EXPECT_EQ(lending.StyledCharacters(), lending.Length());
-        // Compared whole, then the first difference shown readably.
-        if (lending.Styles() != expected) {
-            const auto at = static_cast<std::size_t>(
-                std::mismatch(expected.begin(), expected.end(), lending.Styles().begin()).first -
-                expected.begin());
-            const std::size_t from = at > 40 ? at - 40 : 0;
-            ADD_FAILURE() << "first difference at " << at << ": expected "
-                          << Runs(expected, from, at + 40) << "\n got "
-                          << Runs(lending.Styles(), from, at + 40);
-        }
-        MemoryTextControl inner(page);
-        CopyingControl copying(inner);
-        CHtmlColourer(kb, mode).ColourWholeControl(copying);
-        EXPECT_TRUE(inner.Styles() == expected) << "the copying path differs";
-        EXPECT_EQ(inner.Text(), page);
-    }
+    ExpectBatchesMatchRanges(LargePage());
+}
+
+TEST_F(WholeTextColouring, BatchesGiveTheRangeColouringsStylesOnTheBenchmarkCorpus) {
+    // Real-world markup, when the benchmark corpus has been built on this machine.
+    std::ifstream in(VELTO_SOURCE_DIR "/bench/corpus/corpus-1mb.html", std::ios::binary);
+    if (!in)
+        GTEST_SKIP() << "no benchmark corpus: scripts/make-corpus bench/corpus builds it";
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(page.size(), 1000000u);
+    ExpectBatchesMatchRanges(page);
 }
 
 TEST_F(WholeTextColouring, OneColourerServesWholeTextsAndRangesInTurn) {
