@@ -4,11 +4,10 @@
 #include "ColouringTestSupport.h"
 
 #include "core/colouring/StyleBatch.h"
+#include "core/fakes/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <random>
 
 using namespace velto;
@@ -128,10 +127,10 @@ TEST_F(WholeTextColouring, BatchesGiveTheRangeColouringsStylesEveryCharacterOnce
 
 TEST_F(WholeTextColouring, BatchesGiveTheRangeColouringsStylesOnTheBenchmarkCorpus) {
     // Real-world markup, when the benchmark corpus has been built on this machine.
-    std::ifstream in(VELTO_SOURCE_DIR "/bench/corpus/corpus-1mb.html", std::ios::binary);
-    if (!in)
+    const std::filesystem::path corpus = VELTO_SOURCE_DIR "/bench/corpus/corpus-1mb.html";
+    if (!std::filesystem::exists(corpus))
         GTEST_SKIP() << "no benchmark corpus: scripts/make-corpus bench/corpus builds it";
-    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string page = test::ReadFile(corpus);
     ASSERT_GT(page.size(), 1000000u);
     ExpectBatchesMatchRanges(page);
 }
