@@ -93,8 +93,10 @@ public:
             outcome == PageLexer::Outcome::Finished ? pending_.size() : nextPending_;
         pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(firstAbsorbed_),
                        pending_.begin() + static_cast<std::ptrdiff_t>(absorbedEnd));
+        // What follows the stop was not coloured from its state: a later lexing must get
+        // past it before it may meet an old state.
         if (outcome == PageLexer::Outcome::Stopped && !converged_)
-            checkpoints.AddPending({end, std::max(end, mustReach_)});
+            checkpoints.AddPending({end, std::max(end + 1, mustReach_)});
     }
 
 private:

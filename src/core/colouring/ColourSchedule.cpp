@@ -19,7 +19,7 @@ ColourSchedule::ColourSchedule(TextControl& control, const HtmlKnowledgeBase& kb
     : control_(control), appearance_(appearance), general_(general),
       colourer_(kb, appearance.Mode()) {}
 
-CHtmlColourer& ColourSchedule::Colourer() {
+CHtmlColourer& ColourSchedule::ColourerInMode() {
     colourer_.SetMode(appearance_.Mode());
     return colourer_;
 }
@@ -39,7 +39,7 @@ void ColourSchedule::ViewReady() {
 void ColourSchedule::RestartFullColouring() {
     visibleColoured_ = false;
     knownLength_ = control_.Length();
-    Colourer().Restart(control_);
+    ColourerInMode().Restart(control_);
 }
 
 std::optional<CViewScan> ColourSchedule::PendingScan() const noexcept {
@@ -60,7 +60,7 @@ void ColourSchedule::TextChanged(int first, int pastEnd) {
     const int delta = length - knownLength_;
     knownLength_ = length;
     const bool tags = appearance_.Mode() == ColourMode::Tags;
-    Colourer().TextEdited(first, std::max(first, pastEnd - delta), pastEnd, tags);
+    ColourerInMode().TextEdited(first, std::max(first, pastEnd - delta), pastEnd, tags);
     if (!tags)
         return;
     // Counted from one character early, as the edit's range has always been measured.
@@ -87,13 +87,13 @@ ColourSchedule::IdleResult ColourSchedule::IdleStep(unsigned long idleCount) {
         if (idleCount % VisibleAreaTicks != 0)
             return {false, false};
         const TextControl::Range visible = control_.VisibleRange();
-        Colourer().ColourRange(control_, visible.first, visible.pastEnd);
+        ColourerInMode().ColourRange(control_, visible.first, visible.pastEnd);
         visibleColoured_ = true;
         return {true, IsComplete()};
     }
     if (idleCount % ScanTicks != 0)
         return {false, false};
-    Colourer().ColourNextChunk(control_, ChunkSize());
+    ColourerInMode().ColourNextChunk(control_, ChunkSize());
     return {true, IsComplete()};
 }
 

@@ -64,7 +64,7 @@ private:
     [[nodiscard]] int ChunkSize() const noexcept;
     // Whether a stretch still to colour lies in the visible part.
     [[nodiscard]] bool PendingInView() const;
-    CHtmlColourer& Colourer();
+    CHtmlColourer& ColourerInMode();
 
     TextControl& control_;
     const AppearanceSettings& appearance_;

@@ -22,7 +22,9 @@ void ColouringCheckpoints::Edited(int first, int oldPastEnd, int newPastEnd, boo
         Checkpoint c = points_[i];
         if (c.pos <= first && c.horizon <= first) {
             // Nothing it depends on changed.
-        } else if (c.pos >= oldPastEnd && c.pos > first) {
+        } else if (c.pos >= oldPastEnd && c.pos + delta > first) {
+            // An old state, to be met again; one that a deletion brings to the change
+            // itself would be taken for the state there, so it goes.
             c.pos += delta;
             c.horizon += delta;
         } else {
