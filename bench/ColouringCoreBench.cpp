@@ -1,6 +1,7 @@
-// The colouring engine over the in-memory text control: the whole corpus coloured in one
-// range, the floor of a plain byte scan for '<' and '>', and the pieces the schedule runs
-// (one keystroke's range, one idle chunk).
+// The colouring engine over the in-memory text control: the whole corpus coloured at once,
+// the floor of a plain byte scan for '<' and '>', the pieces the schedule runs (one
+// keystroke's colouring, one idle chunk), and a page with large inline scripts and style
+// sheets.
 #include "BenchSupport.h"
 
 #include "core/colouring/AppearanceSettings.h"
@@ -98,21 +99,28 @@ void BM_Colouring_ByteScan10MB(benchmark::State& state) {
 }
 BENCHMARK(BM_Colouring_ByteScan10MB)->Unit(benchmark::kMillisecond);
 
-// What colouring one typed character costs in the engine: the range around it searched,
-// settled and, when a tag boundary is near, recoloured. Positions step through the middle.
-void BM_Colouring_KeystrokeRange10MB(benchmark::State& state) {
-    const std::string& text = Corpus(state, "10mb");
-    if (text.empty())
-        return;
+// What colouring one typed character costs in the engine, from the checkpoint before it to
+// the one after. A character replaced by itself stands for the key, so that the text stays
+// as it is; positions step through [from, from + 100000).
+void Keystrokes(benchmark::State& state, const std::string& text, int from) {
     MemoryTextControl control(text);
     CHtmlColourer colourer(Shared().kb, Shared().appearance.Mode());
-    int pos = control.Length() / 2;
+    colourer.ColourWholeControl(control);
+    int pos = from;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(colourer.ColourRange(control, pos - 1, pos + 1, false, true));
-        pos = pos < control.Length() / 2 + 100000 ? pos + 97 : control.Length() / 2;
+        colourer.TextEdited(pos, pos + 1, pos + 1);
+        benchmark::DoNotOptimize(colourer.ColourEdit(control, pos, pos + 1));
+        pos = pos < from + 100000 ? pos + 97 : from;
     }
+    state.counters["settled"] = colourer.Complete() ? 1 : 0;
 }
-BENCHMARK(BM_Colouring_KeystrokeRange10MB)->Unit(benchmark::kMicrosecond);
+
+void BM_Colouring_Keystroke10MB(benchmark::State& state) {
+    const std::string& text = Corpus(state, "10mb");
+    if (!text.empty())
+        Keystrokes(state, text, static_cast<int>(text.size() / 2));
+}
+BENCHMARK(BM_Colouring_Keystroke10MB)->Unit(benchmark::kMicrosecond);
 
 // One background chunk of the default size, as an idle step colours it.
 void BM_Colouring_IdleChunk10MB(benchmark::State& state) {
@@ -121,14 +129,37 @@ void BM_Colouring_IdleChunk10MB(benchmark::State& state) {
         return;
     MemoryTextControl control(text);
     CHtmlColourer colourer(Shared().kb, Shared().appearance.Mode());
-    const int chunk = 4096;
-    int pos = 0;
+    colourer.Restart(control);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(colourer.ColourRange(control, pos, pos + chunk, true, false));
-        pos = pos + 2 * chunk < control.Length() ? pos + chunk : 0;
+        if (colourer.Complete())
+            colourer.Restart(control);
+        benchmark::DoNotOptimize(colourer.ColourNextChunk(control, 4096));
     }
 }
 BENCHMARK(BM_Colouring_IdleChunk10MB)->Unit(benchmark::kMicrosecond);
+
+// A page of about 10 MB with large inline scripts and style sheets (made here).
+const std::string& Scripted() {
+    static const std::string page = ScriptedPage(10 * 1024 * 1024);
+    return page;
+}
+
+void BM_Colouring_WholeTextScripted10MB(benchmark::State& state) {
+    const std::string& text = Scripted();
+    MemoryTextControl control(text);
+    CHtmlColourer colourer(Shared().kb, Shared().appearance.Mode());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(colourer.ColourWholeControl(control));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_Colouring_WholeTextScripted10MB)->Unit(benchmark::kMillisecond);
+
+// A keystroke in the middle of a 200 KB inline script, the engine's part.
+void BM_Colouring_KeystrokeInScript(benchmark::State& state) {
+    const std::string& text = Scripted();
+    Keystrokes(state, text, static_cast<int>(FirstScriptMiddle(text)) - 50000);
+}
+BENCHMARK(BM_Colouring_KeystrokeInScript)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace velto::bench

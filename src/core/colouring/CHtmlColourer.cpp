@@ -23,9 +23,9 @@ using Pending = ColouringCheckpoints::Pending;
 // it was), and stops at the budget.
 class CHtmlColourer::Watcher final : public LexWatcher {
 public:
-    Watcher(ColouringCheckpoints& checkpoints, std::size_t start, int stopAt, bool record)
-        : points_(checkpoints.Points()), pending_(checkpoints.PendingRanges()),
-          startIndex_(start), startPos_(points_[start].pos), stopAt_(stopAt), record_(record),
+    Watcher(ColouringCheckpoints& checkpoints, std::size_t start, int stopAt)
+        : points_(checkpoints), pending_(checkpoints.PendingRanges()), startIndex_(start),
+          startPos_(checkpoints.At(start).pos), stopAt_(stopAt),
           nextRecord_(startPos_ + CheckpointInterval), oldIndex_(start + 1) {
         mustReach_ = startPos_;
         firstAbsorbed_ = pending_.size();
@@ -44,25 +44,25 @@ public:
     bool At(int pos, const LexState& state, int horizon) override {
         while (nextPending_ < pending_.size() && pending_[nextPending_].start <= pos)
             mustReach_ = std::max(mustReach_, pending_[nextPending_++].end);
-        while (oldIndex_ < points_.size() && points_[oldIndex_].pos < pos)
+        while (oldIndex_ < points_.Count() && OldPos(oldIndex_) < pos)
             ++oldIndex_;
-        if (record_ && oldIndex_ < points_.size() && points_[oldIndex_].pos == pos &&
-            pos >= mustReach_ && pos > startPos_ && points_[oldIndex_].state == state) {
-            const int following =
-                oldIndex_ + 1 < points_.size() ? points_[oldIndex_ + 1].pos : INT_MAX;
+        if (oldIndex_ < points_.Count() && OldPos(oldIndex_) == pos && pos >= mustReach_ &&
+            pos > startPos_ && points_.At(oldIndex_).state == state) {
+            const int following = oldIndex_ + 1 < points_.Count() ? OldPos(oldIndex_ + 1) : INT_MAX;
             if (horizon <= following) {
                 converged_ = true;
-                convergedHorizon_ = std::max(pos, horizon);
+                horizon_ = std::max(pos, horizon);
                 return true;
             }
         }
-        if (record_ && pos >= nextRecord_) {
+        if (pos >= nextRecord_) {
             fresh_.push_back({pos, std::max(pos, horizon), state});
             nextRecord_ = pos + CheckpointInterval;
         }
         if (pos >= stopAt_) {
-            if (record_ && (fresh_.empty() || fresh_.back().pos != pos))
+            if (fresh_.empty() || fresh_.back().pos != pos)
                 fresh_.push_back({pos, std::max(pos, horizon), state});
+            horizon_ = std::max(pos, horizon);
             return true;
         }
         SetNext(pos);
@@ -70,25 +70,17 @@ public:
     }
 
     // Puts what the lexing found in place of what it replaced; `end` is where it stopped.
-    void Settle(int end, PageLexer::Outcome outcome, ColouringCheckpoints& checkpoints) {
+    void Settle(int end, PageLexer::Outcome outcome) {
         std::size_t tail = oldIndex_;
         if (converged_) {
-            points_[tail].horizon = convergedHorizon_;
+            points_.SetHorizon(tail, horizon_);
         } else {
-            while (tail < points_.size() && points_[tail].pos <= end)
+            // Old checkpoints that the lexing looked past are dropped, so that no horizon
+            // falls from one checkpoint to the next.
+            while (tail < points_.Count() && (OldPos(tail) <= end || OldPos(tail) < horizon_))
                 ++tail;
         }
-        if (record_) {
-            const auto first = points_.begin() + static_cast<std::ptrdiff_t>(startIndex_ + 1);
-            const auto last = points_.begin() + static_cast<std::ptrdiff_t>(tail);
-            const auto replaced = static_cast<std::size_t>(last - first);
-            if (replaced == fresh_.size()) {
-                std::copy(fresh_.begin(), fresh_.end(), first);
-            } else {
-                const auto at = points_.erase(first, last);
-                points_.insert(at, fresh_.begin(), fresh_.end());
-            }
-        }
+        points_.Replace(startIndex_ + 1, tail, fresh_);
         const std::size_t absorbedEnd =
             outcome == PageLexer::Outcome::Finished ? pending_.size() : nextPending_;
         pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(firstAbsorbed_),
@@ -96,37 +88,36 @@ public:
         // What follows the stop was not coloured from its state: a later lexing must get
         // past it before it may meet an old state.
         if (outcome == PageLexer::Outcome::Stopped && !converged_)
-            checkpoints.AddPending({end, std::max(end + 1, mustReach_)});
+            points_.AddPending({end, std::max(end + 1, mustReach_)});
     }
 
 private:
+    [[nodiscard]] int OldPos(std::size_t i) const noexcept { return points_.At(i).pos; }
+
     void SetNext(int pos) {
-        int next = std::min(stopAt_, record_ ? nextRecord_ : INT_MAX);
-        if (record_) {
-            std::size_t i = oldIndex_;
-            while (i < points_.size() && points_[i].pos <= pos)
-                ++i;
-            if (i < points_.size())
-                next = std::min(next, points_[i].pos);
-        }
+        int next = std::min(stopAt_, nextRecord_);
+        std::size_t i = oldIndex_;
+        while (i < points_.Count() && OldPos(i) <= pos)
+            ++i;
+        if (i < points_.Count())
+            next = std::min(next, OldPos(i));
         if (nextPending_ < pending_.size())
             next = std::min(next, pending_[nextPending_].start);
         this->next = std::max(next, pos + 1);
     }
 
-    std::vector<Checkpoint>& points_;
+    ColouringCheckpoints& points_;
     std::vector<Pending>& pending_;
     std::size_t startIndex_;
     int startPos_;
     int stopAt_;
-    bool record_;
     int nextRecord_;
     std::size_t oldIndex_;
     int mustReach_ = 0;
     std::size_t firstAbsorbed_ = 0;
     std::size_t nextPending_ = 0;
     bool converged_ = false;
-    int convergedHorizon_ = 0;
+    int horizon_ = 0; // at the stop
     std::vector<Checkpoint> fresh_;
 };
 
@@ -134,7 +125,7 @@ CHtmlColourer::Result CHtmlColourer::ColourWholeControl(TextControl& control) {
     classes_.Clear();
     const int length = control.Length();
     if (mode_ == ColourMode::Plain) {
-        checkpoints_.Forget();
+        checkpoints_.Forget(length);
         return ApplyPlain(control, 0, length);
     }
     checkpoints_.Restart(length);
@@ -157,7 +148,7 @@ CHtmlColourer::Result CHtmlColourer::ColourEdit(TextControl& control, int first,
     if (mode_ == ColourMode::Plain)
         return ApplyPlain(control, first, pastEnd);
     const std::size_t from = checkpoints_.LastAtOrBefore(first);
-    if (first - checkpoints_.Points()[from].pos > GuessDistance)
+    if (first - checkpoints_.At(from).pos > GuessDistance)
         return Guess(control, first, pastEnd);
     return LexFrom(control, from, pastEnd > INT_MAX - EditBudget ? INT_MAX : pastEnd + EditBudget);
 }
@@ -176,7 +167,7 @@ CHtmlColourer::Result CHtmlColourer::ColourRange(TextControl& control, int first
     if (mode_ == ColourMode::Plain)
         return ApplyPlain(control, target, pastEnd);
     const std::size_t from = checkpoints_.LastAtOrBefore(target);
-    if (target - checkpoints_.Points()[from].pos > GuessDistance)
+    if (target - checkpoints_.At(from).pos > GuessDistance)
         return Guess(control, target, pastEnd);
     return LexFrom(control, from, pastEnd);
 }
@@ -198,7 +189,7 @@ CHtmlColourer::Result CHtmlColourer::ColourNextChunk(TextControl& control, int c
         return result;
     }
     const std::size_t from = checkpoints_.LastAtOrBefore(p.start);
-    const int start = std::max(p.start, checkpoints_.Points()[from].pos);
+    const int start = std::max(p.start, checkpoints_.At(from).pos);
     return LexFrom(control, from, start > INT_MAX - chunk ? INT_MAX : start + chunk);
 }
 
@@ -225,8 +216,8 @@ LexWindow CHtmlColourer::Window(const TextControl& control, int first, int pastE
 CHtmlColourer::Result CHtmlColourer::LexFrom(TextControl& control, std::size_t checkpoint,
                                              int stopAt) {
     const int length = control.Length();
-    const Checkpoint start = checkpoints_.Points()[checkpoint];
-    Watcher watcher(checkpoints_, checkpoint, stopAt, true);
+    const Checkpoint start = checkpoints_.At(checkpoint);
+    Watcher watcher(checkpoints_, checkpoint, stopAt);
     PageLexer lexer(*this);
     StyleBatch batch(control, start.pos, styles_);
     int pos = start.pos;
@@ -246,7 +237,7 @@ CHtmlColourer::Result CHtmlColourer::LexFrom(TextControl& control, std::size_t c
         windowEnd = static_cast<int>(std::min<long long>(grown, length));
     }
     const int end = batch.Flush();
-    watcher.Settle(pos, outcome, checkpoints_);
+    watcher.Settle(pos, outcome);
     return {start.pos, end, end > start.pos};
 }
 

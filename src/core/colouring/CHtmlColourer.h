@@ -32,7 +32,7 @@ class TextControl;
 // control; it keeps its buffers between colourings.
 class CHtmlColourer final : private LexClasses {
 public:
-    static constexpr int CheckpointInterval = 4096;
+    static constexpr int CheckpointInterval = 2048;
     // An edit is coloured at once up to this far past it; what is still unsettled then is
     // left for the background.
     static constexpr int EditBudget = 16 * 1024;
