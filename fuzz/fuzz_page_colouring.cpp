@@ -12,15 +12,21 @@
 #include <cstdlib>
 #include <string>
 
+namespace {
+// The knowledge base of a fresh start, built once.
+const velto::HtmlKnowledgeBase& Kb() {
+    static velto::CHtmlConfig html;
+    static const velto::CEditorConfig editor;
+    static velto::HtmlKnowledgeBase kb(html, editor);
+    static const bool built = (kb.RebuildAllowed(), true);
+    (void)built;
+    return kb;
+}
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velto;
-    static CHtmlConfig html;
-    static const CEditorConfig editor;
-    static HtmlKnowledgeBase kb = [] {
-        HtmlKnowledgeBase k(html, editor);
-        k.RebuildAllowed();
-        return k;
-    }();
+    const HtmlKnowledgeBase& kb = Kb();
     // Six bytes of header: where the edit goes, how much it deletes, how much of the rest
     // it inserts; the rest is the page followed by the inserted text.
     if (size < 6)
