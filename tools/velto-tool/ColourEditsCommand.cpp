@@ -30,8 +30,8 @@ const Registrar registrar{
 
 struct Edit {
     int offset = 0;
-    int length = 0;     // deleted
-    std::string text;   // inserted
+    int length = 0;   // deleted
+    std::string text; // inserted
 };
 
 bool ParseNumber(std::string_view text, int& value) {
@@ -49,10 +49,17 @@ bool Unescape(std::string_view text, std::string& out) {
         if (++i == text.size())
             return false;
         switch (text[i]) {
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case '\\': out += '\\'; break;
-        default: return false;
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        default:
+            return false;
         }
     }
     return true;
@@ -70,10 +77,12 @@ bool ParseEdits(const std::string& text, std::vector<Edit>& edits, std::ostream&
         const std::string_view view = line;
         const std::size_t verbEnd = view.find(' ');
         const std::string_view verb = view.substr(0, verbEnd);
-        const std::string_view rest = verbEnd == std::string_view::npos ? "" : view.substr(verbEnd + 1);
+        const std::string_view rest =
+            verbEnd == std::string_view::npos ? "" : view.substr(verbEnd + 1);
         const std::size_t offsetEnd = rest.find(' ');
         Edit edit;
-        bool ok = ParseNumber(rest.substr(0, offsetEnd), edit.offset) && offsetEnd != std::string_view::npos;
+        bool ok = ParseNumber(rest.substr(0, offsetEnd), edit.offset) &&
+                  offsetEnd != std::string_view::npos;
         if (ok && verb == "insert")
             ok = Unescape(rest.substr(offsetEnd + 1), edit.text);
         else if (ok && verb == "delete")

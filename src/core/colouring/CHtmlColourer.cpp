@@ -181,7 +181,8 @@ CHtmlColourer::Result CHtmlColourer::ColourNextChunk(TextControl& control, int c
     const int length = control.Length();
     Pending& p = pending.front();
     if (mode_ == ColourMode::Plain) {
-        const int end = std::min({p.end, length, p.start > INT_MAX - chunk ? INT_MAX : p.start + chunk});
+        const int end =
+            std::min({p.end, length, p.start > INT_MAX - chunk ? INT_MAX : p.start + chunk});
         const Result result = ApplyPlain(control, std::min(p.start, length), end);
         p.start = end;
         if (p.start >= p.end || p.start >= length)
@@ -229,11 +230,12 @@ CHtmlColourer::Result CHtmlColourer::LexFrom(TextControl& control, std::size_t c
     int windowEnd = static_cast<int>(std::min<long long>(want, length));
     PageLexer::Outcome outcome;
     for (;;) {
-        outcome = lexer.Lex(Window(control, pos, windowEnd, length), pos, state, horizon, batch,
-                            watcher);
+        outcome =
+            lexer.Lex(Window(control, pos, windowEnd, length), pos, state, horizon, batch, watcher);
         if (outcome != PageLexer::Outcome::Starved)
             break;
-        const long long grown = windowEnd + std::max<long long>(windowEnd - pos, CheckpointInterval);
+        const long long grown =
+            windowEnd + std::max<long long>(windowEnd - pos, CheckpointInterval);
         windowEnd = static_cast<int>(std::min<long long>(grown, length));
     }
     const int end = batch.Flush();
@@ -245,8 +247,8 @@ CHtmlColourer::Result CHtmlColourer::LexFrom(TextControl& control, std::size_t c
 // pending, so the background colours it properly when it gets there.
 CHtmlColourer::Result CHtmlColourer::Guess(TextControl& control, int first, int pastEnd) {
     const int length = control.Length();
-    const int guess = std::max(control.LineStart(control.LineFromPosition(first)),
-                               first - CheckpointInterval);
+    const int guess =
+        std::max(control.LineStart(control.LineFromPosition(first)), first - CheckpointInterval);
     class StopAt final : public LexWatcher {
     public:
         explicit StopAt(int stop) { next = stop; }

@@ -41,13 +41,26 @@ Mode ScriptMode(std::string_view type) {
     while (!type.empty() && IsSpace(static_cast<unsigned char>(type.back())))
         type.remove_suffix(1);
     const std::string lower = ascii::ToLower(type);
-    static constexpr std::array<std::string_view, 20> Script = {
-        "",                 "module",           "text/javascript",    "application/javascript",
-        "text/ecmascript",  "application/ecmascript", "application/x-javascript",
-        "application/x-ecmascript", "text/x-javascript", "text/x-ecmascript", "text/jscript",
-        "text/livescript",  "text/javascript1.0", "text/javascript1.1", "text/javascript1.2",
-        "text/javascript1.3", "text/javascript1.4", "text/javascript1.5", "text/babel",
-        "text/jsx"};
+    static constexpr std::array<std::string_view, 20> Script = {"",
+                                                                "module",
+                                                                "text/javascript",
+                                                                "application/javascript",
+                                                                "text/ecmascript",
+                                                                "application/ecmascript",
+                                                                "application/x-javascript",
+                                                                "application/x-ecmascript",
+                                                                "text/x-javascript",
+                                                                "text/x-ecmascript",
+                                                                "text/jscript",
+                                                                "text/livescript",
+                                                                "text/javascript1.0",
+                                                                "text/javascript1.1",
+                                                                "text/javascript1.2",
+                                                                "text/javascript1.3",
+                                                                "text/javascript1.4",
+                                                                "text/javascript1.5",
+                                                                "text/babel",
+                                                                "text/jsx"};
     static constexpr std::array<std::string_view, 4> Json = {
         "application/json", "application/ld+json", "importmap", "speculationrules"};
     if (std::find(Script.begin(), Script.end(), lower) != Script.end())
@@ -64,8 +77,8 @@ bool IsEventHandler(std::string_view attribute) noexcept {
 
 } // namespace
 
-PageLexer::Outcome PageLexer::Lex(const LexWindow& window, int& pos, LexState& state,
-                                  int& horizon, StyleBatch& out, LexWatcher& watch) {
+PageLexer::Outcome PageLexer::Lex(const LexWindow& window, int& pos, LexState& state, int& horizon,
+                                  StyleBatch& out, LexWatcher& watch) {
     t_ = window.text;
     base_ = window.base;
     final_ = window.final;
@@ -88,9 +101,15 @@ PageLexer::Outcome PageLexer::Lex(const LexWindow& window, int& pos, LexState& s
         }
         bool ok = true;
         switch (state.mode) {
-        case Mode::Text: ok = Text(); break;
-        case Mode::Comment: ok = Comment(); break;
-        default: ok = RawText(); break;
+        case Mode::Text:
+            ok = Text();
+            break;
+        case Mode::Comment:
+            ok = Comment();
+            break;
+        default:
+            ok = RawText();
+            break;
         }
         if (!ok) {
             pos = base_ + static_cast<int>(r_);
@@ -107,7 +126,8 @@ std::size_t PageLexer::WatchLimit() const noexcept {
 }
 
 void PageLexer::Examined(std::size_t end) noexcept {
-    *horizon_ = std::max(*horizon_, base_ + static_cast<int>(std::min<std::size_t>(end, t_.size() + 1)));
+    *horizon_ =
+        std::max(*horizon_, base_ + static_cast<int>(std::min<std::size_t>(end, t_.size() + 1)));
 }
 
 bool PageLexer::Text() {
@@ -145,9 +165,11 @@ bool PageLexer::Reference(std::size_t end, bool hardEnd, bool inValue, Appearanc
             ++i;
         const std::size_t digits = i;
         char32_t value = 0;
-        while (i < end && (hex ? IsHexDigit(static_cast<unsigned char>(t_[i])) : IsDigit(static_cast<unsigned char>(t_[i])))) {
+        while (i < end && (hex ? IsHexDigit(static_cast<unsigned char>(t_[i]))
+                               : IsDigit(static_cast<unsigned char>(t_[i])))) {
             const auto d = static_cast<unsigned char>(t_[i]);
-            const char32_t digit = IsDigit(d) ? d - '0' : (ascii::Lower(static_cast<char>(d)) - 'a' + 10);
+            const char32_t digit =
+                IsDigit(d) ? d - '0' : (ascii::Lower(static_cast<char>(d)) - 'a' + 10);
             value = std::min<char32_t>(value * (hex ? 16 : 10) + digit, 0x110000);
             ++i;
         }
@@ -162,7 +184,8 @@ bool PageLexer::Reference(std::size_t end, bool hardEnd, bool inValue, Appearanc
         }
     } else {
         while (i < end && i - r_ <= MaxCharacterReferenceName + 1 &&
-               (IsLetter(static_cast<unsigned char>(t_[i])) || IsDigit(static_cast<unsigned char>(t_[i]))))
+               (IsLetter(static_cast<unsigned char>(t_[i])) ||
+                IsDigit(static_cast<unsigned char>(t_[i]))))
             ++i;
         if (unknownEnd(i))
             return false;
@@ -333,13 +356,16 @@ void PageLexer::StyleTag(std::size_t start, std::size_t end) {
         if (quoted) {
             const void* close = std::memchr(t_.data() + i + 1, quote, last - i - 1);
             closed = close != nullptr;
-            valueEnd = closed ? static_cast<std::size_t>(static_cast<const char*>(close) - t_.data()) + 1 : last;
+            valueEnd =
+                closed ? static_cast<std::size_t>(static_cast<const char*>(close) - t_.data()) + 1
+                       : last;
         } else {
             while (valueEnd < last && !IsSpace(static_cast<unsigned char>(t_[valueEnd])))
                 ++valueEnd;
         }
         if (script && ascii::EqualNoCase(attribute, "type"))
-            scriptType = t_.substr(i + (quoted ? 1 : 0), valueEnd - i - (quoted ? 1 : 0) - (closed ? 1 : 0));
+            scriptType =
+                t_.substr(i + (quoted ? 1 : 0), valueEnd - i - (quoted ? 1 : 0) - (closed ? 1 : 0));
         StyleValue(attribute, i, valueEnd, quoted, closed);
         i = valueEnd;
     }
@@ -367,7 +393,9 @@ void PageLexer::StyleValue(std::string_view attribute, std::size_t start, std::s
         r_ = innerStart;
         while (r_ < innerEnd) {
             const void* amp = std::memchr(t_.data() + r_, '&', innerEnd - r_);
-            const std::size_t next = amp ? static_cast<std::size_t>(static_cast<const char*>(amp) - t_.data()) : innerEnd;
+            const std::size_t next =
+                amp ? static_cast<std::size_t>(static_cast<const char*>(amp) - t_.data())
+                    : innerEnd;
             out_->Fill(next - r_, Style(C::AttributeValue));
             r_ = next;
             if (r_ < innerEnd)
@@ -475,8 +503,12 @@ bool PageLexer::RawText() {
     bool ok = true;
     switch (s_->mode) {
     case Mode::Script:
-    case Mode::Json: ok = LexScript(span, r_, limit, s_->script, *out_); break;
-    case Mode::StyleSheet: ok = LexStyleSheet(span, r_, limit, s_->sheet, *out_); break;
+    case Mode::Json:
+        ok = LexScript(span, r_, limit, s_->script, *out_);
+        break;
+    case Mode::StyleSheet:
+        ok = LexStyleSheet(span, r_, limit, s_->sheet, *out_);
+        break;
     default:
         out_->Fill(limit - r_, Style(C::Text));
         r_ = limit;

@@ -54,8 +54,8 @@ public:
     // Lexes from pos (absolute, in the window) in state, writing one style per character to
     // out, until the watcher stops it or the window ends. pos, state and horizon are
     // updated to where it stopped, which is always between tokens.
-    Outcome Lex(const LexWindow& window, int& pos, LexState& state, int& horizon,
-                StyleBatch& out, LexWatcher& watch);
+    Outcome Lex(const LexWindow& window, int& pos, LexState& state, int& horizon, StyleBatch& out,
+                LexWatcher& watch);
 
 private:
     bool Text();
@@ -65,8 +65,8 @@ private:
     bool Opener();
     bool Tag();
     void StyleTag(std::size_t start, std::size_t end);
-    void StyleValue(std::string_view attribute, std::size_t start, std::size_t end,
-                    bool quoted, bool closed);
+    void StyleValue(std::string_view attribute, std::size_t start, std::size_t end, bool quoted,
+                    bool closed);
     void StartRawText(std::string_view element, std::string_view type);
     void FindRawTextEnd();
     void Examined(std::size_t end) noexcept; // relative; the window's end + 1 for the text's end

@@ -13,19 +13,20 @@ using namespace lexchars;
 using Mode = ScriptState::Mode;
 using C = AppearanceClass;
 
-constexpr std::array<std::string_view, 46> Keywords = {
-    "async",    "await",  "break",    "case",       "catch",  "class",  "const",   "continue",
-    "debugger", "default", "delete",  "do",         "else",   "enum",   "export",  "extends",
-    "false",    "finally", "for",     "function",   "if",     "implements", "import", "in",
-    "instanceof", "interface", "let", "new",        "null",   "of",     "package", "private",
-    "protected", "public", "return",  "static",     "super",  "switch", "this",    "throw",
-    "true",     "try",    "typeof",   "var",        "void",   "while"};
-constexpr std::array<std::string_view, 3> MoreKeywords = {"with", "yield", "undefined"};
+// Reserved words, the literals, and the names that act as keywords where they stand.
+constexpr std::array<std::string_view, 49> Keywords = {
+    "async",      "await",    "break",   "case",       "catch",     "class",    "const",
+    "continue",   "debugger", "default", "delete",     "do",        "else",     "enum",
+    "export",     "extends",  "false",   "finally",    "for",       "function", "if",
+    "implements", "import",   "in",      "instanceof", "interface", "let",      "new",
+    "null",       "of",       "package", "private",    "protected", "public",   "return",
+    "static",     "super",    "switch",  "this",       "throw",     "true",     "try",
+    "typeof",     "var",      "void",    "while",      "with",      "yield",    "undefined"};
 
 // After these a '/' starts a regular expression: they end no expression.
 constexpr std::array<std::string_view, 14> BeforeExpression = {
-    "await", "case", "delete", "do", "else", "in", "instanceof", "new", "of", "return",
-    "throw", "typeof", "void", "yield"};
+    "await", "case", "delete", "do",    "else",   "in",   "instanceof",
+    "new",   "of",   "return", "throw", "typeof", "void", "yield"};
 
 bool IsJsonLiteral(std::string_view name) noexcept {
     return name == "true" || name == "false" || name == "null";
@@ -46,14 +47,28 @@ public:
         while (pos_ < limit_ && pos_ < span_.end) {
             bool ok = true;
             switch (s_.mode) {
-            case Mode::Code: ok = Code(); break;
-            case Mode::LineComment: LineComment(); break;
-            case Mode::BlockComment: BlockComment(); break;
-            case Mode::String: String(); break;
-            case Mode::Template: ok = Template(); break;
+            case Mode::Code:
+                ok = Code();
+                break;
+            case Mode::LineComment:
+                LineComment();
+                break;
+            case Mode::BlockComment:
+                BlockComment();
+                break;
+            case Mode::String:
+                String();
+                break;
+            case Mode::Template:
+                ok = Template();
+                break;
             case Mode::Regex:
-            case Mode::RegexClass: Regex(); break;
-            case Mode::RegexFlags: RegexFlags(); break;
+            case Mode::RegexClass:
+                Regex();
+                break;
+            case Mode::RegexFlags:
+                RegexFlags();
+                break;
             }
             if (!ok)
                 return false;
@@ -107,7 +122,8 @@ private:
         }
         if (c == '.' && !span_.Known(pos_ + 1))
             return false;
-        if (IsDigit(c) || (c == '.' && pos_ + 1 < span_.end && IsDigit(static_cast<unsigned char>(t_[pos_ + 1]))))
+        if (IsDigit(c) ||
+            (c == '.' && pos_ + 1 < span_.end && IsDigit(static_cast<unsigned char>(t_[pos_ + 1]))))
             return Number();
         if (IsScriptNameStart(c))
             return Name(afterDot);
@@ -169,8 +185,7 @@ private:
             return false;
         const std::string_view name = t_.substr(pos_, i - pos_);
         // A name after a '.' is a property, never a keyword (promise.catch, x.default).
-        const bool keyword =
-            !afterDot && (s_.json ? IsJsonLiteral(name) : IsScriptKeyword(name));
+        const bool keyword = !afterDot && (s_.json ? IsJsonLiteral(name) : IsScriptKeyword(name));
         s_.regexOk = keyword && Among(BeforeExpression, name);
         Emit(i - pos_, keyword ? C::ScriptKeyword : C::ScriptIdentifier);
         return true;
@@ -346,7 +361,7 @@ private:
 } // namespace
 
 bool IsScriptKeyword(std::string_view name) noexcept {
-    return Among(Keywords, name) || Among(MoreKeywords, name);
+    return Among(Keywords, name);
 }
 
 bool LexScript(const LexSpan& span, std::size_t& pos, std::size_t limit, ScriptState& s,

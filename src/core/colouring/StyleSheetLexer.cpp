@@ -37,9 +37,15 @@ public:
     bool Run() {
         while (pos_ < limit_ && pos_ < span_.end) {
             switch (s_.inside) {
-            case Inside::Comment: Comment(); break;
-            case Inside::String: String(); break;
-            case Inside::Url: Url(); break;
+            case Inside::Comment:
+                Comment();
+                break;
+            case Inside::String:
+                String();
+                break;
+            case Inside::Url:
+                Url();
+                break;
             case Inside::Nothing:
                 if (!Token())
                     return false;
@@ -74,7 +80,8 @@ private:
     [[nodiscard]] bool InDeclarations() const noexcept {
         if (s_.depth == 0)
             return s_.topDeclarations;
-        return s_.depth > SheetState::MaxDepth || ((s_.declarationBlocks >> (s_.depth - 1)) & 1u) != 0;
+        return s_.depth > SheetState::MaxDepth ||
+               ((s_.declarationBlocks >> (s_.depth - 1)) & 1u) != 0;
     }
     [[nodiscard]] C Quiet() const noexcept { return s_.colourParens > 0 ? C::CssColour : C::Text; }
 
@@ -106,17 +113,28 @@ private:
             return true;
         }
         switch (c) {
-        case '{': Open(); return true;
-        case '}': Close(); return true;
-        case ';': Semicolon(); return true;
-        case '@': return AtKeyword();
-        default: break;
+        case '{':
+            Open();
+            return true;
+        case '}':
+            Close();
+            return true;
+        case ';':
+            Semicolon();
+            return true;
+        case '@':
+            return AtKeyword();
+        default:
+            break;
         }
         switch (s_.context) {
-        case Context::Rules: return Selector();
-        case Context::Property: return Property();
+        case Context::Rules:
+            return Selector();
+        case Context::Property:
+            return Property();
         case Context::AtRule:
-        case Context::Value: return Value();
+        case Context::Value:
+            return Value();
         }
         return true;
     }
@@ -125,7 +143,8 @@ private:
         const bool declarations = s_.context == Context::AtRule ? s_.atDeclarations : true;
         if (s_.depth < SheetState::MaxDepth) {
             const std::uint32_t bit = 1u << s_.depth;
-            s_.declarationBlocks = declarations ? (s_.declarationBlocks | bit) : (s_.declarationBlocks & ~bit);
+            s_.declarationBlocks =
+                declarations ? (s_.declarationBlocks | bit) : (s_.declarationBlocks & ~bit);
         }
         if (s_.depth < 255)
             ++s_.depth;
@@ -165,7 +184,8 @@ private:
         const std::size_t end = RunEnd();
         while (i < end) {
             const unsigned char c = At(i);
-            if (IsSpace(c) || c == '{' || c == '}' || c == ';' || c == '/' || c == '"' || c == '\'' || c == '@')
+            if (IsSpace(c) || c == '{' || c == '}' || c == ';' || c == '/' || c == '"' ||
+                c == '\'' || c == '@')
                 break;
             ++i;
         }
@@ -226,7 +246,8 @@ private:
         while (i < span_.end && (IsDigit(At(i)) || At(i) == '.'))
             ++i;
         if (i + 1 < span_.end && (At(i) == 'e' || At(i) == 'E') &&
-            (IsDigit(At(i + 1)) || ((At(i + 1) == '+' || At(i + 1) == '-') && i + 2 < span_.end && IsDigit(At(i + 2))))) {
+            (IsDigit(At(i + 1)) ||
+             ((At(i + 1) == '+' || At(i + 1) == '-') && i + 2 < span_.end && IsDigit(At(i + 2))))) {
             i += 2;
             while (i < span_.end && IsDigit(At(i)))
                 ++i;

@@ -9,11 +9,11 @@
 namespace velto {
 
 struct CharacterReference {
-    std::string_view name; // without the '&' and the ';'
-    char32_t first;        // the code point it stands for
-    char32_t second;       // a second code point for the few that stand for two, else 0
-    std::uint32_t versions;     // VersionBits of the versions that define it
-    bool withoutSemicolon;      // also recognised without the ';' (the old Latin-1 names)
+    std::string_view name;  // without the '&' and the ';'
+    char32_t first;         // the code point it stands for
+    char32_t second;        // a second code point for the few that stand for two, else 0
+    std::uint32_t versions; // VersionBits of the versions that define it
+    bool withoutSemicolon;  // also recognised without the ';' (the old Latin-1 names)
 };
 
 inline constexpr std::size_t CharacterReferenceCount = 2125;

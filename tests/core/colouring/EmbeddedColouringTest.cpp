@@ -23,7 +23,8 @@ protected:
         EXPECT_NE(at, std::string::npos) << part;
         const std::vector<std::uint8_t> styles = WholeStyles(page);
         return Runs(std::vector<std::uint8_t>(styles.begin() + static_cast<std::ptrdiff_t>(at),
-                                              styles.begin() + static_cast<std::ptrdiff_t>(at + part.size())));
+                                              styles.begin() +
+                                                  static_cast<std::ptrdiff_t>(at + part.size())));
     }
     C Style() const { return ClassOf("STYLE"); }
     C Script() const { return ClassOf("SCRIPT"); }
@@ -86,30 +87,19 @@ TEST_F(Embedded, StyleSheetsByConstruct) {
 }
 
 TEST_F(Embedded, ScriptsByConstruct) {
-    ExpectRuns({{"<script>", Script()},
-                {"var", C::ScriptKeyword},
-                {" ", C::Text},
-                {"url", C::ScriptIdentifier},
-                {" = ", C::Text},
-                {"\"http://x\"", C::ScriptString}, // a "//" inside a string
-                {", ", C::Text},
-                {"n", C::ScriptIdentifier},
-                {" = ", C::Text},
-                {"0x1F", C::ScriptNumber},
-                {" + ", C::Text},
-                {"1.5e-3", C::ScriptNumber},
-                {"; ", C::Text},
-                {"/* <b> */", C::ScriptComment},
-                {" ", C::Text},
-                {"// <i>", C::ScriptComment},
-                {"\n", C::Text},
-                {"promise", C::ScriptIdentifier},
-                {".", C::Text},
-                {"catch", C::ScriptIdentifier}, // a property, not the keyword
-                {"(", C::Text},
-                {"'it''s'", C::ScriptString},
-                {");", C::Text},
-                {"</script>", Script()}});
+    ExpectRuns(
+        {{"<script>", Script()}, {"var", C::ScriptKeyword},
+         {" ", C::Text},         {"url", C::ScriptIdentifier},
+         {" = ", C::Text},       {"\"http://x\"", C::ScriptString}, // a "//" inside a string
+         {", ", C::Text},        {"n", C::ScriptIdentifier},
+         {" = ", C::Text},       {"0x1F", C::ScriptNumber},
+         {" + ", C::Text},       {"1.5e-3", C::ScriptNumber},
+         {"; ", C::Text},        {"/* <b> */", C::ScriptComment},
+         {" ", C::Text},         {"// <i>", C::ScriptComment},
+         {"\n", C::Text},        {"promise", C::ScriptIdentifier},
+         {".", C::Text},         {"catch", C::ScriptIdentifier}, // a property, not the keyword
+         {"(", C::Text},         {"'it''s'", C::ScriptString},
+         {");", C::Text},        {"</script>", Script()}});
 }
 
 TEST_F(Embedded, RegularExpressionsAreToldFromDivision) {
@@ -167,19 +157,20 @@ TEST_F(Embedded, AnEndTagInAStringStillEndsTheScript) {
 }
 
 TEST_F(Embedded, ScriptTypesDecideTheLanguage) {
-    const std::string json = "<script type=\"application/ld+json\">{\"a\": [1, true, /x/]}</script>";
-    EXPECT_EQ(RunsOf(json, "\"a\": [1, true, /x/]"),
-              Runs(StylesOf({{"\"a\"", C::ScriptString},
-                             {": [", C::Text},
-                             {"1", C::ScriptNumber},
-                             {", ", C::Text},
-                             {"true", C::ScriptKeyword},
-                             {", /", C::Text},
-                             {"x", C::ScriptIdentifier},
-                             {"/]", C::Text}})));
+    const std::string json =
+        "<script type=\"application/ld+json\">{\"a\": [1, true, /x/]}</script>";
+    EXPECT_EQ(RunsOf(json, "\"a\": [1, true, /x/]"), Runs(StylesOf({{"\"a\"", C::ScriptString},
+                                                                    {": [", C::Text},
+                                                                    {"1", C::ScriptNumber},
+                                                                    {", ", C::Text},
+                                                                    {"true", C::ScriptKeyword},
+                                                                    {", /", C::Text},
+                                                                    {"x", C::ScriptIdentifier},
+                                                                    {"/]", C::Text}})));
     const std::string other = "<script type=text/template><b>x</b> // y</script>";
     EXPECT_EQ(RunsOf(other, "<b>x</b> // y"), Runs(StylesOf({{"<b>x</b> // y", C::Text}})));
-    for (const char* type : {"text/javascript", "TEXT/JAVASCRIPT ", "application/ecmascript", "module", ""}) {
+    for (const char* type :
+         {"text/javascript", "TEXT/JAVASCRIPT ", "application/ecmascript", "module", ""}) {
         const std::string page = std::string("<script type='") + type + "'>if (x) y()</script>";
         EXPECT_EQ(RunsOf(page, "if"), Runs(StylesOf({{"if", C::ScriptKeyword}}))) << type;
     }
@@ -225,7 +216,8 @@ TEST_F(Embedded, AttributeValuesAndTheirLanguages) {
                 {"</A>", a}});
     // The reference inside the value is one of its own.
     EXPECT_EQ(RunsOf("<a href=\"?a=1&amp;b=2\">", "1&amp;b"),
-              Runs(StylesOf({{"1", C::AttributeValue}, {"&amp;", C::CharacterReference},
+              Runs(StylesOf({{"1", C::AttributeValue},
+                             {"&amp;", C::CharacterReference},
                              {"b", C::AttributeValue}})));
     // A quote that never closes ends at the first '>' after it.
     const std::string open = "<img alt=\"a> text <b>";

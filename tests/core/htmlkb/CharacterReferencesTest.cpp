@@ -1,7 +1,7 @@
 // The named character references: the table's order and lookups, and the sets that each
 // HTML version defined.
-#include "core/config/HtmlVer.h"
 #include "core/htmlkb/CharacterReferences.h"
+#include "core/config/HtmlVer.h"
 
 #include <gtest/gtest.h>
 
