@@ -118,15 +118,7 @@ void CQuorView::WakeIdle() {
 void CQuorView::ColourChange(int first, int pastEnd) {
     if (!colouring_)
         return;
-    // Whether the inserted text can start, end or move a tag matters only for an edit
-    // small enough to be coloured at once; larger ones are queued whatever they hold.
-    bool tagOrLineChars = true;
-    if (pastEnd - first <= app_.General().maxColouringInsert) {
-        const QByteArray inserted = TextRange(first, pastEnd);
-        tagOrLineChars = HoldsTagOrLineChars(
-            std::string_view(inserted.constData(), static_cast<std::size_t>(inserted.size())));
-    }
-    colouring_->TextChanged(first, pastEnd, tagOrLineChars);
+    colouring_->TextChanged(first, pastEnd);
     if (colouring_->WantsIdle())
         WakeIdle();
 }
