@@ -1,5 +1,6 @@
 // velto-tool preview-file DOC [options] and velto-tool previewers: the preview file that
 // Refresh Preview writes, and the previewer profiles as the settings give them.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/config/GeneralConfig.h"
@@ -95,7 +96,8 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
         }
     }
     std::string text;
-    if (!ReadInputFile(args[0], text, err))
+    DocumentEncoding encoding;
+    if (!ReadPageFile(args[0], text, encoding, err))
         return 1;
     MemoryTextControl control(std::move(text));
     control.SetVisibleLines(firstLine, 1);
@@ -106,7 +108,7 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
     NoBrowser browser;
     CPreviewDriver driver(profiles, cleanup, general, settings, prompter, browser);
     const std::string path = args[0].find('/') == std::string::npos ? "./" + args[0] : args[0];
-    const std::optional<std::string> url = driver.WritePreview(control, path);
+    const std::optional<std::string> url = driver.WritePreview(control, path, &encoding);
     if (!url)
         return 1;
     out << *url << '\n';

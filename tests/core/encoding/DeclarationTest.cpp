@@ -49,3 +49,15 @@ TEST(Declaration, RewrittenPagesSniffAsTheNewEncoding) {
     const std::string page = Applied("<html><head><title>t</title>", "KOI8-R");
     EXPECT_EQ(SniffEncoding(page, Windows1252Encoding()).encoding->name, "KOI8-R");
 }
+
+TEST(EncodingField, NamesTheEncodingWithItsMarksAndReadsBack) {
+    for (const char* field : {"windows-1252", "UTF-16LE bom", "UTF-8 raw", "Shift_JIS bom raw"}) {
+        const std::optional<DocumentEncoding> e = ParseEncodingField(field);
+        ASSERT_TRUE(e) << field;
+        EXPECT_EQ(EncodingField(*e), field);
+    }
+    EXPECT_FALSE(ParseEncodingField(""));
+    EXPECT_FALSE(ParseEncodingField("klingon bom"));
+    EXPECT_EQ(NewDocumentEncoding("nonsense").encoding, &Utf8Encoding());
+    EXPECT_TRUE(NewDocumentEncoding("utf-16").bom); // UTF-16 needs its mark to be read back
+}
