@@ -7,6 +7,8 @@
 #include <unicode/ucnv.h>
 #include <unicode/ustring.h>
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -201,7 +203,17 @@ EncodeResult EncodeSingleByte(std::string_view text, const SingleByteTable& tabl
     std::size_t i = 0;
     while (i < n) {
         if (p[i] < 0x80) { // ASCII is the same in every single-byte encoding
-            *o++ = static_cast<char>(p[i++]);
+            std::size_t run = i + 1;
+            for (std::uint64_t w; run + 8 <= n; run += 8) {
+                std::memcpy(&w, p + run, 8);
+                if (w & 0x8080808080808080ULL)
+                    break;
+            }
+            while (run < n && p[run] < 0x80)
+                ++run;
+            std::memcpy(o, p + i, run - i);
+            o += run - i;
+            i = run;
             continue;
         }
         const Utf8Char u = ReadUtf8(text, i);
