@@ -102,8 +102,9 @@ bool CQuorView::EncodeForSaving(std::string& store, std::vector<std::string_view
     const EncodingInfo& e = *encoding_.encoding;
     if (encoding_.bom)
         pieces.push_back(ByteOrderMark(e));
-    // The common case costs one pass over the text and no copy.
-    if (e.kind == EncodingKind::Utf8 && IsValidUtf8(text)) {
+    // A UTF-8 document is written as the control holds it, with no copy: bytes that are
+    // no UTF-8 (put in as bytes) go back as they came, as they did before encodings.
+    if (e.kind == EncodingKind::Utf8) {
         pieces.push_back(text);
         return true;
     }
