@@ -49,6 +49,13 @@ constexpr int ReferenceForward = 32849;
 constexpr int ReferenceHome = 32850;
 constexpr int LivePreview = 32961;
 
+// Site work: the site folder dock, Find in Files and Check Links
+constexpr int SiteOpenFolder = 32970;
+constexpr int SiteRecentFolders = 32971;
+constexpr int SiteFindInFiles = 32972;
+constexpr int SiteCheckLinks = 32973;
+constexpr int ToggleSiteDock = 32974;
+
 // The tool bar's insert buttons, also items of the "&Quick" menu
 constexpr int InsertBold = 1200;
 constexpr int InsertItalic = 1201;
