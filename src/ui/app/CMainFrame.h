@@ -90,7 +90,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    // Status tips: the item's prompt, "Ready" when it has none.
+    // Status tips: the item's prompt, the idle text when it has none.
     bool event(QEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
