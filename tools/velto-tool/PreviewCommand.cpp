@@ -104,7 +104,9 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
     CCleanupList cleanup(scratch, prompter);
     NoBrowser browser;
     CPreviewDriver driver(profiles, cleanup, general, settings, prompter, browser);
-    const std::string path = args[0].find('/') == std::string::npos ? "./" + args[0] : args[0];
+    // The editor previews a document by its full path: so does the tool, however the
+    // document was named on the command line.
+    const std::string path = AbsolutePath(args[0]);
     const std::optional<std::string> url = driver.WritePreview(control, path);
     if (!url)
         return 1;

@@ -36,6 +36,10 @@ bool ReadInputFile(const std::string& path, std::string& text, std::ostream& err
 // unknown name is reported with the list of versions.
 bool SelectVersions(CHtmlConfig& config, const std::string& list, std::ostream& err);
 
+// A file or folder named on the command line as the editor names it: by its full path,
+// whatever folder the tool runs in.
+[[nodiscard]] std::string AbsolutePath(const std::string& path);
+
 // A byte offset or count argument: a whole number from 0 up (one too large for any number
 // comes back as the largest); reported and nothing otherwise.
 std::optional<long long> ParseOffset(const std::string& text, std::ostream& err);

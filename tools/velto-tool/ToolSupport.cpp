@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cctype>
 #include <climits>
+#include <filesystem>
 #include <ostream>
 
 namespace velto::tool {
@@ -30,6 +32,18 @@ bool SelectVersions(CHtmlConfig& config, const std::string& list, std::ostream& 
         start = end + 1;
     }
     return true;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    // Full paths, and Windows-style ones ("C:\\web", "\\\\server"), which the URL rules
+    // read as they are.
+    const bool drive = path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+                       (path[1] == ':' || path[1] == '|');
+    if (path.empty() || path.front() == '/' || path.front() == '\\' || drive)
+        return path;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
 }
 
 std::optional<long long> ParseOffset(const std::string& text, std::ostream& err) {

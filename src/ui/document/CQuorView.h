@@ -98,6 +98,12 @@ public:
     // Gives every appearance class's style the "Text" face, size and effects with the
     // class's own colour.
     void ApplyAppearance();
+    // Widens (or narrows) the line number margin to the line count in the margin's font.
+    void UpdateLineNumberMargin();
+    [[nodiscard]] int LineNumberMarginWidth() const { return marginWidth(0); }
+    // Where a right click at point puts the caret: the character under the pointer, not
+    // the nearest gap, decides whether it is in a tag.
+    [[nodiscard]] int CaretForCharacterAt(const QPoint& point);
     // Applies the appearance afresh and colours the whole text again in idle time.
     void RestartColouring();
 
@@ -189,6 +195,7 @@ private:
     std::unique_ptr<TagMatcher> tagMatcher_;
     std::optional<TagPair> highlighted_;
     bool overwriteMode_ = false;
+    int marginDigits_ = 0; // the digits the line number margin has room for
     int lastGotoLine_ = 1;
 };
 

@@ -125,6 +125,7 @@ CQuorView::LoadResult CQuorView::LoadWholeDocument(QIODevice& source) {
     const LoadResult result = LoadText(source, false);
     setWrapMode(TextLength() <= WrapLimit ? WrapWord : WrapNone);
     DetectLineEnds();
+    UpdateLineNumberMargin();
     history_.Clear();
     return result;
 }
