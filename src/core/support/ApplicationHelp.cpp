@@ -1,32 +1,11 @@
 // The application help page F1 shows.
 #include "core/support/ApplicationHelp.h"
 
+#include "core/reference/ReferenceText.h"
+
 namespace velto {
 
 namespace {
-std::string Escaped(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 constexpr const char* Introduction =
     "<P>Velto edits HTML as text. The tag under the cursor is the centre of its help:</P>\n"
@@ -66,21 +45,21 @@ std::string PlainMenuText(const std::string& text) {
 std::string ApplicationHelpPage(const std::string& version, const std::vector<HelpMenu>& menus,
                                 const std::vector<HelpFolder>& folders) {
     std::string page = "<HTML><HEAD><TITLE>Velto Help</TITLE></HEAD><BODY>\n<H1>Velto " +
-                       Escaped(version) + "</H1>\n" + Introduction;
+                       reftext::Escape(version) + "</H1>\n" + Introduction;
     page += "<H2>Commands and keys</H2>\n";
     for (const HelpMenu& menu : menus) {
         if (menu.commands.empty())
             continue;
-        page += "<H3>" + Escaped(menu.title) + "</H3>\n<TABLE BORDER=\"0\" CELLPADDING=\"2\">\n";
+        page += "<H3>" + reftext::Escape(menu.title) + "</H3>\n<TABLE BORDER=\"0\" CELLPADDING=\"2\">\n";
         for (const HelpCommand& c : menu.commands)
-            page += "<TR><TD><B>" + Escaped(c.text) + "</B></TD><TD>" + Escaped(c.keys) +
-                    "</TD><TD>" + Escaped(c.prompt) + "</TD></TR>\n";
+            page += "<TR><TD><B>" + reftext::Escape(c.text) + "</B></TD><TD>" + reftext::Escape(c.keys) +
+                    "</TD><TD>" + reftext::Escape(c.prompt) + "</TD></TR>\n";
         page += "</TABLE>\n";
     }
     if (!folders.empty()) {
         page += "<H2>Your files</H2>\n<TABLE BORDER=\"0\" CELLPADDING=\"2\">\n";
         for (const HelpFolder& f : folders)
-            page += "<TR><TD><B>" + Escaped(f.what) + "</B></TD><TD>" + Escaped(f.path) +
+            page += "<TR><TD><B>" + reftext::Escape(f.what) + "</B></TD><TD>" + reftext::Escape(f.path) +
                     "</TD></TR>\n";
         page += "</TABLE>\n";
     }
