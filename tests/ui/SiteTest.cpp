@@ -109,12 +109,13 @@ private Q_SLOTS:
         auto* results = f.Frame().findChild<SiteResultsDock*>("FindInFilesDock");
         QVERIFY(results);
         QTRY_VERIFY(!results->Running());
-        QCOMPARE(results->Summary(), QStringLiteral("2 matches in 2 files"));
+        QCOMPARE(results->Summary(), QStringLiteral("2 matches in 1 of 2 files"));
         QTreeWidget* list = results->Tree();
         QCOMPARE(list->topLevelItemCount(), 1);
         QTreeWidgetItem* second = list->topLevelItem(0)->child(1);
         QCOMPARE(second->text(0), QStringLiteral("2:8"));
         QCOMPARE(second->text(1), QStringLiteral("<p>the footer text</p>"));
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("docs/guide.html (2)"));
         Q_EMIT list->itemActivated(second, 0);
         CQuorView* view = f.Frame().ActiveView();
         QVERIFY(view);

@@ -257,6 +257,18 @@ PageLinks ExtractPageLinks(std::string_view text, const LinkAttributes& attribut
         const std::string element = Lowered(item->name);
         rawElement = element == "style" ? "style" : "";
         const std::size_t attsFrom = item->start + 1 + item->name.size();
+        // A LINK with only a reverse relation (rev="made" and an author's address) names
+        // no resource a browser fetches or follows.
+        bool authorLink = false;
+        if (element == "link") {
+            bool rel = false, rev = false;
+            ForEachAttribute(text, attsFrom, item->end, [&](const RawAttribute& att) {
+                const std::string name = Lowered(att.name);
+                rel = rel || name == "rel";
+                rev = rev || name == "rev";
+            });
+            authorLink = rev && !rel;
+        }
         ForEachAttribute(text, attsFrom, item->end, [&](const RawAttribute& att) {
             if (!att.hasValue)
                 return;
@@ -270,6 +282,8 @@ PageLinks ExtractPageLinks(std::string_view text, const LinkAttributes& attribut
                     page.base = DecodeAttributeValue(att.value);
                 return;
             }
+            if (authorLink && name == "href")
+                return;
             switch (attributes.KindOf(element, name)) {
             case LinkAttributes::Kind::Url:
                 page.links.push_back(

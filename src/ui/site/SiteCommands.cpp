@@ -101,17 +101,19 @@ public:
         SiteResultsDock& dock =
             Results(findResults_, tr("Find in Files"), QStringLiteral("FindInFilesDock"));
         dock.Start(
-            tr("\"%1\" in %2").arg(lastPattern_, dialog.Folder()),
+            tr("\"%1\" in %2").arg(lastPattern_, dialog.Folder()), dialog.Folder(),
             [options, root, include](const SiteResultsDock::Feed& feed) {
                 std::string error;
                 const auto search = TextSearch::Compile(options, error);
                 if (!search)
                     return QString::fromStdString(error);
+                std::size_t filesMatched = 0;
                 const FindProgress totals =
                     velto::FindInFiles(*search, IncludePatterns(include))
                         .Run(
                             root,
                             [&](FileMatches&& file) {
+                                ++filesMatched;
                                 std::vector<SiteResultRow> rows;
                                 for (const FoundMatch& m : file.matches) {
                                     SiteResultRow row;
@@ -134,8 +136,10 @@ public:
                                               static_cast<int>(p.filesTotal));
                             },
                             feed.stop);
-                QString summary =
-                    tr("%1 matches in %2 files").arg(totals.matches).arg(totals.filesDone);
+                QString summary = tr("%1 matches in %2 of %3 files")
+                                      .arg(totals.matches)
+                                      .arg(filesMatched)
+                                      .arg(totals.filesDone);
                 if (totals.binarySkipped)
                     summary += tr(", %1 binary files skipped").arg(totals.binarySkipped);
                 if (!totals.unreadable.empty())
@@ -153,57 +157,61 @@ public:
         const HtmlKnowledgeBase* kb = &frame_.App().KnowledgeBase();
         SiteResultsDock& dock =
             Results(linkResults_, tr("Link Check"), QStringLiteral("LinkCheckDock"));
-        dock.Start(tr("Links in %1").arg(Folder()), [root, kb](const SiteResultsDock::Feed& feed) {
-            const LinkAttributes attributes(kb);
-            const LinkCheckResult result =
-                LinkCheck(attributes)
-                    .Run(
-                        root,
-                        [&](std::size_t done, std::size_t total) {
-                            feed.progress(static_cast<int>(done), static_cast<int>(total));
-                        },
-                        feed.stop);
-            // One group a page, in the order the check met them; orphans at the end.
-            std::vector<SiteResultRow> rows;
-            std::string page;
-            std::vector<SiteResultRow> orphans;
-            auto flush = [&] {
-                if (!rows.empty())
-                    feed.file(QString::fromStdString(page), std::move(rows));
-                rows.clear();
-            };
-            for (const LinkProblem& p : result.problems) {
-                SiteResultRow row;
-                if (p.kind == LinkProblem::Kind::Orphan) {
-                    row.text = tr("no page links to %1").arg(QString::fromStdString(p.page));
-                    orphans.push_back(std::move(row));
-                    continue;
+        dock.Start(
+            tr("Links in %1").arg(Folder()), Folder(),
+            [root, kb](const SiteResultsDock::Feed& feed) {
+                const LinkAttributes attributes(kb);
+                const LinkCheckResult result =
+                    LinkCheck(attributes)
+                        .Run(
+                            root,
+                            [&](std::size_t done, std::size_t total) {
+                                feed.progress(static_cast<int>(done), static_cast<int>(total));
+                            },
+                            feed.stop);
+                // One group a page, in the order the check met them; orphans at the end.
+                std::vector<SiteResultRow> rows;
+                std::string page;
+                std::vector<SiteResultRow> orphans;
+                auto flush = [&] {
+                    if (!rows.empty())
+                        feed.file(QString::fromStdString(page), std::move(rows));
+                    rows.clear();
+                };
+                for (const LinkProblem& p : result.problems) {
+                    SiteResultRow row;
+                    if (p.kind == LinkProblem::Kind::Orphan) {
+                        row.text = tr("no page links to %1").arg(QString::fromStdString(p.page));
+                        orphans.push_back(std::move(row));
+                        continue;
+                    }
+                    if (p.page != page)
+                        flush();
+                    page = p.page;
+                    row.line = p.line;
+                    row.column = p.column;
+                    row.text =
+                        FromUtf8(ProblemName(p.kind)) + QStringLiteral(": ") + FromUtf8(p.url);
+                    row.offset = static_cast<int>(p.offset);
+                    row.length = static_cast<int>(p.url.size());
+                    rows.push_back(std::move(row));
                 }
-                if (p.page != page)
-                    flush();
-                page = p.page;
-                row.line = p.line;
-                row.column = p.column;
-                row.text = FromUtf8(ProblemName(p.kind)) + QStringLiteral(": ") + FromUtf8(p.url);
-                row.offset = static_cast<int>(p.offset);
-                row.length = static_cast<int>(p.url.size());
-                rows.push_back(std::move(row));
-            }
-            flush();
-            const std::size_t orphanCount = orphans.size();
-            if (!orphans.empty())
-                feed.file(tr("Files no page links to"), std::move(orphans));
-            QString summary = tr("%1 links in %2 pages, %3 problems, %4 files unlinked")
-                                  .arg(result.links)
-                                  .arg(result.pages)
-                                  .arg(result.problems.size() - orphanCount)
-                                  .arg(orphanCount);
-            if (!result.remoteLinks.empty())
-                summary += tr(", %1 remote addresses not checked").arg(result.remoteLinks.size());
-            if (result.stopped)
-                summary += tr(" (stopped)");
-            return summary;
-        });
+                flush();
+                const std::size_t orphanCount = orphans.size();
+                if (!orphans.empty())
+                    feed.file(tr("Files no page links to"), std::move(orphans));
+                QString summary = tr("%1 links in %2 pages, %3 problems, %4 files unlinked")
+                                      .arg(result.links)
+                                      .arg(result.pages)
+                                      .arg(result.problems.size() - orphanCount)
+                                      .arg(orphanCount);
+                if (!result.remoteLinks.empty())
+                    summary +=
+                        tr(", %1 remote addresses not checked").arg(result.remoteLinks.size());
+                if (result.stopped)
+                    summary += tr(" (stopped)");
+                return summary;
+            });
     }
 
 protected:

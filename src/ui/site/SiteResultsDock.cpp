@@ -2,6 +2,7 @@
 #include "ui/site/SiteResultsDock.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -98,7 +99,9 @@ QString SiteResultsDock::Summary() const {
     return summary_;
 }
 
-void SiteResultsDock::Start(const QString& heading, std::function<QString(const Feed&)> work) {
+void SiteResultsDock::Start(const QString& heading, const QString& root,
+                            std::function<QString(const Feed&)> work) {
+    root_ = root;
     Stop();
     Join();
     tree_->clear();
@@ -154,19 +157,31 @@ void SiteResultsDock::Start(const QString& heading, std::function<QString(const 
 }
 
 void SiteResultsDock::AddFile(const QString& path, const std::vector<SiteResultRow>& rows) {
-    auto* file =
-        new QTreeWidgetItem(tree_, {QDir::toNativeSeparators(path),
-                                    tr("%n result(s)", nullptr, static_cast<int>(rows.size()))});
+    // The file's row spans the columns: its path below the folder searched, and the count.
+    const QString shown = root_.isEmpty() || !QFileInfo(path).isAbsolute()
+                              ? path
+                              : QDir(root_).relativeFilePath(path);
+    auto* file = new QTreeWidgetItem(
+        tree_, {QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(shown)).arg(rows.size())});
+    file->setFirstColumnSpanned(true);
+    file->setToolTip(0, path);
     file->setData(0, PathRole, path);
     file->setData(0, OffsetRole, rows.empty() ? -1 : rows.front().offset);
     for (const SiteResultRow& row : rows) {
         const QString where =
             row.line > 0 ? QStringLiteral("%1:%2").arg(row.line).arg(row.column) : QString();
-        auto* item = new QTreeWidgetItem(file, {where, row.text});
+        // Leading indentation says nothing in a list of lines.
+        qsizetype indent = 0;
+        while (indent < row.text.size() && row.text[indent].isSpace() &&
+               (row.highlightFrom < 0 || indent < row.highlightFrom))
+            ++indent;
+        auto* item = new QTreeWidgetItem(file, {where, row.text.mid(indent)});
         item->setData(0, PathRole, path);
         item->setData(0, OffsetRole, row.offset);
         item->setData(0, LengthRole, row.length);
-        item->setData(1, HighlightFromRole, QVariant::fromValue(row.highlightFrom));
+        item->setData(1, HighlightFromRole,
+                      QVariant::fromValue(row.highlightFrom < 0 ? row.highlightFrom
+                                                                : row.highlightFrom - indent));
         item->setData(1, HighlightLengthRole, QVariant::fromValue(row.highlightLength));
     }
     file->setExpanded(true);

@@ -42,7 +42,9 @@ public:
     };
     // Clears the list and runs work on a worker thread (stopping one still running first);
     // work returns the summary shown when it ends.
-    void Start(const QString& heading, std::function<QString(const Feed&)> work);
+    // Paths are shown below root.
+    void Start(const QString& heading, const QString& root,
+               std::function<QString(const Feed&)> work);
     void Stop();
     [[nodiscard]] bool Running() const { return running_; }
     [[nodiscard]] QTreeWidget* Tree() const { return tree_; }
@@ -65,6 +67,7 @@ private:
     bool running_ = false;
     int generation_ = 0; // results of an earlier run still queued are dropped
     QString summary_;
+    QString root_;
 };
 
 } // namespace velto

@@ -36,7 +36,7 @@ TEST_F(Links, EveryKindOfLinkIsFound) {
         "<p style=\"background: url('st.png')\">p</p>"
         "<style>/* url(no.png) */ body { background: url( sb.png ) } @import \"im.css\";</style>"
         "<script>var s = '<img src=no.gif>';</script><!-- <a href=no.html> -->"
-        "<p title=\"no.html\" class=x>";
+        "<p title=\"no.html\" class=x><link rev=made href=\"docs@example.org\">";
     EXPECT_EQ(Urls(page), (std::vector<std::string>{
                               "href=a.html?x=1&y=2", "src=i.png", "srcset=s1.png", "srcset=s2.png",
                               "action=go.cgi", "background=bg.gif", "data=o.svg", "url()=st.png",
