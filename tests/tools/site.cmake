@@ -27,3 +27,13 @@ velto_tool_check(tool_links_problems
   links "${site_dir}")
 velto_tool_fails(tool_links_exit_status links "${site_dir}")
 velto_tool_check(tool_links_remote "\nremote: https://example\\.com/\n$" links "${site_dir}" --remote)
+# rename: the links that lead to a moved image, listed and then rewritten.
+set(rename_dir "${CMAKE_CURRENT_BINARY_DIR}/site-rename")
+file(REMOVE_RECURSE "${rename_dir}")
+file(MAKE_DIRECTORY "${rename_dir}/docs")
+file(WRITE "${rename_dir}/index.html" "<img src=\"logo.png\">\n<a href=\"docs/a.html\">a</a>\n")
+file(WRITE "${rename_dir}/docs/a.html" "<p>\n<img src=\"../logo.png\" alt=x>\n")
+file(WRITE "${rename_dir}/logo.png" "PNG")
+velto_tool_check(tool_rename_dry_run
+  "^[^\n]*/docs/a\\.html:2\\.11: \\.\\./logo\\.png -> \\.\\./img/site%20logo\\.png\n[^\n]*/index\\.html:1\\.11: logo\\.png -> img/site%20logo\\.png\n$"
+  rename "${rename_dir}" "${rename_dir}/logo.png" "${rename_dir}/img/site logo.png" --dry-run)

@@ -15,6 +15,7 @@ struct TextEdit {
     std::size_t offset = 0; // in the text as the editor holds it (UTF-8)
     std::size_t length = 0;
     std::string replacement;
+    std::string original; // the text replaced, for the preview
     int line = 1;
     int column = 1;
     std::string lineText; // the line as it is, for the preview

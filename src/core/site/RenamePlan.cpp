@@ -129,6 +129,7 @@ RenamePlan PlanRename(const std::string& rootIn, const std::string& from, const 
             edit.offset = link.offset;
             edit.length = rest;
             edit.replacement = *newPath;
+            edit.original.assign(written.substr(0, rest));
             const TextPosition at = lines.At(link.offset);
             edit.line = at.line;
             edit.column = at.column;

@@ -16,6 +16,7 @@ std::vector<TextEdit> PlanReplaceInText(std::string_view text, const TextSearch&
         edit.offset = m->offset;
         edit.length = m->length;
         edit.replacement = search.Expand(replacement, text, *scratch);
+        edit.original.assign(text.substr(m->offset, m->length));
         const TextPosition at = lines.At(m->offset);
         edit.line = at.line;
         edit.column = at.column;

@@ -34,6 +34,7 @@ TEST(ReplaceInFiles, KeepsBytesLineEndsAndEncodingAndSkipsUntickedMatches) {
     ASSERT_EQ(plan[1].path, old.string());
     ASSERT_EQ(plan[1].edits.size(), 3u);
     EXPECT_EQ(plan[1].edits[2].line, 3);
+    EXPECT_EQ(plan[1].edits[2].original, "footer");
     plan[1].edits[1].enabled = false;
     const WriteSummary summary = WriteFileEdits(plan);
     EXPECT_TRUE(summary.failures.empty());
