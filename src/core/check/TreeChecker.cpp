@@ -157,6 +157,7 @@ void TreeChecker::PopTo(int index, std::size_t closerStart, std::size_t closerEn
         return;
     while (static_cast<int>(stack_.size()) - 1 > index) {
         ReportUnclosed(stack_.back(), closerStart, closerEnd);
+        ClosedBy(stack_.back(), closerStart, closerEnd);
         Pop();
     }
     Pop();

@@ -51,6 +51,9 @@ private:
     struct FormattingEntry {
         std::uint32_t serial = 0; // 0 marks a scope boundary (cell, caption, object)
         Open element;
+        // The end tag that last closed it without being its own, if any.
+        std::size_t closedByStart = 0;
+        std::size_t closedByEnd = 0;
     };
     enum class Scope { Default, ListItem, Button, Table, Select };
 
@@ -120,6 +123,8 @@ private:
     // Takes a formatting element out of the list and off the stack, without a word.
     void CloseFormatting(int entry);
     [[nodiscard]] int StackIndexOf(std::uint32_t serial) const noexcept;
+    // Notes that an end tag not its own closed a formatting element (when it was one).
+    void ClosedBy(const Open& e, std::size_t start, std::size_t end) noexcept;
 
     std::string_view text_;
     const CheckVocabulary& vocabulary_;

@@ -180,10 +180,15 @@ void TreeChecker::EndFormatting(const Open& e, const ScannedToken& token) {
     const int at = StackIndexOf(serial);
     const std::string name = Display(e);
     if (at < 0) {
+        const FormattingEntry gone = formatting_[static_cast<std::size_t>(entry)];
         formatting_.erase(formatting_.begin() + entry);
-        problems_.Add(Rule::Misnested, token.start, token.end,
-                      "</" + ascii::ToLower(name) + "> closes nothing: its " + name +
-                          " was ended by an earlier end tag of an element around it (misnested tags)");
+        std::string message = "</" + ascii::ToLower(name) + "> closes nothing: ";
+        if (gone.closedByEnd > gone.closedByStart)
+            message += std::string(Slice(gone.closedByStart, std::min(gone.closedByEnd, gone.closedByStart + 40))) +
+                       " before it already ended " + name + " (misnested tags)";
+        else
+            message += "an end tag before it already ended " + name + " (misnested tags)";
+        problems_.Add(Rule::Misnested, token.start, token.end, std::move(message));
         return;
     }
     for (std::size_t i = stack_.size(); i-- > static_cast<std::size_t>(at) + 1;)
@@ -204,8 +209,10 @@ void TreeChecker::EndFormatting(const Open& e, const ScannedToken& token) {
         }
         for (std::size_t i = stack_.size(); i-- > static_cast<std::size_t>(at) + 1;) {
             stack_[i].reported = true;
-            if (stack_[i].formatting != 0)
+            if (stack_[i].formatting != 0) {
+                ClosedBy(stack_[i], token.start, token.end);
                 EraseAt(i);
+            }
         }
         EraseAt(static_cast<std::size_t>(at));
     } else {
@@ -241,6 +248,18 @@ int TreeChecker::FindFormatting(const Open& e) const noexcept {
             return i;
     }
     return -1;
+}
+
+void TreeChecker::ClosedBy(const Open& e, std::size_t start, std::size_t end) noexcept {
+    if (e.formatting == 0)
+        return;
+    for (FormattingEntry& f : formatting_) {
+        if (f.serial == e.formatting) {
+            f.closedByStart = start;
+            f.closedByEnd = end;
+            return;
+        }
+    }
 }
 
 int TreeChecker::StackIndexOf(std::uint32_t serial) const noexcept {
