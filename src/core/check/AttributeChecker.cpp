@@ -1,6 +1,7 @@
 // AttributeChecker: the attributes of start tags.
 #include "core/check/AttributeChecker.h"
 
+#include "core/check/AriaAttributes.h"
 #include "core/check/ProblemList.h"
 #include "core/check/VersionMessages.h"
 #include "core/config/HtmlVer.h"
@@ -115,6 +116,11 @@ void AttributeChecker::CheckKnown(const CheckVocabulary::ElementRule& element, c
                               OutsideSelection(vocabulary_, Upper(name), event->versions, {}));
             return;
         }
+    }
+    if (StartsWithNoCase(name, "aria-") && !IsAriaAttribute(name)) {
+        problems_.Add(Rule::UnknownAttribute, a.nameStart, end,
+                      Upper(name) + " is not an attribute of WAI-ARIA, such as ARIA-LABEL or ARIA-HIDDEN");
+        return;
     }
     if (StartsWithNoCase(name, "data-") || StartsWithNoCase(name, "aria-")) {
         if (!vocabulary_.IsAllowed(VersionBits::Html5) && problems_.Wants(Rule::AttributeVersion))

@@ -219,6 +219,21 @@ void CheckVocabulary::AddElements(const HtmlKnowledgeBase& kb) {
                 *same = {same->name, id, a.IsRequired()};
             return true;
         });
+        // HTML5 gives every element its global attributes, the shared ones of HTML 4.0
+        // included, even where HTML 4.0 did not offer them (CLASS on HTML, ID on BR).
+        if ((record->Versions() & VersionBits::Html5) != 0) {
+            for (const HtmlMetaAttShared* shared : kb.SharedAttributes()) {
+                const std::string upper = ascii::ToUpper(shared->Name());
+                if ((shared->Versions() & VersionBits::Html5) == 0 ||
+                    std::any_of(byName.begin(), byName.end(), [&](const Named& n) { return n.name == upper; }))
+                    continue;
+                AttributeRule r = attributes_[pooled.count(shared) ? pooled[shared] : makeAttribute(*shared, {})];
+                r.versions = VersionBits::Html5;
+                r.allowed = IsAllowed(r.versions);
+                attributes_.push_back(std::move(r));
+                byName.push_back({upper, static_cast<Id>(attributes_.size() - 1), false});
+            }
+        }
         supplement(e, byName);
         e.allowed = IsAllowed(e.versions);
         std::vector<std::string_view> attributeNames;

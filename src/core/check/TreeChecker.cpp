@@ -31,7 +31,8 @@ std::pair<std::size_t, std::size_t> Trimmed(std::string_view text, std::size_t s
 
 TreeChecker::TreeChecker(std::string_view text, const CheckVocabulary& vocabulary, ProblemList& problems)
     : text_(text), vocabulary_(vocabulary), problems_(problems),
-      openCounts_(vocabulary.ElementCount(), 0), templateId_(vocabulary.FindElement("template")) {
+      openCounts_(vocabulary.ElementCount(), 0), templateId_(vocabulary.FindElement("template")),
+      sgml_(!vocabulary.IsHtml5()) {
     stack_.reserve(64);
 }
 
@@ -137,6 +138,9 @@ int TreeChecker::FindTagInScope(Tag tag, Scope scope) const noexcept {
 }
 
 bool TreeChecker::IsBoundary(const Open& e, Scope scope) const noexcept {
+    // SGML knows no scopes: an end tag reaches its element wherever it is.
+    if (sgml_ && scope != Scope::Select)
+        return Is(e, Tag::Html);
     switch (scope) {
     case Scope::Default:
         return (e.traits & Trait::Scope) != 0;
@@ -161,6 +165,25 @@ void TreeChecker::PopTo(int index, std::size_t closerStart, std::size_t closerEn
         Pop();
     }
     Pop();
+}
+
+bool TreeChecker::MayImplyEndsAbove(int index, const Open& starting) {
+    if (!sgml_)
+        return true;
+    for (std::size_t i = stack_.size(); i-- > static_cast<std::size_t>(index) + 1;) {
+        const Open& above = stack_[i];
+        if ((above.traits & Trait::OptionalEnd) != 0 || above.start == above.end)
+            continue;
+        blocked_ = true;
+        // A block in a text-level element has its own report.
+        if ((starting.traits & Trait::Block) == 0 || (above.traits & Trait::Phrasing) == 0) {
+            Misplaced(starting, Display(starting) + " cannot stand inside " + Display(above) + ": close " +
+                                    Display(above) + " before it");
+            blockedReported_ = true;
+        }
+        return false;
+    }
+    return true;
 }
 
 void TreeChecker::GenerateImpliedEnds(Tag except) {
@@ -250,7 +273,8 @@ void TreeChecker::Text(const ScannedToken& token) {
     if (!blank)
         seenContent_ = true;
     if (!bodyOpened_ && !inFrameset_) {
-        if (blank)
+        // Text of an element of the head (a TITLE read as markup) stays there.
+        if (blank || (!stack_.empty() && !Is(stack_.back(), Tag::Html) && !Is(stack_.back(), Tag::Head)))
             return;
         EnsureBody(token.start, token.start);
     }

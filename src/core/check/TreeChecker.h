@@ -78,6 +78,9 @@ private:
     // required as left open before the closing tag), then the element at `index`.
     void PopTo(int index, std::size_t closerStart, std::size_t closerEnd);
     void GenerateImpliedEnds(Tag except = Tag::Other);
+    // Under SGML, whether every element above position `index` may be closed without its
+    // end tag; if not, the start tag is reported as out of place and `blocked_` is set.
+    bool MayImplyEndsAbove(int index, const Open& starting);
     void ReportUnclosed(Open& e, std::size_t closerStart, std::size_t closerEnd);
     [[nodiscard]] std::string Display(const Open& e) const;
     [[nodiscard]] std::string Display(Id id, std::string_view written) const;
@@ -97,9 +100,9 @@ private:
     bool StartInTable(Open& e, const ScannedToken& token, const std::vector<ScannedAttribute>& attributes);
     bool StartInSelect(Open& e);
     bool StartInForeign(const Open& e, const ScannedToken& token, const std::vector<ScannedAttribute>& attributes);
-    void ClosePIfOpen(const ScannedToken& token);
+    void ClosePIfOpen(const Open& e, const ScannedToken& token);
     void CloseCellFor(const Open& e, const ScannedToken& token);
-    void CloseListItem(Tag a, Tag b, const ScannedToken& token);
+    void CloseListItem(const Open& e, Tag a, Tag b, const ScannedToken& token);
     void CheckContext(const Open& e);
     void CheckBlockInInline(const Open& e);
     void InsertElement(Open e, const ScannedToken& token, PageScanner& scanner);
@@ -144,6 +147,13 @@ private:
     std::size_t bodyEndEnd_ = 0;
     int formDepth_ = 0; // open FORM elements
     Id templateId_ = CheckVocabulary::None;
+    // Before HTML5 the DTD's rules hold (SGML): an end tag is implied only where the DTD
+    // lets it be left out, an end tag closes its element wherever it is, and nothing is
+    // reopened; an element that cannot stand somewhere is an error, and stays there.
+    bool sgml_ = false;
+    // The implied close that a start tag asked for was refused (SGML): it goes in place.
+    bool blocked_ = false;
+    bool blockedReported_ = false; // and said why
 };
 
 } // namespace velto

@@ -139,7 +139,7 @@ void TreeChecker::EndOther(const Open& e, const ScannedToken& token) {
                     return PopTo(j, token.start, token.end);
             return;
         }
-        if ((node.traits & Trait::Special) != 0) {
+        if ((node.traits & Trait::Special) != 0 && !sgml_) {
             // An element of that name may be open around the one that stops the search.
             for (int j = i - 1; j >= 0; --j) {
                 if (Same(stack_[static_cast<std::size_t>(j)], e)) {
@@ -194,6 +194,12 @@ void TreeChecker::EndFormatting(const Open& e, const ScannedToken& token) {
     for (std::size_t i = stack_.size(); i-- > static_cast<std::size_t>(at) + 1;)
         if (IsBoundary(stack_[i], Scope::Default))
             return Stray(e, token);
+    if (sgml_) {
+        // The elements opened inside it are closed with it, each an end tag left out.
+        PopTo(at, token.start, token.end);
+        formatting_.erase(formatting_.begin() + entry);
+        return;
+    }
     if (at + 1 < static_cast<int>(stack_.size())) {
         // Elements opened inside it are still open: browsers close the formatting ones
         // with it and open them again after it.
@@ -281,7 +287,7 @@ void TreeChecker::CloseFormatting(int entry) {
 }
 
 void TreeChecker::Reconstruct() {
-    if (formatting_.empty())
+    if (formatting_.empty() || sgml_)
         return;
     // From the last entry back to the first that is open (or a marker), then forward,
     // opening each again.

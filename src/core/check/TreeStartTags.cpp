@@ -25,6 +25,7 @@ bool SupportsScripts(Tag tag) noexcept {
 void TreeChecker::StartTag(const ScannedToken& token, const std::vector<ScannedAttribute>& attributes,
                            Id id, PageScanner& scanner) {
     seenContent_ = true;
+    blocked_ = blockedReported_ = false;
     Open e = Make(token, id);
     if (InForeign() && StartInForeign(e, token, attributes))
         return;
@@ -41,6 +42,12 @@ void TreeChecker::StartTag(const ScannedToken& token, const std::vector<ScannedA
             InsertElement(e, token, scanner);
             return;
         }
+        // Under SGML an element of the head such as TITLE holds what it holds.
+        if (sgml_ && !stack_.empty() && !Is(stack_.back(), Tag::Html) && !Is(stack_.back(), Tag::Head)) {
+            Misplaced(e, Display(e) + " cannot stand inside " + Display(stack_.back()));
+            InsertElement(e, token, scanner);
+            return;
+        }
         EnsureBody(token.start, token.end);
     }
     if (inFrameset_) {
@@ -54,7 +61,7 @@ void TreeChecker::StartTag(const ScannedToken& token, const std::vector<ScannedA
     if (StartInSelect(e))
         return;
     CloseCellFor(e, token);
-    if (InTableContext() && StartInTable(e, token, attributes))
+    if (!blocked_ && InTableContext() && StartInTable(e, token, attributes))
         return;
     StartInBody(e, token, attributes, scanner);
 }
@@ -212,8 +219,10 @@ bool TreeChecker::StartInTable(Open& e, const ScannedToken& token, const std::ve
         return true;
     case Tag::Table: {
         Misplaced(e, "TABLE directly inside " + Display(stack_.back()) +
-                         ": the first table ends here (put the inner table in a cell)");
-        PopTo(FindTagInScope(Tag::Table, Scope::Table), token.start, token.end);
+                         (sgml_ ? std::string(": put the inner table in a cell")
+                                : std::string(": the first table ends here (put the inner table in a cell)")));
+        if (!sgml_)
+            PopTo(FindTagInScope(Tag::Table, Scope::Table), token.start, token.end);
         return false;
     }
     case Tag::Script:
@@ -255,6 +264,8 @@ void TreeChecker::CloseCellFor(const Open& e, const ScannedToken& token) {
     for (int i = static_cast<int>(stack_.size()) - 1; i >= 0; --i) {
         const Open& node = stack_[static_cast<std::size_t>(i)];
         if ((node.traits & Trait::Cell) != 0 || Is(node, Tag::Caption)) {
+            if (!MayImplyEndsAbove(i, e))
+                return;
             GenerateImpliedEnds();
             PopTo(i < static_cast<int>(stack_.size()) ? i : static_cast<int>(stack_.size()) - 1, token.start,
                   token.end);
@@ -287,18 +298,20 @@ bool TreeChecker::TablePartOutsideTable(const Open& e) const noexcept {
     }
 }
 
-void TreeChecker::ClosePIfOpen(const ScannedToken& token) {
+void TreeChecker::ClosePIfOpen(const Open& e, const ScannedToken& token) {
     const int p = FindTagInScope(Tag::P, Scope::Button);
-    if (p < 0)
+    if (p < 0 || !MayImplyEndsAbove(p, e))
         return;
     GenerateImpliedEnds(Tag::P);
     PopTo(FindTagInScope(Tag::P, Scope::Button), token.start, token.end);
 }
 
-void TreeChecker::CloseListItem(Tag a, Tag b, const ScannedToken& token) {
+void TreeChecker::CloseListItem(const Open& e, Tag a, Tag b, const ScannedToken& token) {
     for (int i = static_cast<int>(stack_.size()) - 1; i >= 0; --i) {
         const Open& node = stack_[static_cast<std::size_t>(i)];
         if (Is(node, a) || Is(node, b)) {
+            if (!MayImplyEndsAbove(i, e))
+                return;
             GenerateImpliedEnds(node.tag);
             for (int j = static_cast<int>(stack_.size()) - 1; j >= 0; --j)
                 if (Is(stack_[static_cast<std::size_t>(j)], a) || Is(stack_[static_cast<std::size_t>(j)], b))
@@ -314,21 +327,27 @@ void TreeChecker::CloseListItem(Tag a, Tag b, const ScannedToken& token) {
 void TreeChecker::StartInBody(Open e, const ScannedToken& token, const std::vector<ScannedAttribute>& attributes,
                               PageScanner& scanner) {
     if (TablePartOutsideTable(e)) {
-        // Browsers drop these start tags outside their table or frame set.
+        // Browsers drop these start tags outside their table or frame set; SGML keeps them.
         CheckContext(e);
+        if (!sgml_)
+            return;
+        InsertElement(e, token, scanner);
         return;
     }
     if ((e.traits & Trait::ClosesParagraph) != 0) {
         if (e.tag == Tag::Li)
-            CloseListItem(Tag::Li, Tag::Li, token);
+            CloseListItem(e, Tag::Li, Tag::Li, token);
         else if (e.tag == Tag::Dd || e.tag == Tag::Dt)
-            CloseListItem(Tag::Dd, Tag::Dt, token);
+            CloseListItem(e, Tag::Dd, Tag::Dt, token);
         else if (e.tag == Tag::Form && formDepth_ > 0) {
-            Misplaced(e, "FORM inside FORM: forms cannot be nested, so this start tag is ignored");
-            return;
+            Misplaced(e, sgml_ ? std::string("FORM inside FORM: forms cannot be nested")
+                               : std::string("FORM inside FORM: forms cannot be nested, so this start tag is ignored"));
+            if (!sgml_)
+                return;
         }
-        ClosePIfOpen(token);
-        if ((e.traits & Trait::Heading) != 0 && !stack_.empty() && (stack_.back().traits & Trait::Heading) != 0) {
+        ClosePIfOpen(e, token);
+        if (!sgml_ && (e.traits & Trait::Heading) != 0 && !stack_.empty() &&
+            (stack_.back().traits & Trait::Heading) != 0) {
             problems_.Add(Rule::Misnested, e.start, e.end,
                           Display(e) + " inside " + Display(stack_.back()) +
                               ": a heading cannot hold another heading; close " + Display(stack_.back()) +
@@ -340,7 +359,9 @@ void TreeChecker::StartInBody(Open e, const ScannedToken& token, const std::vect
     switch (e.tag) {
     case Tag::Button: {
         const int button = FindTagInScope(Tag::Button, Scope::Default);
-        if (button >= 0) {
+        if (button >= 0 && sgml_) {
+            Misplaced(e, "BUTTON inside BUTTON: buttons cannot be nested");
+        } else if (button >= 0) {
             Misplaced(e, "BUTTON inside BUTTON: buttons cannot be nested; the first one ends here");
             GenerateImpliedEnds();
             PopTo(FindTagInScope(Tag::Button, Scope::Default), token.start, token.end);
@@ -349,6 +370,12 @@ void TreeChecker::StartInBody(Open e, const ScannedToken& token, const std::vect
     }
     case Tag::A:
     case Tag::Nobr: {
+        if (sgml_) {
+            if (IsOpen(e.id))
+                Misplaced(e, Display(e) + " inside " + Display(e) + ": " +
+                                 (e.tag == Tag::A ? "links cannot be nested" : "it cannot be nested"));
+            break;
+        }
         const int open = FindFormatting(e);
         if (open >= 0 && (e.tag == Tag::A || FindInScope(e, Scope::Default) >= 0)) {
             problems_.Add(Rule::Misnested, e.start, e.end,
@@ -377,7 +404,8 @@ void TreeChecker::StartInBody(Open e, const ScannedToken& token, const std::vect
         Reconstruct();
     (void)attributes;
     CheckContext(e);
-    CheckBlockInInline(e);
+    if (!blockedReported_)
+        CheckBlockInInline(e);
     if (token.selfClosing && (e.traits & Trait::Void) == 0 && e.tag != Tag::Svg && e.tag != Tag::Math)
         problems_.Add(Rule::SelfClosingTag, e.start, e.end,
                       Display(e) + " is not an empty element: browsers ignore the \"/\" of \"/>\" and " +
@@ -401,11 +429,14 @@ void TreeChecker::InsertElement(Open e, const ScannedToken& token, PageScanner& 
         AddFormatting(pushed);
     if (e.tag == Tag::Applet || e.tag == Tag::Marquee || e.tag == Tag::Object)
         PushMarker();
+    // The DTDs before HTML5 parse the contents of TITLE, TEXTAREA, IFRAME and NOFRAMES
+    // as markup; only SCRIPT and STYLE (and the old XMP) hold raw text.
+    const bool raw = !sgml_ || e.tag == Tag::Script || e.tag == Tag::Style || (e.traits & Trait::Block) != 0;
     if ((e.traits & Trait::PlainText) != 0)
         scanner.EnterRawText(e.name, false, true);
-    else if ((e.traits & Trait::RawText) != 0)
+    else if ((e.traits & Trait::RawText) != 0 && raw)
         scanner.EnterRawText(e.name, false);
-    else if ((e.traits & Trait::RcData) != 0)
+    else if ((e.traits & Trait::RcData) != 0 && raw)
         scanner.EnterRawText(e.name, true);
 }
 
@@ -444,7 +475,8 @@ void TreeChecker::CheckBlockInInline(const Open& e) {
         // The living standard lets a link hold what its parent may hold.
         if ((node.traits & Trait::Transparent) != 0 || (Is(node, Tag::A) && vocabulary_.IsHtml5()))
             continue;
-        if ((node.traits & Trait::Phrasing) != 0) {
+        // An element the parser reopened is the trace of one left open, reported there.
+        if ((node.traits & Trait::Phrasing) != 0 && !node.reopened) {
             const std::string inner = Display(e);
             const std::string outer = Display(node);
             problems_.Add(Rule::BlockInInline, e.start, e.end,
