@@ -46,6 +46,8 @@ public:
     bool Submit(ViewChecks& checks, std::uint64_t generation, std::string text);
     // How many checks were handed to the worker, for tests and benchmarks.
     [[nodiscard]] std::uint64_t ChecksSubmitted() const noexcept { return submitted_; }
+    // How many checks the worker has finished.
+    [[nodiscard]] std::uint64_t ChecksCompleted() const { return worker_->ChecksRun(); }
 
 Q_SIGNALS:
     // The problems of a view changed (a check came back, or they were cleared).
