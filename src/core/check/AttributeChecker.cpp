@@ -7,6 +7,8 @@
 #include "core/config/HtmlVer.h"
 #include "core/htmlkb/AsciiCase.h"
 
+#include <unordered_set>
+
 namespace velto {
 
 namespace {
@@ -66,16 +68,22 @@ void AttributeChecker::Check(const ScannedToken& token, const std::vector<Scanne
 }
 
 void AttributeChecker::CheckSyntax(const std::vector<ScannedAttribute>& attributes) {
+    // A tag of many attributes (a damaged file) is searched through a set, not pairwise.
+    std::unordered_set<std::string> seen;
+    const bool many = attributes.size() > 16;
     for (std::size_t i = 0; i < attributes.size(); ++i) {
         const ScannedAttribute& a = attributes[i];
         const std::string_view name = a.Name(text_);
-        for (std::size_t j = 0; j < i; ++j) {
-            if (ascii::EqualNoCase(attributes[j].Name(text_), name)) {
-                problems_.Add(Rule::DuplicateAttribute, a.nameStart, a.valueEnd + (a.quote != 0 ? 1 : 0),
-                              Upper(name) + " is given twice in this tag: browsers keep the first and drop this one");
-                break;
-            }
+        bool repeated = false;
+        if (many) {
+            repeated = !seen.insert(ascii::ToLower(name)).second;
+        } else {
+            for (std::size_t j = 0; j < i && !repeated; ++j)
+                repeated = ascii::EqualNoCase(attributes[j].Name(text_), name);
         }
+        if (repeated)
+            problems_.Add(Rule::DuplicateAttribute, a.nameStart, a.valueEnd + (a.quote != 0 ? 1 : 0),
+                          Upper(name) + " is given twice in this tag: browsers keep the first and drop this one");
         if (!a.hasValue || a.quote != 0 || !problems_.Wants(Rule::UnquotedValue))
             continue;
         const std::string_view value = a.Value(text_);

@@ -37,6 +37,7 @@ constexpr std::array<RuleInfo, RuleCount> Table = {{
     {DoctypeVersion, "doctype-version", W, "A doctype of a version that is not selected"},
     {MissingTitle, "missing-title", I, "A page without a TITLE"},
     {MissingLang, "missing-lang", I, "A page whose HTML element has no LANG"},
+    {TooManyProblems, "too-many-problems", I, "More problems than a list holds (the rest left out)"},
 }};
 
 // The table is in the order of the enumeration, so a rule is its own index.

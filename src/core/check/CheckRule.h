@@ -39,9 +39,10 @@ enum class Rule : std::uint8_t {
     DoctypeVersion,
     MissingTitle,
     MissingLang,
+    TooManyProblems,
 };
 
-inline constexpr std::size_t RuleCount = static_cast<std::size_t>(Rule::MissingLang) + 1;
+inline constexpr std::size_t RuleCount = static_cast<std::size_t>(Rule::TooManyProblems) + 1;
 
 struct RuleInfo {
     Rule rule;

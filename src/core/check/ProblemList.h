@@ -11,6 +11,10 @@ namespace velto {
 
 class ProblemList {
 public:
+    // A damaged or foreign file can give a problem every few bytes: beyond this many the
+    // rest are left out, and a last note says so.
+    static constexpr std::size_t MaxProblems = 100000;
+
     // Without settings every rule reports.
     explicit ProblemList(const CheckSettings* settings = nullptr) noexcept : settings_(settings) {}
 
@@ -27,6 +31,8 @@ public:
 private:
     const CheckSettings* settings_;
     std::vector<Problem> problems_;
+    bool full_ = false;
+    std::size_t firstLeftOut_ = 0;
 };
 
 } // namespace velto

@@ -81,6 +81,8 @@ TreeChecker::Open TreeChecker::Implied(Tag tag) const {
 }
 
 void TreeChecker::Push(Open element) {
+    if (stack_.size() >= MaxDepth)
+        return;
     if (element.id != CheckVocabulary::None)
         ++openCounts_[element.id];
     if (element.tag == Tag::Form)

@@ -19,6 +19,9 @@ class ProblemList;
 class TreeChecker {
 public:
     using Id = CheckVocabulary::Id;
+    // Deeper elements go beside the innermost instead of into it, as browsers nest no
+    // deeper either; it bounds every walk of the stack.
+    static constexpr std::size_t MaxDepth = 512;
 
     TreeChecker(std::string_view text, const CheckVocabulary& vocabulary, ProblemList& problems);
 

@@ -228,6 +228,17 @@ void TreeChecker::EndFormatting(const Open& e, const ScannedToken& token) {
 }
 
 void TreeChecker::AddFormatting(Open& e) {
+    // Of the same element after the last marker browsers keep three, the newest.
+    int same = 0;
+    std::size_t oldest = formatting_.size();
+    for (std::size_t i = formatting_.size(); i-- > 0 && formatting_[i].serial != 0;) {
+        if (Same(formatting_[i].element, e)) {
+            ++same;
+            oldest = i;
+        }
+    }
+    if (same >= 3)
+        formatting_.erase(formatting_.begin() + static_cast<std::ptrdiff_t>(oldest));
     e.formatting = nextSerial_++;
     formatting_.push_back({e.formatting, e});
 }

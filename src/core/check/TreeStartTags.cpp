@@ -423,7 +423,10 @@ void TreeChecker::InsertElement(Open e, const ScannedToken& token, PageScanner& 
         Push(e);
         return;
     }
+    const std::size_t depth = stack_.size();
     Push(e);
+    if (stack_.size() == depth)
+        return; // too deep: it stands beside the innermost element, closed at once
     Open& pushed = stack_.back();
     if ((e.traits & Trait::Formatting) != 0)
         AddFormatting(pushed);

@@ -2,6 +2,7 @@
 // rules off, and on the settings that keep them.
 #include "CheckTestSupport.h"
 #include "core/check/CheckSettings.h"
+#include "core/check/ProblemList.h"
 #include "core/platform/MemoryProfile.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,34 @@ TEST(Page, RulesSwitchedOffReportNothing) {
     EXPECT_EQ(check.Rules(page, options), Rules{"missing-attribute"});
     settings.SetEnabled(Rule::MissingAttribute, false);
     EXPECT_EQ(check.Rules(page, options), Rules{});
+}
+
+TEST(Page, DamagedInputEndsInBoundedWork) {
+    const PageCheck check({"HTML5"});
+    // Deep nesting, a tag of many attributes, unclosed formatting repeated: each check
+    // still ends, and a flood of problems is cut short with a note.
+    std::string deep;
+    for (int i = 0; i < 20000; ++i)
+        deep += "<div><b>";
+    for (int i = 0; i < 20000; ++i)
+        deep += "</span>x";
+    EXPECT_FALSE(check.Check(deep).empty());
+    std::string wide = "<p";
+    for (int i = 0; i < 50000; ++i)
+        wide += " a" + std::to_string(i % 1000);
+    wide += ">";
+    EXPECT_FALSE(check.Check(wide).empty());
+    std::string flood;
+    for (int i = 0; i < 120000; ++i)
+        flood += "</x>";
+    const std::vector<Problem> problems = check.Check(flood);
+    ASSERT_EQ(problems.size(), ProblemList::MaxProblems + 1);
+    EXPECT_EQ(problems.back().rule, Rule::TooManyProblems);
+    // Bytes that are no text at all.
+    std::string binary;
+    for (int i = 0; i < 100000; ++i)
+        binary += static_cast<char>((i * 7919) % 256);
+    (void)check.Check(binary);
 }
 
 TEST(Settings, StoredAsTheIdsOfTheRulesSwitchedOff) {
