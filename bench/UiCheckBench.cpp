@@ -71,14 +71,15 @@ void TypeKeys(benchmark::State& state, bool checking) {
         off.checkPages = false;
         page.host->ApplySettings(off);
     }
-    const long middleLine =
-        page.view->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, page.view->TextLength() / 2UL);
+    const long middleLine = page.view->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                                     page.view->TextLength() / 2UL);
     const std::uint64_t before = page.host->ChecksSubmitted();
     std::vector<double> micros;
     for (auto _ : state) {
         for (int i = 0; i < 1000; ++i) {
-            const int at = static_cast<int>(page.view->SendScintilla(
-                QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(middleLine + i)));
+            const int at = static_cast<int>(
+                page.view->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                                         static_cast<unsigned long>(middleLine + i)));
             page.view->SetSelection(at, at);
             QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
             const double t0 = ThreadCpuMs();
@@ -90,7 +91,8 @@ void TypeKeys(benchmark::State& state, bool checking) {
     std::sort(micros.begin(), micros.end());
     state.counters["median_us"] = micros[micros.size() / 2];
     state.counters["p90_us"] = micros[micros.size() * 9 / 10];
-    state.counters["checks_while_typing"] = static_cast<double>(page.host->ChecksSubmitted() - before);
+    state.counters["checks_while_typing"] =
+        static_cast<double>(page.host->ChecksSubmitted() - before);
 }
 
 void BM_UiCheck_Keystroke1MB(benchmark::State& state) {

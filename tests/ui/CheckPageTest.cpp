@@ -35,8 +35,8 @@ const QByteArray Faulty = "<!DOCTYPE html>\n<html lang=\"en\"><head><title>t</ti
 
 // Whether an indicator covers pos.
 bool Marked(CQuorView& view, int indicator, int pos) {
-    return view.SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, static_cast<unsigned long>(indicator),
-                              static_cast<long>(pos)) != 0;
+    return view.SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT,
+                              static_cast<unsigned long>(indicator), static_cast<long>(pos)) != 0;
 }
 
 std::vector<Rule> RulesOf(ViewChecks& checks) {
@@ -91,11 +91,15 @@ private Q_SLOTS:
         QVERIFY(!Marked(view, ViewChecks::ErrorIndicator, span - 2));
         QVERIFY(!Marked(view, ViewChecks::WarningIndicator, span + 1));
         // The tooltip over the underline gives the message.
-        const int x = static_cast<int>(view.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(span + 2)));
-        const int y = static_cast<int>(view.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(span + 2)));
-        QHelpEvent help(QEvent::ToolTip, QPoint(x + 1, y + 2), view.viewport()->mapToGlobal(QPoint(x + 1, y + 2)));
+        const int x = static_cast<int>(view.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION,
+                                                          0UL, static_cast<long>(span + 2)));
+        const int y = static_cast<int>(view.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION,
+                                                          0UL, static_cast<long>(span + 2)));
+        QHelpEvent help(QEvent::ToolTip, QPoint(x + 1, y + 2),
+                        view.viewport()->mapToGlobal(QPoint(x + 1, y + 2)));
         QCoreApplication::sendEvent(view.viewport(), &help);
-        QVERIFY2(QToolTip::text().contains(QStringLiteral("SPAN is never closed")), qPrintable(QToolTip::text()));
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("SPAN is never closed")),
+                 qPrintable(QToolTip::text()));
         // The status bar counts the active page's problems.
         auto* counts = f.Frame().statusBar()->findChild<QLabel*>(QStringLiteral("ProblemCounts"));
         QVERIFY(counts);
@@ -192,7 +196,8 @@ private Q_SLOTS:
 
     void aNewVersionSelectionChecksEveryPageAgain() {
         CheckFixture f;
-        const QByteArray old = "<!DOCTYPE html>\n<html lang=\"en\"><title>t</title><font>old</font></html>\n";
+        const QByteArray old =
+            "<!DOCTYPE html>\n<html lang=\"en\"><title>t</title><font>old</font></html>\n";
         ViewChecks* first = f.OpenChecked(QStringLiteral("one.html"), old);
         ViewChecks* second = f.OpenChecked(QStringLiteral("two.html"), old);
         QVERIFY(first && second);
@@ -201,7 +206,8 @@ private Q_SLOTS:
         for (HtmlVer& v : f.app->Html().versions)
             v.state = v.mask == VersionBits::Html5 ? VersionState::AnyOf : 0;
         f.app->KnowledgeBase().RebuildAllowed();
-        QTRY_VERIFY_WITH_TIMEOUT(Has(*first, Rule::ElementVersion) && Has(*second, Rule::ElementVersion), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            Has(*first, Rule::ElementVersion) && Has(*second, Rule::ElementVersion), 5000);
     }
 
     void theOptionsDialogSwitchesRulesAndCheckingOff() {
@@ -218,11 +224,15 @@ private Q_SLOTS:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!Has(*checks, Rule::DuplicateId), 5000);
         QVERIFY(Has(*checks, Rule::UnclosedElement));
-        QCOMPARE(QString::fromStdString(f.profile->GetString(CheckSettings::Section, "DisabledRules", "")),
+        QCOMPARE(QString::fromStdString(
+                     f.profile->GetString(CheckSettings::Section, "DisabledRules", "")),
                  QStringLiteral("duplicate-id"));
         {
             OptionsDialog dialog(*f.app, &f.Frame());
-            QVERIFY(!dialog.Checking()->RuleList()->item(static_cast<int>(Rule::DuplicateId))->checkState());
+            QVERIFY(!dialog.Checking()
+                         ->RuleList()
+                         ->item(static_cast<int>(Rule::DuplicateId))
+                         ->checkState());
             dialog.Checking()->CheckPages()->setChecked(false);
             dialog.accept();
         }

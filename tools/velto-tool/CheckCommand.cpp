@@ -28,12 +28,22 @@ const Registrar registrar{
 // Short names of the versions, beside their full names.
 std::string VersionName(std::string name) {
     static const std::pair<std::string_view, std::string_view> Aliases[] = {
-        {"html2", "HTML v2.0"}, {"html2.0", "HTML v2.0"}, {"2.0", "HTML v2.0"},
-        {"html3.2", "HTML v3.2"}, {"html32", "HTML v3.2"}, {"3.2", "HTML v3.2"},
-        {"html4", "HTML v4.0"}, {"html4.0", "HTML v4.0"}, {"html4.01", "HTML v4.0"}, {"4.0", "HTML v4.0"},
-        {"html5", "HTML5"}, {"5", "HTML5"},
-        {"ie2", "Internet Explorer 2.0"}, {"ie3", "Internet Explorer 3.0"},
-        {"nn2", "Netscape Navigator 2.0"}, {"nn3", "Netscape Navigator 3.0"},
+        {"html2", "HTML v2.0"},
+        {"html2.0", "HTML v2.0"},
+        {"2.0", "HTML v2.0"},
+        {"html3.2", "HTML v3.2"},
+        {"html32", "HTML v3.2"},
+        {"3.2", "HTML v3.2"},
+        {"html4", "HTML v4.0"},
+        {"html4.0", "HTML v4.0"},
+        {"html4.01", "HTML v4.0"},
+        {"4.0", "HTML v4.0"},
+        {"html5", "HTML5"},
+        {"5", "HTML5"},
+        {"ie2", "Internet Explorer 2.0"},
+        {"ie3", "Internet Explorer 3.0"},
+        {"nn2", "Netscape Navigator 2.0"},
+        {"nn3", "Netscape Navigator 3.0"},
     };
     const std::string lower = ascii::ToLower(name);
     for (const auto& [alias, full] : Aliases)

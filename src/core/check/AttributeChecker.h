@@ -15,7 +15,8 @@ class ProblemList;
 
 class AttributeChecker {
 public:
-    AttributeChecker(std::string_view text, const CheckVocabulary& vocabulary, ProblemList& problems) noexcept
+    AttributeChecker(std::string_view text, const CheckVocabulary& vocabulary,
+                     ProblemList& problems) noexcept
         : text_(text), vocabulary_(vocabulary), problems_(problems) {}
 
     // id: the vocabulary's element (None for a name it lacks); foreign: inside SVG or
@@ -26,8 +27,8 @@ public:
 private:
     void CheckSyntax(const std::vector<ScannedAttribute>& attributes);
     void CheckKnown(const CheckVocabulary::ElementRule& element, const ScannedAttribute& a);
-    void CheckValue(const CheckVocabulary::ElementRule& element, const CheckVocabulary::AttributeRule& rule,
-                    const ScannedAttribute& a);
+    void CheckValue(const CheckVocabulary::ElementRule& element,
+                    const CheckVocabulary::AttributeRule& rule, const ScannedAttribute& a);
     void CheckRequired(const ScannedToken& token, const CheckVocabulary::ElementRule& element,
                        const std::vector<ScannedAttribute>& attributes);
 

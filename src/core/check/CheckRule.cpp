@@ -11,7 +11,8 @@ constexpr Severity I = Severity::Info;
 
 constexpr std::array<RuleInfo, RuleCount> Table = {{
     {UnknownElement, "unknown-element", E, "Elements that no HTML version has"},
-    {ElementVersion, "element-version", E, "Elements outside the selected HTML versions (obsolete ones)"},
+    {ElementVersion, "element-version", E,
+     "Elements outside the selected HTML versions (obsolete ones)"},
     {UnknownAttribute, "unknown-attribute", E, "Attributes that the element does not have"},
     {AttributeVersion, "attribute-version", W, "Attributes outside the selected HTML versions"},
     {UnknownValue, "unknown-value", E, "Values that the attribute does not take"},
@@ -25,7 +26,8 @@ constexpr std::array<RuleInfo, RuleCount> Table = {{
     {VoidEndTag, "void-end-tag", E, "End tags of empty elements, such as </br>"},
     {SelfClosingTag, "self-closing-tag", E, "\"/>\" on elements that are not empty"},
     {Context, "context", E, "Elements outside the element they belong in"},
-    {BlockInInline, "block-in-inline", E, "Blocks inside text-level elements, such as a DIV in a SPAN"},
+    {BlockInInline, "block-in-inline", E,
+     "Blocks inside text-level elements, such as a DIV in a SPAN"},
     {DuplicateId, "duplicate-id", E, "Id values given to two elements"},
     {MissingFragment, "missing-fragment", W, "Links to a #fragment that the page does not have"},
     {MissingFile, "missing-file", W, "Links and images naming a local file that does not exist"},
@@ -37,7 +39,8 @@ constexpr std::array<RuleInfo, RuleCount> Table = {{
     {DoctypeVersion, "doctype-version", W, "A doctype of a version that is not selected"},
     {MissingTitle, "missing-title", I, "A page without a TITLE"},
     {MissingLang, "missing-lang", I, "A page whose HTML element has no LANG"},
-    {TooManyProblems, "too-many-problems", I, "More problems than a list holds (the rest left out)"},
+    {TooManyProblems, "too-many-problems", I,
+     "More problems than a list holds (the rest left out)"},
 }};
 
 // The table is in the order of the enumeration, so a rule is its own index.

@@ -46,7 +46,7 @@ inline constexpr std::size_t RuleCount = static_cast<std::size_t>(Rule::TooManyP
 
 struct RuleInfo {
     Rule rule;
-    std::string_view id;    // as written in reports and settings: "unclosed-element"
+    std::string_view id; // as written in reports and settings: "unclosed-element"
     Severity severity;
     std::string_view title; // what the rule looks for, as the Options dialog lists it
 };

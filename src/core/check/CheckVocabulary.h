@@ -7,6 +7,7 @@
 #include "core/htmlkb/ElementIndex.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@
 namespace velto {
 
 class HtmlKnowledgeBase;
+class HtmlMetaAttBase;
+class HtmlMetaElement;
 
 class CheckVocabulary {
 public:
@@ -42,13 +45,13 @@ public:
     };
 
     struct ElementRule {
-        std::string name;      // upper case: "TABLE"
+        std::string name; // upper case: "TABLE"
         std::uint32_t versions = 0;
-        bool known = false;    // the knowledge base has it
-        bool allowed = false;  // and the selection admits it
+        bool known = false;   // the knowledge base has it
+        bool allowed = false; // and the selection admits it
         StructureInfo structure;
-        std::vector<Id> context; // one of these must enclose it (none: anywhere)
-        std::string contextText; // the same, for messages: "UL, OL, MENU or DIR"
+        std::vector<Id> context;  // one of these must enclose it (none: anywhere)
+        std::string contextText;  // the same, for messages: "UL, OL, MENU or DIR"
         std::vector<Id> required; // attributes that must be given (AttributeRule ids)
         std::string_view advice;
 
@@ -88,7 +91,22 @@ private:
         std::uint32_t mask;
     };
 
+    // An element's attributes while its rule is made: upper-case name, rule, and whether
+    // the knowledge base's record marks it required.
+    struct Named {
+        std::string name;
+        Id id;
+        bool recordRequired;
+    };
+    using Pool = std::map<const void*, Id>; // the shared attributes' rules, made once
+
     void AddElements(const HtmlKnowledgeBase& kb);
+    [[nodiscard]] Id MakeAttribute(const HtmlMetaAttBase& a, std::string_view element);
+    [[nodiscard]] std::vector<Named> CollectAttributes(const HtmlMetaElement& record,
+                                                       const std::string& element, Pool& pool);
+    void AddHtml5Globals(const HtmlKnowledgeBase& kb, std::vector<Named>& byName, Pool& pool);
+    void Supplement(ElementRule& e, std::vector<Named>& byName);
+    void FinishElement(ElementRule& e, const std::vector<Named>& byName);
     void AddEvents(const HtmlKnowledgeBase& kb);
     void ResolveContexts(const HtmlKnowledgeBase& kb);
 

@@ -6,10 +6,12 @@
 namespace velto {
 
 void EditLog::DropFirst(std::size_t count) {
-    edits_.erase(edits_.begin(), edits_.begin() + static_cast<std::ptrdiff_t>(std::min(count, edits_.size())));
+    edits_.erase(edits_.begin(),
+                 edits_.begin() + static_cast<std::ptrdiff_t>(std::min(count, edits_.size())));
 }
 
-std::pair<std::size_t, std::size_t> EditLog::Map(std::size_t start, std::size_t end) const noexcept {
+std::pair<std::size_t, std::size_t> EditLog::Map(std::size_t start,
+                                                 std::size_t end) const noexcept {
     for (const Edit& e : edits_) {
         const std::size_t after = e.pos + e.removed;
         if (start >= after)

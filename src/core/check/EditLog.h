@@ -22,7 +22,8 @@ public:
     // A range of the old text in the text of now. Text inserted at its start goes before
     // it and text inserted at its end after it; a range deleted whole shrinks to the
     // place of the deletion.
-    [[nodiscard]] std::pair<std::size_t, std::size_t> Map(std::size_t start, std::size_t end) const noexcept;
+    [[nodiscard]] std::pair<std::size_t, std::size_t> Map(std::size_t start,
+                                                          std::size_t end) const noexcept;
 
 private:
     struct Edit {

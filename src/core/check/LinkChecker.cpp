@@ -13,7 +13,9 @@ namespace velto {
 namespace {
 
 std::string_view Trim(std::string_view s) noexcept {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+    };
     while (!s.empty() && blank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && blank(s.back()))
@@ -50,8 +52,8 @@ bool HasScheme(std::string_view s) noexcept {
         const char c = s[i];
         if (c == ':')
             return true;
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' || c == '-' ||
-              c == '.'))
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+              c == '+' || c == '-' || c == '.'))
             return false;
     }
     return false;
@@ -79,7 +81,8 @@ bool NamesFile(const CheckVocabulary::AttributeRule& rule) noexcept {
 
 std::string LocalPathOf(std::string_view address) {
     address = Trim(address);
-    if (address.empty() || address[0] == '#' || address[0] == '/' || address[0] == '?' || HasScheme(address))
+    if (address.empty() || address[0] == '#' || address[0] == '/' || address[0] == '?' ||
+        HasScheme(address))
         return {};
     // Placeholders of templates and server pages are filled in later.
     for (std::string_view mark : {"{{", "{%", "<?", "<%", "${", "$"})
@@ -111,7 +114,7 @@ bool LinkChecker::NameSet::Contains(std::string_view name) const noexcept {
     if (slots_.empty())
         return false;
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = std::hash<std::string_view>{}(name) & mask;; i = (i + 1) & mask) {
+    for (std::size_t i = std::hash<std::string_view>{}(name)&mask;; i = (i + 1) & mask) {
         const Place& slot = slots_[i];
         if (slot.end == 0)
             return false;
@@ -131,10 +134,10 @@ void LinkChecker::NameSet::Grow() {
 
 // ---- collecting ----
 
-LinkChecker::LinkChecker(std::string_view text, const CheckVocabulary& vocabulary, ProblemList& problems,
-                         std::string documentPath, FileProbe probe)
-    : text_(text), vocabulary_(vocabulary), problems_(problems), documentPath_(std::move(documentPath)),
-      probe_(std::move(probe)) {
+LinkChecker::LinkChecker(std::string_view text, const CheckVocabulary& vocabulary,
+                         ProblemList& problems, std::string documentPath, FileProbe probe)
+    : text_(text), vocabulary_(vocabulary), problems_(problems),
+      documentPath_(std::move(documentPath)), probe_(std::move(probe)) {
     if (!probe_)
         probe_ = [](const std::string& path) {
             std::error_code error;
@@ -142,7 +145,8 @@ LinkChecker::LinkChecker(std::string_view text, const CheckVocabulary& vocabular
         };
 }
 
-void LinkChecker::StartTag(const std::vector<ScannedAttribute>& attributes, CheckVocabulary::Id id, bool foreign) {
+void LinkChecker::StartTag(const std::vector<ScannedAttribute>& attributes, CheckVocabulary::Id id,
+                           bool foreign) {
     for (const ScannedAttribute& a : attributes)
         if (a.hasValue && ascii::EqualNoCase(a.Name(text_), "id"))
             Id(a);
@@ -178,8 +182,10 @@ void LinkChecker::Id(const ScannedAttribute& a) {
     const Place* first = ids_.Insert(place);
     if (first == nullptr)
         return;
-    Problem* p = problems_.Add(Rule::DuplicateId, place.start, place.end,
-                               "The id \"" + std::string(value) + "\" is given to another element already: an id names one element only");
+    Problem* p =
+        problems_.Add(Rule::DuplicateId, place.start, place.end,
+                      "The id \"" + std::string(value) +
+                          "\" is given to another element already: an id names one element only");
     if (p != nullptr) {
         p->relatedStart = first->start;
         p->relatedEnd = first->end;
@@ -187,8 +193,8 @@ void LinkChecker::Id(const ScannedAttribute& a) {
     }
 }
 
-void LinkChecker::Url(const CheckVocabulary::ElementRule& element, const CheckVocabulary::AttributeRule& rule,
-                      const ScannedAttribute& a) {
+void LinkChecker::Url(const CheckVocabulary::ElementRule& element,
+                      const CheckVocabulary::AttributeRule& rule, const ScannedAttribute& a) {
     const std::string_view value = Trim(a.Value(text_));
     if (value.empty())
         return;
@@ -215,12 +221,14 @@ void LinkChecker::CheckFragments() {
     for (const Place& f : fragments_) {
         if (f.value.empty() || ascii::EqualNoCase(f.value, "top"))
             continue;
-        const std::string decoded = f.value.find('%') == std::string_view::npos ? std::string(f.value)
-                                                                                 : PercentDecoded(f.value);
+        const std::string decoded = f.value.find('%') == std::string_view::npos
+                                        ? std::string(f.value)
+                                        : PercentDecoded(f.value);
         if (ids_.Contains(decoded) || names_.Contains(decoded))
             continue;
         problems_.Add(Rule::MissingFragment, f.start, f.end,
-                      "No element of this page has the id \"" + decoded + "\" that #" + decoded + " points to");
+                      "No element of this page has the id \"" + decoded + "\" that #" + decoded +
+                          " points to");
     }
 }
 

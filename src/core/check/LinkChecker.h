@@ -25,7 +25,8 @@ public:
     LinkChecker(std::string_view text, const CheckVocabulary& vocabulary, ProblemList& problems,
                 std::string documentPath, FileProbe probe);
 
-    void StartTag(const std::vector<ScannedAttribute>& attributes, CheckVocabulary::Id id, bool foreign);
+    void StartTag(const std::vector<ScannedAttribute>& attributes, CheckVocabulary::Id id,
+                  bool foreign);
     // Checks what was collected once the whole page has been read.
     void Finish();
 
@@ -49,8 +50,8 @@ private:
     };
 
     void Id(const ScannedAttribute& a);
-    void Url(const CheckVocabulary::ElementRule& element, const CheckVocabulary::AttributeRule& rule,
-             const ScannedAttribute& a);
+    void Url(const CheckVocabulary::ElementRule& element,
+             const CheckVocabulary::AttributeRule& rule, const ScannedAttribute& a);
     void CheckFragments();
     void CheckFiles();
 
@@ -63,7 +64,7 @@ private:
     NameSet names_; // A NAME and MAP NAME, which links and image maps reach too
     std::vector<Place> fragments_;
     std::vector<Place> files_;
-    std::string base_;       // BASE HREF, when it is a local folder
+    std::string base_;        // BASE HREF, when it is a local folder
     bool remoteBase_ = false; // BASE HREF names another site: no local file to look for
 };
 

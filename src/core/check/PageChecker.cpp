@@ -32,10 +32,12 @@ std::uint32_t DeclaredVersion(std::string_view doctype) {
         return Html40;
     if (d.find("html 3.2") != std::string::npos || d.find("html 3.2") != std::string::npos)
         return Html32;
-    if (d.find("html 2.0") != std::string::npos || d.find("-//ietf//dtd html//en") != std::string::npos)
+    if (d.find("html 2.0") != std::string::npos ||
+        d.find("-//ietf//dtd html//en") != std::string::npos)
         return Html20;
     std::string_view rest = doctype;
-    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\n' || rest.front() == '\t' || rest.front() == '\r'))
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\n' || rest.front() == '\t' ||
+                             rest.front() == '\r'))
         rest.remove_prefix(1);
     if (rest.size() >= 4 && ascii::EqualNoCase(rest.substr(0, 4), "html") &&
         (rest.size() == 4 || d.find("about:legacy-compat") != std::string::npos ||
@@ -53,7 +55,8 @@ public:
           links_(text, vocabulary, problems_, options.documentPath, options.fileExists) {}
 
     std::vector<Problem> Run() {
-        for (ScannedToken token = scanner_.Next(); token.kind != ScannedToken::Kind::End; token = scanner_.Next()) {
+        for (ScannedToken token = scanner_.Next(); token.kind != ScannedToken::Kind::End;
+             token = scanner_.Next()) {
             Token(token);
             scanner_.SetForeign(tree_.InForeign());
         }
@@ -89,9 +92,10 @@ private:
             break;
         case ScannedToken::Kind::Comment:
             if (!token.closed && !token.bogus)
-                problems_.Add(Rule::UnterminatedComment, token.start, std::min(token.end, token.start + 4),
-                              "This comment never ends: its \"-->\" is missing, so the rest of the page is "
-                              "hidden in it");
+                problems_.Add(
+                    Rule::UnterminatedComment, token.start, std::min(token.end, token.start + 4),
+                    "This comment never ends: its \"-->\" is missing, so the rest of the page is "
+                    "hidden in it");
             break;
         case ScannedToken::Kind::Doctype:
             if (!first_)
@@ -126,7 +130,8 @@ private:
             else if (tag == Tag::Html && !html_) {
                 html_ = Span{token.start, token.end};
                 for (const ScannedAttribute& a : attributes)
-                    if (ascii::EqualNoCase(a.Name(text_), "lang") || ascii::EqualNoCase(a.Name(text_), "xml:lang"))
+                    if (ascii::EqualNoCase(a.Name(text_), "lang") ||
+                        ascii::EqualNoCase(a.Name(text_), "xml:lang"))
                         hasLang_ = true;
             } else if (tag == Tag::Head && !head_)
                 head_ = Span{token.start, token.end};
@@ -135,11 +140,13 @@ private:
     }
 
     void Element(const ScannedToken& token, CheckVocabulary::Id id, std::string_view name) {
-        const CheckVocabulary::ElementRule* rule = id == CheckVocabulary::None ? nullptr : &vocabulary_.Element(id);
+        const CheckVocabulary::ElementRule* rule =
+            id == CheckVocabulary::None ? nullptr : &vocabulary_.Element(id);
         if (rule != nullptr && rule->known) {
             if (!rule->allowed && problems_.Wants(Rule::ElementVersion))
-                problems_.Add(Rule::ElementVersion, token.start, token.end,
-                              OutsideSelection(vocabulary_, rule->name, rule->versions, rule->advice));
+                problems_.Add(
+                    Rule::ElementVersion, token.start, token.end,
+                    OutsideSelection(vocabulary_, rule->name, rule->versions, rule->advice));
             return;
         }
         const bool html5 = vocabulary_.IsAllowed(VersionBits::Html5);
@@ -151,14 +158,16 @@ private:
         if (IsForeignElementName(name))
             message += ": it belongs inside SVG or MathML";
         else if (html5)
-            message += " (the name of a custom element has a hyphen, such as " + ascii::ToLower(name) + "-box)";
+            message += " (the name of a custom element has a hyphen, such as " +
+                       ascii::ToLower(name) + "-box)";
         problems_.Add(Rule::UnknownElement, token.start, token.end, std::move(message));
     }
 
     void Unterminated(const ScannedToken& token) {
-        problems_.Add(Rule::UnterminatedTag, token.start, token.nameEnd,
-                      "This tag never ends: its '>' is missing (is a quote left open?), so browsers drop it "
-                      "and what follows");
+        problems_.Add(
+            Rule::UnterminatedTag, token.start, token.nameEnd,
+            "This tag never ends: its '>' is missing (is a quote left open?), so browsers drop it "
+            "and what follows");
     }
 
     bool Blank(const ScannedToken& token) const {
@@ -179,22 +188,30 @@ private:
         if (!first_)
             return;
         if (!doctype_)
-            problems_.Add(Rule::MissingDoctype, first_->start, first_->end,
-                          "The page has no DOCTYPE: without one browsers show it in quirks mode (write " +
-                              std::string(vocabulary_.IsHtml5() ? "<!DOCTYPE html>" : "the DOCTYPE of its version") +
-                              " first)");
+            problems_.Add(
+                Rule::MissingDoctype, first_->start, first_->end,
+                "The page has no DOCTYPE: without one browsers show it in quirks mode (write " +
+                    std::string(vocabulary_.IsHtml5() ? "<!DOCTYPE html>"
+                                                      : "the DOCTYPE of its version") +
+                    " first)");
         else if (const std::uint32_t declared = DeclaredVersion(doctypeText_);
-                 declared != 0 && !vocabulary_.IsAllowed(declared) && problems_.Wants(Rule::DoctypeVersion))
+                 declared != 0 && !vocabulary_.IsAllowed(declared) &&
+                 problems_.Wants(Rule::DoctypeVersion))
             problems_.Add(Rule::DoctypeVersion, doctype_->start, doctype_->end,
-                          "The DOCTYPE declares " + std::string(vocabulary_.StandardName(declared)) +
-                              ", which is not among the versions selected (" + vocabulary_.SelectionText() + ")");
+                          "The DOCTYPE declares " +
+                              std::string(vocabulary_.StandardName(declared)) +
+                              ", which is not among the versions selected (" +
+                              vocabulary_.SelectionText() + ")");
         const Span where = html_ ? *html_ : *first_;
         if (!sawTitle_)
-            problems_.Add(Rule::MissingTitle, head_ ? head_->start : where.start, head_ ? head_->end : where.end,
-                          "The page has no TITLE: browsers, bookmarks and search results show it by its title");
+            problems_.Add(Rule::MissingTitle, head_ ? head_->start : where.start,
+                          head_ ? head_->end : where.end,
+                          "The page has no TITLE: browsers, bookmarks and search results show it "
+                          "by its title");
         if (!hasLang_ && vocabulary_.Standard() >= VersionBits::Html40)
             problems_.Add(Rule::MissingLang, where.start, where.end,
-                          "The HTML element has no LANG: give the page's language, such as <html lang=\"en\">, "
+                          "The HTML element has no LANG: give the page's language, such as <html "
+                          "lang=\"en\">, "
                           "for screen readers, spelling and hyphenation");
     }
 
@@ -217,7 +234,8 @@ private:
 
 } // namespace
 
-std::vector<Problem> CheckPage(std::string_view text, const CheckVocabulary& vocabulary, const CheckOptions& options) {
+std::vector<Problem> CheckPage(std::string_view text, const CheckVocabulary& vocabulary,
+                               const CheckOptions& options) {
     PageRun run(text, vocabulary, options);
     return run.Run();
 }

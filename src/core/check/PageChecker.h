@@ -25,7 +25,8 @@ struct CheckOptions {
 
 // The problems of a page, in the order of their places. Safe to run on any thread: it
 // reads only the text and the vocabulary.
-[[nodiscard]] std::vector<Problem> CheckPage(std::string_view text, const CheckVocabulary& vocabulary,
+[[nodiscard]] std::vector<Problem> CheckPage(std::string_view text,
+                                             const CheckVocabulary& vocabulary,
                                              const CheckOptions& options = {});
 
 } // namespace velto

@@ -33,7 +33,8 @@ std::size_t FindEndTag(std::string_view text, std::size_t from, std::string_view
             !ascii::EqualNoCase(text.substr(at, name.size()), name))
             continue;
         const std::size_t after = at + name.size();
-        if (after == text.size() || IsSpace(text[after]) || text[after] == '/' || text[after] == '>')
+        if (after == text.size() || IsSpace(text[after]) || text[after] == '/' ||
+            text[after] == '>')
             return lt;
     }
     return npos;
@@ -176,7 +177,8 @@ void PageScanner::ScanAttributes(std::size_t i, ScannedToken& token) {
         }
         ScannedAttribute a;
         a.nameStart = i++; // the first character may be '=' and still start a name
-        while (i < size && !IsSpace(text_[i]) && text_[i] != '/' && text_[i] != '>' && text_[i] != '=')
+        while (i < size && !IsSpace(text_[i]) && text_[i] != '/' && text_[i] != '>' &&
+               text_[i] != '=')
             ++i;
         a.nameEnd = i;
         std::size_t j = i;

@@ -14,8 +14,8 @@ struct ScannedAttribute {
     std::size_t nameEnd = 0;
     std::size_t valueStart = 0; // the value without its quotes; equal to valueEnd when empty
     std::size_t valueEnd = 0;
-    char quote = 0;             // '"' or '\'' for a quoted value, else 0
-    bool hasValue = false;      // an '=' followed the name
+    char quote = 0;        // '"' or '\'' for a quoted value, else 0
+    bool hasValue = false; // an '=' followed the name
 
     [[nodiscard]] std::string_view Name(std::string_view text) const noexcept {
         return text.substr(nameStart, nameEnd - nameStart);
@@ -27,11 +27,11 @@ struct ScannedAttribute {
 
 struct ScannedToken {
     enum class Kind : std::uint8_t {
-        Text,      // text, or the contents of a raw-text element (RawText)
-        RawText,   // the contents of SCRIPT, STYLE, TEXTAREA, TITLE...: never markup
+        Text,    // text, or the contents of a raw-text element (RawText)
+        RawText, // the contents of SCRIPT, STYLE, TEXTAREA, TITLE...: never markup
         StartTag,
         EndTag,
-        Comment,   // <!-- ... --> (bogus comments too: <? ... >, <!x ... >)
+        Comment, // <!-- ... --> (bogus comments too: <? ... >, <!x ... >)
         Doctype,
         End,
     };
@@ -40,10 +40,10 @@ struct ScannedToken {
     std::size_t end = 0;
     std::size_t nameStart = 0; // the tag's name, or the doctype's words
     std::size_t nameEnd = 0;
-    bool selfClosing = false;  // "/>"
-    bool closed = true;        // false when the text ended inside it
-    bool bogus = false;        // a comment that is not one (<? >, <!x >, </3>)
-    bool rcData = false;       // RawText in which character references count (TEXTAREA)
+    bool selfClosing = false; // "/>"
+    bool closed = true;       // false when the text ended inside it
+    bool bogus = false;       // a comment that is not one (<? >, <!x >, </3>)
+    bool rcData = false;      // RawText in which character references count (TEXTAREA)
 
     [[nodiscard]] std::string_view Name(std::string_view text) const noexcept {
         return text.substr(nameStart, nameEnd - nameStart);
@@ -57,7 +57,9 @@ public:
     // The next token; the attributes of a tag are in Attributes() until the next call.
     // Kind End at the end of the text.
     ScannedToken Next();
-    [[nodiscard]] const std::vector<ScannedAttribute>& Attributes() const noexcept { return attributes_; }
+    [[nodiscard]] const std::vector<ScannedAttribute>& Attributes() const noexcept {
+        return attributes_;
+    }
 
     // After a start tag whose element holds raw text (SCRIPT, STYLE, TEXTAREA...): the
     // text up to the element's end tag comes as one RawText token. rcData: character

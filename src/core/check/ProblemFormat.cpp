@@ -25,7 +25,11 @@ void WriteRange(std::ostream& out, const LineIndex& lines, std::size_t start, st
 std::size_t Utf8Length(std::string_view text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char c = byte(i);
-    std::size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+    std::size_t n = c < 0x80             ? 1
+                    : (c & 0xE0) == 0xC0 ? 2
+                    : (c & 0xF0) == 0xE0 ? 3
+                    : (c & 0xF8) == 0xF0 ? 4
+                                         : 0;
     if (n == 0 || i + n > text.size() || (n == 2 && c < 0xC2))
         return 0;
     for (std::size_t k = 1; k < n; ++k)
@@ -33,18 +37,21 @@ std::size_t Utf8Length(std::string_view text, std::size_t i) {
             return 0;
     if (n == 3 && ((c == 0xE0 && byte(i + 1) < 0xA0) || (c == 0xED && byte(i + 1) >= 0xA0)))
         return 0;
-    if (n == 4 && ((c == 0xF0 && byte(i + 1) < 0x90) || c > 0xF4 || (c == 0xF4 && byte(i + 1) >= 0x90)))
+    if (n == 4 &&
+        ((c == 0xF0 && byte(i + 1) < 0x90) || c > 0xF4 || (c == 0xF4 && byte(i + 1) >= 0x90)))
         return 0;
     return n;
 }
 
 void WritePosition(std::ostream& out, const LineIndex::Position& p, std::size_t offset) {
-    out << "{\"line\": " << p.line << ", \"column\": " << p.column << ", \"offset\": " << offset << '}';
+    out << "{\"line\": " << p.line << ", \"column\": " << p.column << ", \"offset\": " << offset
+        << '}';
 }
 
 } // namespace
 
-void WriteGnu(std::ostream& out, std::string_view file, std::string_view text, const std::vector<Problem>& problems) {
+void WriteGnu(std::ostream& out, std::string_view file, std::string_view text,
+              const std::vector<Problem>& problems) {
     const LineIndex lines(text);
     for (const Problem& p : problems) {
         const std::string_view rule = InfoOf(p.rule).id;
@@ -108,15 +115,16 @@ void WriteJsonString(std::ostream& out, std::string_view text) {
     out << '"';
 }
 
-void WriteJson(std::ostream& out, std::string_view file, std::string_view text, const std::vector<Problem>& problems) {
+void WriteJson(std::ostream& out, std::string_view file, std::string_view text,
+               const std::vector<Problem>& problems) {
     const LineIndex lines(text);
     out << "{\"file\": ";
     WriteJsonString(out, file);
     out << ", \"problems\": [";
     for (std::size_t i = 0; i < problems.size(); ++i) {
         const Problem& p = problems[i];
-        out << (i == 0 ? "\n  " : ",\n  ") << "{\"rule\": \"" << InfoOf(p.rule).id << "\", \"severity\": \""
-            << SeverityName(p.severity) << "\", \"message\": ";
+        out << (i == 0 ? "\n  " : ",\n  ") << "{\"rule\": \"" << InfoOf(p.rule).id
+            << "\", \"severity\": \"" << SeverityName(p.severity) << "\", \"message\": ";
         WriteJsonString(out, p.message);
         out << ", \"start\": ";
         WritePosition(out, lines.At(p.start), p.start);

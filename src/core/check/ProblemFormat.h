@@ -13,11 +13,13 @@ namespace velto {
 // One line per problem, "FILE:LINE.COL-LINE.COL: error: MESSAGE [RULE]" (lines and
 // columns from 1, columns in characters, the end column that of the last character),
 // and a "note:" line for a related place.
-void WriteGnu(std::ostream& out, std::string_view file, std::string_view text, const std::vector<Problem>& problems);
+void WriteGnu(std::ostream& out, std::string_view file, std::string_view text,
+              const std::vector<Problem>& problems);
 
 // One JSON object for a file: {"file": ..., "problems": [...]}, each problem with its
 // rule, severity, message, and start and end as line, column and byte offset.
-void WriteJson(std::ostream& out, std::string_view file, std::string_view text, const std::vector<Problem>& problems);
+void WriteJson(std::ostream& out, std::string_view file, std::string_view text,
+               const std::vector<Problem>& problems);
 
 // A text as a JSON string: quoted, escaped, and bytes that are not UTF-8 replaced by U+FFFD.
 void WriteJsonString(std::ostream& out, std::string_view text);

@@ -30,7 +30,8 @@ std::vector<Problem> ProblemList::TakeSorted() {
         p.rule = Rule::TooManyProblems;
         p.severity = InfoOf(p.rule).severity;
         p.start = p.end = firstLeftOut_;
-        p.message = "More than " + std::to_string(MaxProblems) + " problems: those after this place are not listed";
+        p.message = "More than " + std::to_string(MaxProblems) +
+                    " problems: those after this place are not listed";
         full_ = false;
     }
     // Checks that run at the end of the page (duplicate ids, links) report out of order.

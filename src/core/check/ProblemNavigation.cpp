@@ -38,9 +38,9 @@ std::string CountsText(const ProblemCounts& counts) {
     return text;
 }
 
-std::optional<std::size_t> StepProblem(const std::vector<Problem>& problems, std::size_t selectionStart,
-                                       std::size_t selectionEnd, std::optional<std::size_t> current,
-                                       bool forward) noexcept {
+std::optional<std::size_t> StepProblem(const std::vector<Problem>& problems,
+                                       std::size_t selectionStart, std::size_t selectionEnd,
+                                       std::optional<std::size_t> current, bool forward) noexcept {
     const std::size_t n = problems.size();
     if (n == 0)
         return std::nullopt;

@@ -27,8 +27,8 @@ struct ProblemCounts {
 // it, going round at either end. `current`, the problem last gone to, counts while the
 // selection still covers exactly its range, so that problems starting at the same place
 // are each visited. None when there are no problems.
-[[nodiscard]] std::optional<std::size_t> StepProblem(const std::vector<Problem>& problems, std::size_t selectionStart,
-                                                     std::size_t selectionEnd, std::optional<std::size_t> current,
-                                                     bool forward) noexcept;
+[[nodiscard]] std::optional<std::size_t>
+StepProblem(const std::vector<Problem>& problems, std::size_t selectionStart,
+            std::size_t selectionEnd, std::optional<std::size_t> current, bool forward) noexcept;
 
 } // namespace velto

@@ -25,7 +25,8 @@ constexpr bool IsHex(char c) noexcept {
 ReferenceChecker::ReferenceChecker(std::string_view text, const CheckVocabulary& vocabulary,
                                    ProblemList& problems) noexcept
     : text_(text), problems_(problems), html5_(vocabulary.IsHtml5()),
-      latin1Only_(vocabulary.Standard() == VersionBits::Html20 || vocabulary.Standard() == VersionBits::Html32) {}
+      latin1Only_(vocabulary.Standard() == VersionBits::Html20 ||
+                  vocabulary.Standard() == VersionBits::Html32) {}
 
 void ReferenceChecker::Check(std::size_t start, std::size_t end, bool inAttribute) {
     if (!problems_.Wants(Rule::UnknownReference) && !problems_.Wants(Rule::BareAmpersand))
@@ -35,7 +36,8 @@ void ReferenceChecker::Check(std::size_t start, std::size_t end, bool inAttribut
         const void* hit = std::memchr(text_.data() + pos, '&', end - pos);
         if (hit == nullptr)
             return;
-        const std::size_t amp = static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
+        const std::size_t amp =
+            static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
         pos = amp + 1;
         if (pos >= end)
             return;
@@ -76,18 +78,20 @@ void ReferenceChecker::Named(std::size_t amp, std::size_t end, bool inAttribute)
         // In an attribute "&copy=2" or "&copy2" stays as it is (query strings).
         if (inAttribute && after < end && (IsAlnum(text_[after]) || text_[after] == '='))
             return;
-        problems_.Add(Rule::BareAmpersand, amp, after,
-                      "&" + std::string(legacy->name) + " without ';' is read as a character: write &" +
-                          std::string(legacy->name) + "; for the character, or &amp; for a plain '&'");
+        problems_.Add(
+            Rule::BareAmpersand, amp, after,
+            "&" + std::string(legacy->name) + " without ';' is read as a character: write &" +
+                std::string(legacy->name) + "; for the character, or &amp; for a plain '&'");
         return;
     }
     // SGML reads any "&name" as an entity reference; browsers of the living standard
     // leave an unknown one as text.
     if (!html5_ && (name[0] < '0' || name[0] > '9') && !(inAttribute && i < end && text_[i] == '='))
-        problems_.Add(Rule::UnknownReference, amp, i,
-                      "&" + std::string(name) + " is read as a reference that " +
-                          (Known(name) ? std::string("lacks its ';'") : std::string("does not exist")) +
-                          ": write &amp; for a plain '&'");
+        problems_.Add(
+            Rule::UnknownReference, amp, i,
+            "&" + std::string(name) + " is read as a reference that " +
+                (Known(name) ? std::string("lacks its ';'") : std::string("does not exist")) +
+                ": write &amp; for a plain '&'");
 }
 
 void ReferenceChecker::Numeric(std::size_t amp, std::size_t end) {
@@ -106,7 +110,8 @@ void ReferenceChecker::Numeric(std::size_t amp, std::size_t end) {
     }
     if (i == digits) {
         problems_.Add(Rule::UnknownReference, amp, i,
-                      std::string(text_.substr(amp, i - amp)) + " names no character: write &amp;# for the text");
+                      std::string(text_.substr(amp, i - amp)) +
+                          " names no character: write &amp;# for the text");
         return;
     }
     const bool semicolon = i < end && text_[i] == ';';
@@ -115,7 +120,8 @@ void ReferenceChecker::Numeric(std::size_t amp, std::size_t end) {
     if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
         problems_.Add(Rule::UnknownReference, amp, refEnd, written + " names no character");
     else if (!semicolon)
-        problems_.Add(Rule::BareAmpersand, amp, refEnd, written + " lacks its ';': write " + written + ";");
+        problems_.Add(Rule::BareAmpersand, amp, refEnd,
+                      written + " lacks its ';': write " + written + ";");
 }
 
 } // namespace velto

@@ -12,7 +12,8 @@ class ProblemList;
 
 class ReferenceChecker {
 public:
-    ReferenceChecker(std::string_view text, const CheckVocabulary& vocabulary, ProblemList& problems) noexcept;
+    ReferenceChecker(std::string_view text, const CheckVocabulary& vocabulary,
+                     ProblemList& problems) noexcept;
 
     // The references in [start, end): in text, or in an attribute's value, where browsers
     // leave "&copy=" alone for the sake of addresses with queries.

@@ -16,7 +16,8 @@ bool IsWhitespace(std::string_view text) noexcept {
 }
 
 // The part of a text run without its leading and trailing blanks.
-std::pair<std::size_t, std::size_t> Trimmed(std::string_view text, std::size_t start, std::size_t end) {
+std::pair<std::size_t, std::size_t> Trimmed(std::string_view text, std::size_t start,
+                                            std::size_t end) {
     const auto blank = [&](std::size_t i) {
         const char c = text[i];
         return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
@@ -29,7 +30,8 @@ std::pair<std::size_t, std::size_t> Trimmed(std::string_view text, std::size_t s
 }
 } // namespace
 
-TreeChecker::TreeChecker(std::string_view text, const CheckVocabulary& vocabulary, ProblemList& problems)
+TreeChecker::TreeChecker(std::string_view text, const CheckVocabulary& vocabulary,
+                         ProblemList& problems)
     : text_(text), vocabulary_(vocabulary), problems_(problems),
       openCounts_(vocabulary.ElementCount(), 0), templateId_(vocabulary.FindElement("template")),
       sgml_(!vocabulary.IsHtml5()) {
@@ -179,8 +181,8 @@ bool TreeChecker::MayImplyEndsAbove(int index, const Open& starting) {
         blocked_ = true;
         // A block in a text-level element has its own report.
         if ((starting.traits & Trait::Block) == 0 || (above.traits & Trait::Phrasing) == 0) {
-            Misplaced(starting, Display(starting) + " cannot stand inside " + Display(above) + ": close " +
-                                    Display(above) + " before it");
+            Misplaced(starting, Display(starting) + " cannot stand inside " + Display(above) +
+                                    ": close " + Display(above) + " before it");
             blockedReported_ = true;
         }
         return false;
@@ -213,7 +215,8 @@ void TreeChecker::ReportUnclosed(Open& e, std::size_t closerStart, std::size_t c
     const bool atEnd = closerStart == closerEnd;
     std::string message = name + " is never closed: </" + ascii::ToLower(name) + "> is missing";
     if (!atEnd)
-        message += std::string(" before ") + std::string(Slice(closerStart, std::min(closerEnd, closerStart + 40)));
+        message += std::string(" before ") +
+                   std::string(Slice(closerStart, std::min(closerEnd, closerStart + 40)));
     Problem* p = problems_.Add(Rule::UnclosedElement, e.start, e.end, std::move(message));
     if (p != nullptr && !atEnd) {
         p->relatedStart = closerStart;
@@ -258,7 +261,8 @@ bool TreeChecker::InTableContext() const noexcept {
     if (stack_.empty())
         return false;
     const Open& e = stack_.back();
-    return !e.foreign && (Is(e, Tag::Table) || Is(e, Tag::Tr) || (e.traits & Trait::TableSection) != 0);
+    return !e.foreign &&
+           (Is(e, Tag::Table) || Is(e, Tag::Tr) || (e.traits & Trait::TableSection) != 0);
 }
 
 bool TreeChecker::InForeign() const noexcept {
@@ -276,7 +280,8 @@ void TreeChecker::Text(const ScannedToken& token) {
         seenContent_ = true;
     if (!bodyOpened_ && !inFrameset_) {
         // Text of an element of the head (a TITLE read as markup) stays there.
-        if (blank || (!stack_.empty() && !Is(stack_.back(), Tag::Html) && !Is(stack_.back(), Tag::Head)))
+        if (blank ||
+            (!stack_.empty() && !Is(stack_.back(), Tag::Html) && !Is(stack_.back(), Tag::Head)))
             return;
         EnsureBody(token.start, token.start);
     }

@@ -27,8 +27,8 @@ public:
 
     // A start tag; id is the vocabulary's element of its name (None for names it lacks).
     // The scanner is told when the element's contents are raw text.
-    void StartTag(const ScannedToken& token, const std::vector<ScannedAttribute>& attributes,
-                  Id id, PageScanner& scanner);
+    void StartTag(const ScannedToken& token, const std::vector<ScannedAttribute>& attributes, Id id,
+                  PageScanner& scanner);
     void EndTag(const ScannedToken& token, Id id);
     void Text(const ScannedToken& token);
     void Doctype(const ScannedToken& token);
@@ -45,11 +45,11 @@ private:
         std::uint32_t traits = 0;
         std::size_t start = 0; // its start tag; start == end when the parser opened it
         std::size_t end = 0;
-        std::string_view name; // as written, for names the vocabulary lacks
+        std::string_view name;        // as written, for names the vocabulary lacks
         std::uint32_t formatting = 0; // its entry in the formatting list, 0 for none
         bool foreign = false;
-        bool reopened = false;  // a formatting element the parser opened again
-        bool reported = false;  // already reported as left open
+        bool reopened = false; // a formatting element the parser opened again
+        bool reported = false; // already reported as left open
     };
     struct FormattingEntry {
         std::uint32_t serial = 0; // 0 marks a scope boundary (cell, caption, object)
@@ -66,7 +66,9 @@ private:
     void Push(Open element);
     void Pop();
     void EraseAt(std::size_t index);
-    [[nodiscard]] bool Is(const Open& e, Tag tag) const noexcept { return e.tag == tag && tag != Tag::Other; }
+    [[nodiscard]] bool Is(const Open& e, Tag tag) const noexcept {
+        return e.tag == tag && tag != Tag::Other;
+    }
     [[nodiscard]] bool Same(const Open& a, const Open& b) const noexcept;
     [[nodiscard]] bool CurrentIs(Tag tag) const noexcept;
     // The position of the nearest open element like `e` within the scope, or -1.
@@ -87,7 +89,9 @@ private:
     void ReportUnclosed(Open& e, std::size_t closerStart, std::size_t closerEnd);
     [[nodiscard]] std::string Display(const Open& e) const;
     [[nodiscard]] std::string Display(Id id, std::string_view written) const;
-    [[nodiscard]] std::string_view Slice(std::size_t start, std::size_t end) const { return text_.substr(start, end - start); }
+    [[nodiscard]] std::string_view Slice(std::size_t start, std::size_t end) const {
+        return text_.substr(start, end - start);
+    }
 
     // ---- the document's frame ----
     void EnsureHtml();
@@ -98,11 +102,16 @@ private:
     bool StartDocumentElement(const Open& e, const ScannedToken& token);
 
     // ---- start tags ----
-    void StartInBody(Open e, const ScannedToken& token, const std::vector<ScannedAttribute>& attributes,
-                     PageScanner& scanner);
-    bool StartInTable(Open& e, const ScannedToken& token, const std::vector<ScannedAttribute>& attributes);
+    void StartInBody(Open e, const ScannedToken& token, PageScanner& scanner);
+    // What a block's start tag closes (P, LI, a heading); false when the tag is ignored.
+    bool CloseBeforeBlock(const Open& e, const ScannedToken& token);
+    // What an element of the same kind closes (BUTTON, A, OPTION, ruby parts).
+    void CloseSameKind(const Open& e, const ScannedToken& token);
+    bool StartInTable(Open& e, const ScannedToken& token,
+                      const std::vector<ScannedAttribute>& attributes);
     bool StartInSelect(Open& e);
-    bool StartInForeign(const Open& e, const ScannedToken& token, const std::vector<ScannedAttribute>& attributes);
+    bool StartInForeign(const Open& e, const ScannedToken& token,
+                        const std::vector<ScannedAttribute>& attributes);
     void ClosePIfOpen(const Open& e, const ScannedToken& token);
     void CloseCellFor(const Open& e, const ScannedToken& token);
     void CloseListItem(const Open& e, Tag a, Tag b, const ScannedToken& token);
@@ -115,6 +124,7 @@ private:
 
     // ---- end tags ----
     void EndFormatting(const Open& e, const ScannedToken& token);
+    void EndHeading(const Open& e, const ScannedToken& token);
     void EndOther(const Open& e, const ScannedToken& token);
     void EndInScope(const Open& e, const ScannedToken& token, Scope scope);
     void EndBody(const ScannedToken& token);

@@ -74,40 +74,46 @@ void TreeChecker::EndTag(const ScannedToken& token, Id id) {
     if ((e.traits & Trait::Void) != 0) {
         const std::string name = Display(e);
         problems_.Add(Rule::VoidEndTag, token.start, token.end,
-                      "</" + ascii::ToLower(name) + ">: " + name + " is an empty element and has no end tag");
+                      "</" + ascii::ToLower(name) + ">: " + name +
+                          " is an empty element and has no end tag");
         return;
     }
-    if ((e.traits & Trait::Heading) != 0) {
-        for (int i = static_cast<int>(stack_.size()) - 1; i >= 0; --i) {
-            const Open& node = stack_[static_cast<std::size_t>(i)];
-            if ((node.traits & Trait::Heading) != 0) {
-                GenerateImpliedEnds();
-                if (!Same(node, e)) {
-                    Problem* p = problems_.Add(Rule::Misnested, token.start, token.end,
-                                               "</" + ascii::ToLower(Display(e)) + "> ends " + Display(node) +
-                                                   ": the start and end tags name different headings");
-                    if (p != nullptr) {
-                        p->relatedStart = node.start;
-                        p->relatedEnd = node.end;
-                        p->relatedNote = Display(node) + " starts here";
-                    }
-                }
-                for (int j = static_cast<int>(stack_.size()) - 1; j >= 0; --j)
-                    if ((stack_[static_cast<std::size_t>(j)].traits & Trait::Heading) != 0)
-                        return PopTo(j, token.start, token.end);
-                return;
-            }
-            if (IsBoundary(node, Scope::Default))
-                break;
-        }
-        return Stray(e, token);
-    }
+    if ((e.traits & Trait::Heading) != 0)
+        return EndHeading(e, token);
     if ((e.traits & Trait::Formatting) != 0)
         return EndFormatting(e, token);
     // Blocks (DIV, UL, BLOCKQUOTE...) close what was left open inside them, within scope.
     if ((e.traits & Trait::Block) != 0)
         return EndInScope(e, token, Scope::Default);
     EndOther(e, token);
+}
+
+// Any heading's end tag closes the open heading, whatever its level.
+void TreeChecker::EndHeading(const Open& e, const ScannedToken& token) {
+    for (int i = static_cast<int>(stack_.size()) - 1; i >= 0; --i) {
+        const Open& node = stack_[static_cast<std::size_t>(i)];
+        if ((node.traits & Trait::Heading) != 0) {
+            GenerateImpliedEnds();
+            if (!Same(node, e)) {
+                Problem* p =
+                    problems_.Add(Rule::Misnested, token.start, token.end,
+                                  "</" + ascii::ToLower(Display(e)) + "> ends " + Display(node) +
+                                      ": the start and end tags name different headings");
+                if (p != nullptr) {
+                    p->relatedStart = node.start;
+                    p->relatedEnd = node.end;
+                    p->relatedNote = Display(node) + " starts here";
+                }
+            }
+            for (int j = static_cast<int>(stack_.size()) - 1; j >= 0; --j)
+                if ((stack_[static_cast<std::size_t>(j)].traits & Trait::Heading) != 0)
+                    return PopTo(j, token.start, token.end);
+            return;
+        }
+        if (IsBoundary(node, Scope::Default))
+            break;
+    }
+    return Stray(e, token);
 }
 
 void TreeChecker::EndInScope(const Open& e, const ScannedToken& token, Scope scope) {
@@ -144,10 +150,11 @@ void TreeChecker::EndOther(const Open& e, const ScannedToken& token) {
             for (int j = i - 1; j >= 0; --j) {
                 if (Same(stack_[static_cast<std::size_t>(j)], e)) {
                     const std::string inner = Display(node);
-                    Problem* p = problems_.Add(Rule::Misnested, token.start, token.end,
-                                               "</" + ascii::ToLower(Display(e)) + "> cannot close " + Display(e) +
-                                                   " across " + inner + ", which is open inside it: close " +
-                                                   inner + " first");
+                    Problem* p =
+                        problems_.Add(Rule::Misnested, token.start, token.end,
+                                      "</" + ascii::ToLower(Display(e)) + "> cannot close " +
+                                          Display(e) + " across " + inner +
+                                          ", which is open inside it: close " + inner + " first");
                     if (p != nullptr) {
                         p->relatedStart = node.start;
                         p->relatedEnd = node.end;
@@ -184,7 +191,8 @@ void TreeChecker::EndFormatting(const Open& e, const ScannedToken& token) {
         formatting_.erase(formatting_.begin() + entry);
         std::string message = "</" + ascii::ToLower(name) + "> closes nothing: ";
         if (gone.closedByEnd > gone.closedByStart)
-            message += std::string(Slice(gone.closedByStart, std::min(gone.closedByEnd, gone.closedByStart + 40))) +
+            message += std::string(Slice(gone.closedByStart,
+                                         std::min(gone.closedByEnd, gone.closedByStart + 40))) +
                        " before it already ended " + name + " (misnested tags)";
         else
             message += "an end tag before it already ended " + name + " (misnested tags)";
@@ -205,9 +213,10 @@ void TreeChecker::EndFormatting(const Open& e, const ScannedToken& token) {
         // with it and open them again after it.
         Open& inner = stack_[static_cast<std::size_t>(at) + 1];
         const std::string innerName = Display(inner);
-        Problem* p = problems_.Add(Rule::Misnested, token.start, token.end,
-                                   "</" + ascii::ToLower(name) + "> closes " + name + " while " + innerName +
-                                       ", opened inside it, is still open: close " + innerName + " first");
+        Problem* p =
+            problems_.Add(Rule::Misnested, token.start, token.end,
+                          "</" + ascii::ToLower(name) + "> closes " + name + " while " + innerName +
+                              ", opened inside it, is still open: close " + innerName + " first");
         if (p != nullptr && inner.start != inner.end) {
             p->relatedStart = inner.start;
             p->relatedEnd = inner.end;

@@ -10,7 +10,8 @@ namespace {
 bool HasAttribute(std::string_view text, const std::vector<ScannedAttribute>& attributes,
                   std::string_view name, std::string_view value = {}) {
     for (const ScannedAttribute& a : attributes)
-        if (ascii::EqualNoCase(a.Name(text), name) && (value.empty() || ascii::EqualNoCase(a.Value(text), value)))
+        if (ascii::EqualNoCase(a.Name(text), name) &&
+            (value.empty() || ascii::EqualNoCase(a.Value(text), value)))
             return true;
     return false;
 }
@@ -22,8 +23,9 @@ bool SupportsScripts(Tag tag) noexcept {
 
 } // namespace
 
-void TreeChecker::StartTag(const ScannedToken& token, const std::vector<ScannedAttribute>& attributes,
-                           Id id, PageScanner& scanner) {
+void TreeChecker::StartTag(const ScannedToken& token,
+                           const std::vector<ScannedAttribute>& attributes, Id id,
+                           PageScanner& scanner) {
     seenContent_ = true;
     blocked_ = blockedReported_ = false;
     Open e = Make(token, id);
@@ -43,7 +45,8 @@ void TreeChecker::StartTag(const ScannedToken& token, const std::vector<ScannedA
             return;
         }
         // Under SGML an element of the head such as TITLE holds what it holds.
-        if (sgml_ && !stack_.empty() && !Is(stack_.back(), Tag::Html) && !Is(stack_.back(), Tag::Head)) {
+        if (sgml_ && !stack_.empty() && !Is(stack_.back(), Tag::Html) &&
+            !Is(stack_.back(), Tag::Head)) {
             Misplaced(e, Display(e) + " cannot stand inside " + Display(stack_.back()));
             InsertElement(e, token, scanner);
             return;
@@ -55,7 +58,8 @@ void TreeChecker::StartTag(const ScannedToken& token, const std::vector<ScannedA
             InsertElement(e, token, scanner);
             return;
         }
-        Misplaced(e, Display(e) + " in a FRAMESET page: only FRAME, FRAMESET and NOFRAMES may stand here");
+        Misplaced(e, Display(e) +
+                         " in a FRAMESET page: only FRAME, FRAMESET and NOFRAMES may stand here");
         return;
     }
     if (StartInSelect(e))
@@ -63,14 +67,15 @@ void TreeChecker::StartTag(const ScannedToken& token, const std::vector<ScannedA
     CloseCellFor(e, token);
     if (!blocked_ && InTableContext() && StartInTable(e, token, attributes))
         return;
-    StartInBody(e, token, attributes, scanner);
+    StartInBody(e, token, scanner);
 }
 
 bool TreeChecker::StartDocumentElement(const Open& e, const ScannedToken& token) {
     switch (e.tag) {
     case Tag::Html:
         if (htmlOpened_)
-            Misplaced(e, "A second HTML start tag: a page has one HTML element, opened at its start");
+            Misplaced(e,
+                      "A second HTML start tag: a page has one HTML element, opened at its start");
         else {
             htmlOpened_ = true;
             Push(e);
@@ -114,10 +119,10 @@ bool TreeChecker::StartDocumentElement(const Open& e, const ScannedToken& token)
 
 bool TreeChecker::StartInForeign(const Open& e, const ScannedToken& token,
                                  const std::vector<ScannedAttribute>& attributes) {
-    const bool breaksOut =
-        (e.traits & Trait::Breakout) != 0 ||
-        (e.tag == Tag::Font && (HasAttribute(text_, attributes, "color") || HasAttribute(text_, attributes, "face") ||
-                                HasAttribute(text_, attributes, "size")));
+    const bool breaksOut = (e.traits & Trait::Breakout) != 0 ||
+                           (e.tag == Tag::Font && (HasAttribute(text_, attributes, "color") ||
+                                                   HasAttribute(text_, attributes, "face") ||
+                                                   HasAttribute(text_, attributes, "size")));
     if (!breaksOut) {
         if (!token.selfClosing) {
             Open foreign = e;
@@ -129,7 +134,8 @@ bool TreeChecker::StartInForeign(const Open& e, const ScannedToken& token,
         }
         return true;
     }
-    Misplaced(e, Display(e) + " inside SVG or MathML: close the drawing or formula before HTML goes on");
+    Misplaced(e, Display(e) +
+                     " inside SVG or MathML: close the drawing or formula before HTML goes on");
     while (InForeign())
         Pop();
     return false;
@@ -174,14 +180,18 @@ bool TreeChecker::StartInSelect(Open& e) {
     }
 }
 
-bool TreeChecker::StartInTable(Open& e, const ScannedToken& token, const std::vector<ScannedAttribute>& attributes) {
+bool TreeChecker::StartInTable(Open& e, const ScannedToken& token,
+                               const std::vector<ScannedAttribute>& attributes) {
     const auto clearTo = [this](auto stopAt) {
         while (!stack_.empty() && !stopAt(stack_.back()))
             Pop();
     };
-    const auto tableLevel = [this](const Open& o) { return Is(o, Tag::Table) || Is(o, Tag::Html) || Is(o, Tag::Template); };
+    const auto tableLevel = [this](const Open& o) {
+        return Is(o, Tag::Table) || Is(o, Tag::Html) || Is(o, Tag::Template);
+    };
     const auto bodyLevel = [this](const Open& o) {
-        return (o.traits & Trait::TableSection) != 0 || Is(o, Tag::Table) || Is(o, Tag::Html) || Is(o, Tag::Template);
+        return (o.traits & Trait::TableSection) != 0 || Is(o, Tag::Table) || Is(o, Tag::Html) ||
+               Is(o, Tag::Template);
     };
     switch (e.tag) {
     case Tag::Caption:
@@ -218,9 +228,11 @@ bool TreeChecker::StartInTable(Open& e, const ScannedToken& token, const std::ve
         PushMarker();
         return true;
     case Tag::Table: {
-        Misplaced(e, "TABLE directly inside " + Display(stack_.back()) +
-                         (sgml_ ? std::string(": put the inner table in a cell")
-                                : std::string(": the first table ends here (put the inner table in a cell)")));
+        Misplaced(e,
+                  "TABLE directly inside " + Display(stack_.back()) +
+                      (sgml_ ? std::string(": put the inner table in a cell")
+                             : std::string(
+                                   ": the first table ends here (put the inner table in a cell)")));
         if (!sgml_)
             PopTo(FindTagInScope(Tag::Table, Scope::Table), token.start, token.end);
         return false;
@@ -267,8 +279,8 @@ void TreeChecker::CloseCellFor(const Open& e, const ScannedToken& token) {
             if (!MayImplyEndsAbove(i, e))
                 return;
             GenerateImpliedEnds();
-            PopTo(i < static_cast<int>(stack_.size()) ? i : static_cast<int>(stack_.size()) - 1, token.start,
-                  token.end);
+            PopTo(i < static_cast<int>(stack_.size()) ? i : static_cast<int>(stack_.size()) - 1,
+                  token.start, token.end);
             ClearToMarker();
             return;
         }
@@ -314,7 +326,8 @@ void TreeChecker::CloseListItem(const Open& e, Tag a, Tag b, const ScannedToken&
                 return;
             GenerateImpliedEnds(node.tag);
             for (int j = static_cast<int>(stack_.size()) - 1; j >= 0; --j)
-                if (Is(stack_[static_cast<std::size_t>(j)], a) || Is(stack_[static_cast<std::size_t>(j)], b))
+                if (Is(stack_[static_cast<std::size_t>(j)], a) ||
+                    Is(stack_[static_cast<std::size_t>(j)], b))
                     return PopTo(j, token.start, token.end);
             return;
         }
@@ -324,38 +337,59 @@ void TreeChecker::CloseListItem(const Open& e, Tag a, Tag b, const ScannedToken&
     }
 }
 
-void TreeChecker::StartInBody(Open e, const ScannedToken& token, const std::vector<ScannedAttribute>& attributes,
-                              PageScanner& scanner) {
+void TreeChecker::StartInBody(Open e, const ScannedToken& token, PageScanner& scanner) {
     if (TablePartOutsideTable(e)) {
         // Browsers drop these start tags outside their table or frame set; SGML keeps them.
         CheckContext(e);
-        if (!sgml_)
-            return;
-        InsertElement(e, token, scanner);
+        if (sgml_)
+            InsertElement(e, token, scanner);
         return;
     }
-    if ((e.traits & Trait::ClosesParagraph) != 0) {
-        if (e.tag == Tag::Li)
-            CloseListItem(e, Tag::Li, Tag::Li, token);
-        else if (e.tag == Tag::Dd || e.tag == Tag::Dt)
-            CloseListItem(e, Tag::Dd, Tag::Dt, token);
-        else if (e.tag == Tag::Form && formDepth_ > 0) {
-            Misplaced(e, sgml_ ? std::string("FORM inside FORM: forms cannot be nested")
-                               : std::string("FORM inside FORM: forms cannot be nested, so this start tag is ignored"));
-            if (!sgml_)
-                return;
-        }
-        ClosePIfOpen(e, token);
-        if (!sgml_ && (e.traits & Trait::Heading) != 0 && !stack_.empty() &&
-            (stack_.back().traits & Trait::Heading) != 0) {
-            problems_.Add(Rule::Misnested, e.start, e.end,
-                          Display(e) + " inside " + Display(stack_.back()) +
-                              ": a heading cannot hold another heading; close " + Display(stack_.back()) +
-                              " first");
-            stack_.back().reported = true;
-            Pop();
-        }
+    if ((e.traits & Trait::ClosesParagraph) != 0 && !CloseBeforeBlock(e, token))
+        return;
+    CloseSameKind(e, token);
+    if ((e.traits & Trait::ClosesParagraph) == 0)
+        Reconstruct();
+    CheckContext(e);
+    if (!blockedReported_)
+        CheckBlockInInline(e);
+    if (token.selfClosing && (e.traits & Trait::Void) == 0 && e.tag != Tag::Svg &&
+        e.tag != Tag::Math)
+        problems_.Add(Rule::SelfClosingTag, e.start, e.end,
+                      Display(e) +
+                          " is not an empty element: browsers ignore the \"/\" of \"/>\" and " +
+                          Display(e) + " stays open until </" + ascii::ToLower(Display(e)) + ">");
+    InsertElement(e, token, scanner);
+}
+
+bool TreeChecker::CloseBeforeBlock(const Open& e, const ScannedToken& token) {
+    if (e.tag == Tag::Li)
+        CloseListItem(e, Tag::Li, Tag::Li, token);
+    else if (e.tag == Tag::Dd || e.tag == Tag::Dt)
+        CloseListItem(e, Tag::Dd, Tag::Dt, token);
+    else if (e.tag == Tag::Form && formDepth_ > 0) {
+        Misplaced(
+            e, sgml_
+                   ? std::string("FORM inside FORM: forms cannot be nested")
+                   : std::string(
+                         "FORM inside FORM: forms cannot be nested, so this start tag is ignored"));
+        if (!sgml_)
+            return false;
     }
+    ClosePIfOpen(e, token);
+    if (!sgml_ && (e.traits & Trait::Heading) != 0 && !stack_.empty() &&
+        (stack_.back().traits & Trait::Heading) != 0) {
+        problems_.Add(Rule::Misnested, e.start, e.end,
+                      Display(e) + " inside " + Display(stack_.back()) +
+                          ": a heading cannot hold another heading; close " +
+                          Display(stack_.back()) + " first");
+        stack_.back().reported = true;
+        Pop();
+    }
+    return true;
+}
+
+void TreeChecker::CloseSameKind(const Open& e, const ScannedToken& token) {
     switch (e.tag) {
     case Tag::Button: {
         const int button = FindTagInScope(Tag::Button, Scope::Default);
@@ -366,51 +400,39 @@ void TreeChecker::StartInBody(Open e, const ScannedToken& token, const std::vect
             GenerateImpliedEnds();
             PopTo(FindTagInScope(Tag::Button, Scope::Default), token.start, token.end);
         }
-        break;
+        return;
     }
     case Tag::A:
     case Tag::Nobr: {
+        const char* why = e.tag == Tag::A ? "links cannot be nested" : "it cannot be nested";
         if (sgml_) {
             if (IsOpen(e.id))
-                Misplaced(e, Display(e) + " inside " + Display(e) + ": " +
-                                 (e.tag == Tag::A ? "links cannot be nested" : "it cannot be nested"));
-            break;
+                Misplaced(e, Display(e) + " inside " + Display(e) + ": " + why);
+            return;
         }
         const int open = FindFormatting(e);
         if (open >= 0 && (e.tag == Tag::A || FindInScope(e, Scope::Default) >= 0)) {
             problems_.Add(Rule::Misnested, e.start, e.end,
-                          Display(e) + " inside " + Display(e) + ": " +
-                              (e.tag == Tag::A ? "links cannot be nested" : "it cannot be nested") +
+                          Display(e) + " inside " + Display(e) + ": " + why +
                               "; the first one ends here");
             CloseFormatting(open);
         }
-        break;
+        return;
     }
     case Tag::Option:
     case Tag::Optgroup:
         if (CurrentIs(Tag::Option))
             Pop();
-        break;
+        return;
     case Tag::Rb:
     case Tag::Rtc:
     case Tag::Rp:
     case Tag::Rt:
         GenerateImpliedEnds(e.tag == Tag::Rp || e.tag == Tag::Rt ? Tag::Rtc : Tag::Other);
-        break;
+        return;
     default:
-        break;
+        return;
     }
-    if ((e.traits & Trait::ClosesParagraph) == 0)
-        Reconstruct();
-    (void)attributes;
-    CheckContext(e);
-    if (!blockedReported_)
-        CheckBlockInInline(e);
-    if (token.selfClosing && (e.traits & Trait::Void) == 0 && e.tag != Tag::Svg && e.tag != Tag::Math)
-        problems_.Add(Rule::SelfClosingTag, e.start, e.end,
-                      Display(e) + " is not an empty element: browsers ignore the \"/\" of \"/>\" and " +
-                          Display(e) + " stays open until </" + ascii::ToLower(Display(e)) + ">");
-    InsertElement(e, token, scanner);
 }
 
 void TreeChecker::InsertElement(Open e, const ScannedToken& token, PageScanner& scanner) {
@@ -434,7 +456,8 @@ void TreeChecker::InsertElement(Open e, const ScannedToken& token, PageScanner& 
         PushMarker();
     // The DTDs before HTML5 parse the contents of TITLE, TEXTAREA, IFRAME and NOFRAMES
     // as markup; only SCRIPT and STYLE (and the old XMP) hold raw text.
-    const bool raw = !sgml_ || e.tag == Tag::Script || e.tag == Tag::Style || (e.traits & Trait::Block) != 0;
+    const bool raw =
+        !sgml_ || e.tag == Tag::Script || e.tag == Tag::Style || (e.traits & Trait::Block) != 0;
     if ((e.traits & Trait::PlainText) != 0)
         scanner.EnterRawText(e.name, false, true);
     else if ((e.traits & Trait::RawText) != 0 && raw)
@@ -447,7 +470,8 @@ void TreeChecker::CheckContext(const Open& e) {
     if (e.id == CheckVocabulary::None || !problems_.Wants(Rule::Context) || InTemplate())
         return;
     // A list holds its items only (and scripts).
-    if (!stack_.empty() && (stack_.back().traits & Trait::ListHolder) != 0 && !SupportsScripts(e.tag)) {
+    if (!stack_.empty() && (stack_.back().traits & Trait::ListHolder) != 0 &&
+        !SupportsScripts(e.tag)) {
         const Open& holder = stack_.back();
         const bool definitions = Is(holder, Tag::Dl);
         const bool item = definitions ? (e.tag == Tag::Dt || e.tag == Tag::Dd ||

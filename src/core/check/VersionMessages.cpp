@@ -20,7 +20,8 @@ std::string OutsideSelection(const CheckVocabulary& vocabulary, const std::strin
         text = subject + " is not in " + vocabulary.SelectionText() + ": it came with " +
                std::string(vocabulary.StandardName(newer));
     } else if (const std::string owners = vocabulary.VersionNames(versions); !owners.empty()) {
-        text = subject + " is not in " + vocabulary.SelectionText() + ": only " + owners + " had it";
+        text =
+            subject + " is not in " + vocabulary.SelectionText() + ": only " + owners + " had it";
     } else {
         text = subject + " is not in " + vocabulary.SelectionText() +
                ": it belongs to the HTML 3.0 drafts, which no browser took up";

@@ -219,14 +219,16 @@ std::span<const SupplementEntry> StandardsSupplement() noexcept {
     return Supplement;
 }
 
-std::optional<std::uint32_t> RequiredIn(std::string_view element, std::string_view attribute) noexcept {
+std::optional<std::uint32_t> RequiredIn(std::string_view element,
+                                        std::string_view attribute) noexcept {
     for (const Requirement& r : Requirements)
         if (r.element == element && ascii::EqualNoCase(r.attribute, attribute))
             return r.requiredIn;
     return std::nullopt;
 }
 
-std::optional<std::string_view> ContextFor(std::string_view element, std::uint32_t standard) noexcept {
+std::optional<std::string_view> ContextFor(std::string_view element,
+                                           std::uint32_t standard) noexcept {
     for (const Placement& p : Placements)
         if (p.element == element && (p.standards & standard) != 0)
             return p.context;
@@ -242,7 +244,8 @@ std::string_view ElementAdvice(std::string_view element) noexcept {
 
 std::string_view AttributeAdvice(std::string_view element, std::string_view attribute) noexcept {
     for (const Advice& a : AttributeAdvices)
-        if ((a.element.empty() || a.element == element) && ascii::EqualNoCase(a.attribute, attribute))
+        if ((a.element.empty() || a.element == element) &&
+            ascii::EqualNoCase(a.attribute, attribute))
             return a.text;
     return {};
 }

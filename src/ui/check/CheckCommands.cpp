@@ -26,7 +26,8 @@ void Step(CMainFrame& frame, CheckHost& host, bool forward) {
     CQuorView& view = checks->View();
     const auto start = static_cast<std::size_t>(view.SelectionStart());
     const auto end = static_cast<std::size_t>(view.SelectionEnd());
-    const std::optional<std::size_t> next = StepProblem(problems, start, end, checks->lastVisited, forward);
+    const std::optional<std::size_t> next =
+        StepProblem(problems, start, end, checks->lastVisited, forward);
     if (!next) {
         frame.ShowPrompt(QString::fromStdString(CountsText({})));
         return;
@@ -62,7 +63,9 @@ void RegisterCheckCommands(CommandTable& t, CMainFrame& frame) {
     dock->hide(); // the saved layout shows it again
     AddCountsPane(frame, *host);
 
-    t.Add({CommandId::ToggleProblems, "&Problems", "Show or hide the list of the active document's problems",
+    t.Add({CommandId::ToggleProblems,
+           "&Problems",
+           "Show or hide the list of the active document's problems",
            {},
            [dock] {
                if (dock->isVisible()) {
@@ -74,12 +77,14 @@ void RegisterCheckCommands(CommandTable& t, CMainFrame& frame) {
            },
            [dock] { return dock->toggleViewAction()->isChecked(); }});
     const auto active = [host] { return host->ActiveChecks() != nullptr; };
-    t.Add({CommandId::NextProblem, "&Next Problem\tF8", "Select the next problem Check Page found in the document",
-           active, [&frame, host] { Step(frame, *host, true); }});
+    t.Add({CommandId::NextProblem, "&Next Problem\tF8",
+           "Select the next problem Check Page found in the document", active,
+           [&frame, host] { Step(frame, *host, true); }});
     t.Add({CommandId::PreviousProblem, "Pre&vious Problem\tShift+F8",
            "Select the previous problem Check Page found in the document", active,
            [&frame, host] { Step(frame, *host, false); }});
-    QObject::connect(dock->toggleViewAction(), &QAction::toggled, &frame, &CMainFrame::UpdateCommands);
+    QObject::connect(dock->toggleViewAction(), &QAction::toggled, &frame,
+                     &CMainFrame::UpdateCommands);
 }
 
 } // namespace velto

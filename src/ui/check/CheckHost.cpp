@@ -21,8 +21,9 @@ CheckHost::CheckHost(CMainFrame& frame) : QObject(&frame), frame_(frame) {
     settings_ = std::make_shared<const CheckSettings>(settings);
     // Results arrive on the worker's thread and are handed to the event loop.
     worker_ = std::make_unique<CheckWorker>([this](CheckWorker::Result result) {
-        QMetaObject::invokeMethod(this, [this, r = std::move(result)]() mutable { Deliver(std::move(r)); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, r = std::move(result)]() mutable { Deliver(std::move(r)); },
+            Qt::QueuedConnection);
     });
 
     CQuorApp& app = frame.App();
@@ -58,7 +59,8 @@ void CheckHost::Watch(CQuorDoc* doc) {
         return;
     auto* checks = new ViewChecks(*this, *view, nextId_++);
     checks_[checks->Id()] = checks;
-    connect(checks, &ViewChecks::ProblemsChanged, this, [this, view] { Q_EMIT ProblemsChanged(view); });
+    connect(checks, &ViewChecks::ProblemsChanged, this,
+            [this, view] { Q_EMIT ProblemsChanged(view); });
     connect(checks, &QObject::destroyed, this, [this, id = checks->Id()] {
         checks_.erase(id);
         if (worker_)

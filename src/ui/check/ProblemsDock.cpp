@@ -25,12 +25,15 @@ ProblemsDock::ProblemsDock(CMainFrame& frame, CheckHost& host)
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(ProblemsModel::MessageColumn, QHeaderView::Stretch);
-    list_->header()->setSectionResizeMode(ProblemsModel::SeverityColumn, QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(ProblemsModel::SeverityColumn,
+                                          QHeaderView::ResizeToContents);
     list_->header()->setSectionResizeMode(ProblemsModel::LineColumn, QHeaderView::ResizeToContents);
     list_->header()->setSectionResizeMode(ProblemsModel::RuleColumn, QHeaderView::ResizeToContents);
     setWidget(list_);
-    connect(list_, &QTreeView::clicked, this, [this](const QModelIndex& index) { Go(index.row(), false); });
-    connect(list_, &QTreeView::activated, this, [this](const QModelIndex& index) { Go(index.row(), true); });
+    connect(list_, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { Go(index.row(), false); });
+    connect(list_, &QTreeView::activated, this,
+            [this](const QModelIndex& index) { Go(index.row(), true); });
     connect(&host_, &CheckHost::ActiveChanged, this, &ProblemsDock::ShowActive);
     connect(&host_, &CheckHost::ProblemsChanged, this, [this](CQuorView* view) {
         if (view == frame_.ActiveView())
@@ -50,7 +53,8 @@ void ProblemsDock::UpdateTitle() {
         setWindowTitle(tr("Problems"));
         return;
     }
-    setWindowTitle(tr("Problems (%1)").arg(QString::fromStdString(CountsText(CountProblems(checks->Problems())))));
+    setWindowTitle(tr("Problems (%1)")
+                       .arg(QString::fromStdString(CountsText(CountProblems(checks->Problems())))));
 }
 
 void ProblemsDock::Go(int row, bool focus) {

@@ -40,21 +40,25 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
                    : p.severity == Severity::Warning ? tr("Warning")
                                                      : tr("Info");
         case LineColumn:
-            return static_cast<int>(checks_->View().SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
-                                                                  static_cast<unsigned long>(p.start))) + 1;
+            return static_cast<int>(
+                       checks_->View().SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                                     static_cast<unsigned long>(p.start))) +
+                   1;
         case MessageColumn:
             return QString::fromStdString(p.message);
         case RuleColumn:
-            return QString::fromUtf8(InfoOf(p.rule).id.data(), static_cast<int>(InfoOf(p.rule).id.size()));
+            return QString::fromUtf8(InfoOf(p.rule).id.data(),
+                                     static_cast<int>(InfoOf(p.rule).id.size()));
         default:
             return {};
         }
     case Qt::DecorationRole:
         if (index.column() != SeverityColumn)
             return {};
-        return QApplication::style()->standardIcon(p.severity == Severity::Error     ? QStyle::SP_MessageBoxCritical
-                                                   : p.severity == Severity::Warning ? QStyle::SP_MessageBoxWarning
-                                                                                     : QStyle::SP_MessageBoxInformation);
+        return QApplication::style()->standardIcon(
+            p.severity == Severity::Error     ? QStyle::SP_MessageBoxCritical
+            : p.severity == Severity::Warning ? QStyle::SP_MessageBoxWarning
+                                              : QStyle::SP_MessageBoxInformation);
     case Qt::ToolTipRole:
         return p.HasRelated() ? QString::fromStdString(p.message + "\n" + p.relatedNote)
                               : QString::fromStdString(p.message);

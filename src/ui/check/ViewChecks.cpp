@@ -52,7 +52,8 @@ void ViewChecks::SetUpIndicators() {
     };
     for (const Look& look : looks) {
         const auto indicator = static_cast<unsigned long>(look.indicator);
-        view_.SendScintilla(QsciScintillaBase::SCI_INDICSETSTYLE, indicator, static_cast<long>(look.style));
+        view_.SendScintilla(QsciScintillaBase::SCI_INDICSETSTYLE, indicator,
+                            static_cast<long>(look.style));
         view_.SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, indicator, look.colour);
         view_.SendScintilla(QsciScintillaBase::SCI_INDICSETUNDER, indicator, 1L);
     }
@@ -84,8 +85,8 @@ void ViewChecks::Schedule(int delayMs) {
 void ViewChecks::CheckNow() {
     timer_.stop();
     const int length = static_cast<int>(view_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
-    const auto* data =
-        static_cast<const char*>(view_.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    const auto* data = static_cast<const char*>(
+        view_.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     std::string text(data, static_cast<std::size_t>(length));
     if (host_.Submit(*this, generation_, std::move(text))) {
         submitted_ = generation_;
@@ -125,7 +126,8 @@ const std::vector<Problem>& ViewChecks::Problems() {
         for (Problem& p : problems_) {
             std::tie(p.start, p.end) = sinceResult_.Map(p.start, p.end);
             if (p.HasRelated())
-                std::tie(p.relatedStart, p.relatedEnd) = sinceResult_.Map(p.relatedStart, p.relatedEnd);
+                std::tie(p.relatedStart, p.relatedEnd) =
+                    sinceResult_.Map(p.relatedStart, p.relatedEnd);
         }
         sinceResult_.Clear();
     }
@@ -135,7 +137,8 @@ const std::vector<Problem>& ViewChecks::Problems() {
 void ViewChecks::Draw() {
     const long length = view_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     for (int indicator : {ErrorIndicator, WarningIndicator, InfoIndicator}) {
-        view_.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
+        view_.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT,
+                            static_cast<unsigned long>(indicator));
         view_.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, length);
     }
     for (const Problem& p : problems_) {
@@ -146,8 +149,8 @@ void ViewChecks::Draw() {
             continue;
         view_.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT,
                             static_cast<unsigned long>(IndicatorOf(p.severity)));
-        view_.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start),
-                            end - start);
+        view_.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE,
+                            static_cast<unsigned long>(start), end - start);
     }
 }
 
@@ -168,7 +171,8 @@ bool ViewChecks::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const long pos = view_.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMPOINTCLOSE,
-                                         static_cast<unsigned long>(help->pos().x()), static_cast<long>(help->pos().y()));
+                                         static_cast<unsigned long>(help->pos().x()),
+                                         static_cast<long>(help->pos().y()));
     QStringList messages;
     if (pos >= 0) {
         const auto at = static_cast<std::size_t>(pos);

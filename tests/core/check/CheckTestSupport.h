@@ -36,25 +36,30 @@ public:
 
     [[nodiscard]] const CheckVocabulary& Vocabulary() const { return *vocabulary_; }
 
-    [[nodiscard]] std::vector<Problem> Check(std::string_view page, const CheckOptions& options = {}) const {
+    [[nodiscard]] std::vector<Problem> Check(std::string_view page,
+                                             const CheckOptions& options = {}) const {
         return CheckPage(page, *vocabulary_, options);
     }
 
     // "rule@line" of each problem, in order.
-    [[nodiscard]] std::vector<std::string> Found(std::string_view page, const CheckOptions& options = {}) const {
+    [[nodiscard]] std::vector<std::string> Found(std::string_view page,
+                                                 const CheckOptions& options = {}) const {
         const LineIndex lines(page);
         std::vector<std::string> found;
         for (const Problem& p : Check(page, options))
-            found.push_back(std::string(InfoOf(p.rule).id) + "@" + std::to_string(lines.At(p.start).line));
+            found.push_back(std::string(InfoOf(p.rule).id) + "@" +
+                            std::to_string(lines.At(p.start).line));
         return found;
     }
 
     // The rules that report, in order, leaving out those about the page as a whole
     // (doctype, title, lang), which the small pages of the tests lack.
-    [[nodiscard]] std::vector<std::string> Rules(std::string_view page, const CheckOptions& options = {}) const {
+    [[nodiscard]] std::vector<std::string> Rules(std::string_view page,
+                                                 const CheckOptions& options = {}) const {
         std::vector<std::string> rules;
         for (const Problem& p : Check(page, options))
-            if (p.rule != Rule::MissingDoctype && p.rule != Rule::MissingTitle && p.rule != Rule::MissingLang)
+            if (p.rule != Rule::MissingDoctype && p.rule != Rule::MissingTitle &&
+                p.rule != Rule::MissingLang)
                 rules.emplace_back(InfoOf(p.rule).id);
         return rules;
     }
@@ -68,8 +73,8 @@ private:
 
 // A whole HTML5 page around a body, so that only the body's problems show.
 inline std::string Html5Page(std::string_view body) {
-    return "<!DOCTYPE html>\n<html lang=\"en\"><head><title>t</title></head><body>\n" + std::string(body) +
-           "\n</body></html>\n";
+    return "<!DOCTYPE html>\n<html lang=\"en\"><head><title>t</title></head><body>\n" +
+           std::string(body) + "\n</body></html>\n";
 }
 
 using Rules = std::vector<std::string>;

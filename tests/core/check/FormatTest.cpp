@@ -54,10 +54,11 @@ TEST(Formats, JsonEscapesAndReplacesBytesThatAreNotUtf8) {
     EXPECT_EQ(out.str(), "\"a\\\"b\\\\c\\n\\t\\u0001 \xc3\xa9 \\ufffd end\"");
     std::ostringstream file;
     WriteJson(file, "p.html", "x\n<b>", {Make(Rule::UnknownElement, 2, 5, "B?")});
-    EXPECT_EQ(file.str(), "{\"file\": \"p.html\", \"problems\": [\n"
-                          "  {\"rule\": \"unknown-element\", \"severity\": \"error\", \"message\": \"B?\", "
-                          "\"start\": {\"line\": 2, \"column\": 1, \"offset\": 2}, "
-                          "\"end\": {\"line\": 2, \"column\": 3, \"offset\": 5}}\n]}");
+    EXPECT_EQ(file.str(),
+              "{\"file\": \"p.html\", \"problems\": [\n"
+              "  {\"rule\": \"unknown-element\", \"severity\": \"error\", \"message\": \"B?\", "
+              "\"start\": {\"line\": 2, \"column\": 1, \"offset\": 2}, "
+              "\"end\": {\"line\": 2, \"column\": 3, \"offset\": 5}}\n]}");
 }
 
 } // namespace

@@ -19,7 +19,8 @@ std::vector<Problem> At(std::initializer_list<std::pair<std::size_t, Severity>> 
 }
 
 TEST(Navigation, NextAndPreviousGoRoundAtTheEnds) {
-    const auto problems = At({{10, Severity::Error}, {20, Severity::Warning}, {30, Severity::Info}});
+    const auto problems =
+        At({{10, Severity::Error}, {20, Severity::Warning}, {30, Severity::Info}});
     EXPECT_EQ(StepProblem(problems, 0, 0, std::nullopt, true), 0u);
     EXPECT_EQ(StepProblem(problems, 15, 15, std::nullopt, true), 1u);
     EXPECT_EQ(StepProblem(problems, 35, 35, std::nullopt, true), 0u);
@@ -29,7 +30,8 @@ TEST(Navigation, NextAndPreviousGoRoundAtTheEnds) {
 }
 
 TEST(Navigation, ProblemsAtOnePlaceAreEachVisited) {
-    const auto problems = At({{10, Severity::Error}, {10, Severity::Warning}, {20, Severity::Error}});
+    const auto problems =
+        At({{10, Severity::Error}, {10, Severity::Warning}, {20, Severity::Error}});
     // The first selected, the second shares its start: F8 goes on to it, then past both.
     EXPECT_EQ(StepProblem(problems, 10, 13, 0u, true), 1u);
     EXPECT_EQ(StepProblem(problems, 10, 13, 1u, true), 2u);
@@ -40,8 +42,11 @@ TEST(Navigation, ProblemsAtOnePlaceAreEachVisited) {
 
 TEST(Navigation, CountsInWords) {
     EXPECT_EQ(CountsText(CountProblems({})), "No problems");
-    EXPECT_EQ(CountsText(CountProblems(At({{1, Severity::Error}, {2, Severity::Info}}))), "1 error, 1 info");
-    EXPECT_EQ(CountsText(CountProblems(At({{1, Severity::Warning}, {2, Severity::Warning}, {3, Severity::Error},
+    EXPECT_EQ(CountsText(CountProblems(At({{1, Severity::Error}, {2, Severity::Info}}))),
+              "1 error, 1 info");
+    EXPECT_EQ(CountsText(CountProblems(At({{1, Severity::Warning},
+                                           {2, Severity::Warning},
+                                           {3, Severity::Error},
                                            {4, Severity::Error}}))),
               "2 errors, 2 warnings");
 }

@@ -18,16 +18,19 @@ TEST(Page, DoctypeTitleAndLanguageAreInfos) {
         rules.push_back(p.rule);
         EXPECT_EQ(p.severity, Severity::Info);
     }
-    EXPECT_EQ(rules, (std::vector<Rule>{Rule::MissingDoctype, Rule::MissingTitle, Rule::MissingLang}));
+    EXPECT_EQ(rules,
+              (std::vector<Rule>{Rule::MissingDoctype, Rule::MissingTitle, Rule::MissingLang}));
     EXPECT_TRUE(check.Check("<!DOCTYPE html><html lang=en><title>t</title><p>x").empty());
     // HTML 3.2 had no LANG.
-    EXPECT_EQ(PageCheck({"HTML v3.2"}).Found("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">"
-                                            "<TITLE>t</TITLE><P>x"),
+    EXPECT_EQ(PageCheck({"HTML v3.2"})
+                  .Found("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">"
+                         "<TITLE>t</TITLE><P>x"),
               std::vector<std::string>{});
 }
 
 TEST(Page, ADoctypeOfAnotherVersion) {
-    const std::string page = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<html lang=en><title>t</title>";
+    const std::string page =
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<html lang=en><title>t</title>";
     EXPECT_EQ(PageCheck({"HTML5"}).Found(page), std::vector<std::string>{"doctype-version@1"});
     EXPECT_EQ(PageCheck({"HTML v4.0"}).Found(page), std::vector<std::string>{});
     EXPECT_EQ(PageCheck({"HTML5"}).Found(Html5Page("<p>x</p><!DOCTYPE html>")),
@@ -81,7 +84,8 @@ TEST(Settings, StoredAsTheIdsOfTheRulesSwitchedOff) {
     settings.SetEnabled(Rule::MissingFile, false);
     settings.SetEnabled(Rule::BareAmpersand, false);
     ASSERT_TRUE(settings.Save(profile));
-    EXPECT_EQ(profile.GetString(CheckSettings::Section, "DisabledRules", ""), "missing-file,bare-ampersand");
+    EXPECT_EQ(profile.GetString(CheckSettings::Section, "DisabledRules", ""),
+              "missing-file,bare-ampersand");
     CheckSettings loaded;
     loaded.Load(profile);
     EXPECT_EQ(loaded, settings);
@@ -90,7 +94,8 @@ TEST(Settings, StoredAsTheIdsOfTheRulesSwitchedOff) {
     MemoryProfile old;
     loaded.Load(old);
     EXPECT_EQ(loaded, CheckSettings());
-    old.WriteString(CheckSettings::Section, "DisabledRules", " duplicate-id , no-such-rule,,context");
+    old.WriteString(CheckSettings::Section, "DisabledRules",
+                    " duplicate-id , no-such-rule,,context");
     loaded.Load(old);
     EXPECT_FALSE(loaded.IsEnabled(Rule::DuplicateId));
     EXPECT_FALSE(loaded.IsEnabled(Rule::Context));

@@ -23,7 +23,8 @@ fs::path PagesFolder() {
 // The version a page is checked against, from its doctype as compare-check reads it.
 const char* VersionOf(const std::string& page) {
     std::string head = page.substr(0, 200);
-    std::transform(head.begin(), head.end(), head.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(head.begin(), head.end(), head.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     if (head.find("html 4") != std::string::npos)
         return "HTML v4.0";
     if (head.find("html 3.2") != std::string::npos)

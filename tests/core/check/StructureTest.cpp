@@ -31,7 +31,9 @@ TEST(Structure, AnElementLeftOpenIsReportedAtItsStartTag) {
     EXPECT_EQ(problems[0].rule, Rule::UnclosedElement);
     EXPECT_EQ(page.substr(problems[0].start, problems[0].end - problems[0].start), "<span>");
     ASSERT_TRUE(problems[0].HasRelated());
-    EXPECT_EQ(page.substr(problems[0].relatedStart, problems[0].relatedEnd - problems[0].relatedStart), "</div>");
+    EXPECT_EQ(
+        page.substr(problems[0].relatedStart, problems[0].relatedEnd - problems[0].relatedStart),
+        "</div>");
     EXPECT_EQ(check.Rules(Html5Page("<div><span>x</span></div>")), Rules{});
     // Left open to the end of the page.
     EXPECT_EQ(check.Rules("<!DOCTYPE html><title>t</title><div>x"), Rules{"unclosed-element"});
@@ -47,11 +49,13 @@ TEST(Structure, MisnestedFormattingIsReportedWhereBrowsersRepairIt) {
     EXPECT_EQ(check.Rules(Html5Page("<b><i>x</b>y</i>")), Rules{"misnested"});
     EXPECT_EQ(check.Rules(Html5Page("<b><i>x</i></b>")), Rules{});
     // A block end tag that crosses a formatting element leaves that element open.
-    EXPECT_EQ(check.Rules(Html5Page("<div><b>x</div></b>")), (Rules{"unclosed-element", "misnested"}));
+    EXPECT_EQ(check.Rules(Html5Page("<div><b>x</div></b>")),
+              (Rules{"unclosed-element", "misnested"}));
     // Headings and links cannot hold their own kind.
     EXPECT_EQ(check.Rules(Html5Page("<h1>a<h2>b</h2>")), Rules{"misnested"});
     EXPECT_EQ(check.Rules(Html5Page("<h1>a</h2>")), Rules{"misnested"});
-    EXPECT_EQ(check.Rules(Html5Page("<a href=x>a<a href=y>b</a></a>")), (Rules{"misnested", "stray-end-tag"}));
+    EXPECT_EQ(check.Rules(Html5Page("<a href=x>a<a href=y>b</a></a>")),
+              (Rules{"misnested", "stray-end-tag"}));
     EXPECT_EQ(check.Rules(Html5Page("<a href=x>a</a><a href=y>b</a>")), Rules{});
 }
 
@@ -89,22 +93,26 @@ TEST(Structure, ElementsOutOfTheirContext) {
     EXPECT_EQ(check.Rules(Html5Page("<table><div>x</div><tr><td>y</table>")), Rules{"context"});
     EXPECT_EQ(check.Rules(Html5Page("<title>again</title>")), Rules{"context"});
     EXPECT_EQ(check.Rules(Html5Page("<ul><p>x</p></ul>")), Rules{"context"});
-    EXPECT_EQ(check.Rules(Html5Page("<form><form></form></form>")), (Rules{"context", "stray-end-tag"}));
+    EXPECT_EQ(check.Rules(Html5Page("<form><form></form></form>")),
+              (Rules{"context", "stray-end-tag"}));
     // Inside a TEMPLATE anything goes: its contents are put somewhere else later.
     EXPECT_EQ(check.Rules(Html5Page("<template><tr><td>x</td></tr></template>")), Rules{});
 }
 
 TEST(Structure, BlocksInsideTextLevelElements) {
-    EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<span><div>x</div></span>")), Rules{"block-in-inline"});
+    EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<span><div>x</div></span>")),
+              Rules{"block-in-inline"});
     EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<div><span>x</span></div>")), Rules{});
     // A link holds what its parent may hold in HTML5, not in HTML 4.0.
     EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<a href=x><div>x</div></a>")), Rules{});
-    EXPECT_EQ(PageCheck({"HTML v4.0"}).Rules("<a href=x><div>x</div></a>"), Rules{"block-in-inline"});
+    EXPECT_EQ(PageCheck({"HTML v4.0"}).Rules("<a href=x><div>x</div></a>"),
+              Rules{"block-in-inline"});
 }
 
 TEST(Structure, TagsCutOffByTheEndOfThePage) {
     const PageCheck check({"HTML5"});
-    EXPECT_EQ(check.Rules("<!DOCTYPE html><title>t</title><p title=\"open>x</p>\n"), Rules{"unterminated-tag"});
+    EXPECT_EQ(check.Rules("<!DOCTYPE html><title>t</title><p title=\"open>x</p>\n"),
+              Rules{"unterminated-tag"});
     EXPECT_EQ(check.Rules("<!DOCTYPE html><title>t</title><p title=\"closed\">x</p>\n"), Rules{});
 }
 

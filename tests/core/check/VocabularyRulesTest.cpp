@@ -24,9 +24,11 @@ TEST(Vocabulary, ObsoleteElementsWithTheirCure) {
     EXPECT_NE(message.find("FONT is obsolete in HTML5"), std::string::npos) << message;
     EXPECT_NE(message.find("CSS"), std::string::npos) << message;
     // HTML 3.2 has them all but ACRONYM, which came with HTML 4.0.
-    const std::string page32 = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\"><title>t</title>" + body;
+    const std::string page32 =
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\"><title>t</title>" + body;
     EXPECT_EQ(PageCheck({"HTML v3.2"}).Rules(page32), Rules{"element-version"});
-    EXPECT_NE(MessageOf(PageCheck({"HTML v3.2"}), page32, Rule::ElementVersion).find("came with HTML v4.0"),
+    EXPECT_NE(MessageOf(PageCheck({"HTML v3.2"}), page32, Rule::ElementVersion)
+                  .find("came with HTML v4.0"),
               std::string::npos);
     EXPECT_EQ(PageCheck({"HTML v3.2", "HTML v4.0"}).Rules(page32), Rules{});
     // A fresh editor selects every version: nothing is obsolete.
@@ -39,17 +41,21 @@ TEST(Vocabulary, UnknownAndCustomElements) {
     // Custom elements came with HTML5.
     EXPECT_EQ(PageCheck({"HTML v4.0"}).Rules("<my-widget>x</my-widget>"), Rules{"unknown-element"});
     // SVG's and MathML's own names belong inside their roots.
-    EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<svg><circle r=1/></svg><math><mi>x</mi></math>")), Rules{});
-    EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<circle r=1></circle>")), Rules{"unknown-element"});
+    EXPECT_EQ(
+        PageCheck({"HTML5"}).Rules(Html5Page("<svg><circle r=1/></svg><math><mi>x</mi></math>")),
+        Rules{});
+    EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<circle r=1></circle>")),
+              Rules{"unknown-element"});
 }
 
 TEST(Vocabulary, AttributesTheElementDoesNotHave) {
     const PageCheck check({"HTML5"});
     EXPECT_EQ(check.Rules(Html5Page("<div foo=1>x</div>")), Rules{"unknown-attribute"});
     EXPECT_EQ(check.Rules(Html5Page("<div onfrob=f()>x</div>")), Rules{"unknown-attribute"});
-    EXPECT_EQ(check.Rules(Html5Page("<div id=a class=b data-foo=1 aria-label=x role=note onclick=f() "
-                                    "hidden xml:lang=en>x</div>")),
-              Rules{});
+    EXPECT_EQ(
+        check.Rules(Html5Page("<div id=a class=b data-foo=1 aria-label=x role=note onclick=f() "
+                              "hidden xml:lang=en>x</div>")),
+        Rules{});
     // Presentational attributes are obsolete in HTML5 and a warning; HTML 4.0 had them.
     const std::string img = "<img src=a.png alt=\"\" align=left border=0>";
     const std::vector<Problem> problems = check.Check(Html5Page(img));
@@ -60,7 +66,8 @@ TEST(Vocabulary, AttributesTheElementDoesNotHave) {
     // DATA- attributes came with HTML5.
     EXPECT_EQ(PageCheck({"HTML v4.0"}).Rules("<div data-x=1>x</div>"), Rules{"attribute-version"});
     // What the DTD of HTML 4.01 has beyond the records.
-    EXPECT_EQ(PageCheck({"HTML v4.0"}).Rules("<table summary=s><tr><td valign=middle scope=row>x</table>"),
+    EXPECT_EQ(PageCheck({"HTML v4.0"})
+                  .Rules("<table summary=s><tr><td valign=middle scope=row>x</table>"),
               Rules{});
 }
 
@@ -86,7 +93,8 @@ TEST(Vocabulary, RequiredAttributesAsEachStandardRequiresThem) {
     EXPECT_EQ(PageCheck({"HTML v4.0"}).Rules("<form><p>x</form>"), Rules{"missing-attribute"});
     EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<form><p>x</form>")), Rules{});
     // Nor is an element outside the selection held to its attributes.
-    EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<applet>x</applet>")), Rules{"element-version"});
+    EXPECT_EQ(PageCheck({"HTML5"}).Rules(Html5Page("<applet>x</applet>")),
+              Rules{"element-version"});
 }
 
 TEST(Vocabulary, DuplicateAttributesAndQuoting) {

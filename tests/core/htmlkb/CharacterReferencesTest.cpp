@@ -12,10 +12,12 @@ namespace {
 TEST(CharacterReferences, TheListIsWholeSortedAndMarked) {
     const auto all = CharacterReferences();
     EXPECT_EQ(all.size(), 2125u);
-    EXPECT_TRUE(std::is_sorted(all.begin(), all.end(),
-                               [](const CharacterReference& a, const CharacterReference& b) { return a.name < b.name; }));
+    EXPECT_TRUE(std::is_sorted(
+        all.begin(), all.end(),
+        [](const CharacterReference& a, const CharacterReference& b) { return a.name < b.name; }));
     const auto count = [&](std::uint8_t flag) {
-        return std::count_if(all.begin(), all.end(), [flag](const CharacterReference& r) { return (r.flags & flag) != 0; });
+        return std::count_if(all.begin(), all.end(),
+                             [flag](const CharacterReference& r) { return (r.flags & flag) != 0; });
     };
     EXPECT_EQ(count(CharacterReferenceFlags::Html4), 252);
     EXPECT_EQ(count(CharacterReferenceFlags::Legacy), 106);
