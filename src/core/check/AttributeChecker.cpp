@@ -4,6 +4,7 @@
 #include "core/check/AriaAttributes.h"
 #include "core/check/ProblemList.h"
 #include "core/check/VersionMessages.h"
+#include "core/check/VocabularyCorrections.h"
 #include "core/config/HtmlVer.h"
 #include "core/htmlkb/AsciiCase.h"
 
@@ -146,6 +147,8 @@ void AttributeChecker::CheckKnown(const CheckVocabulary::ElementRule& element,
                               ": DATA- and ARIA- attributes came with HTML5");
         return;
     }
+    if (IsRdfaAttribute(name) && vocabulary_.IsAllowed(VersionBits::Html5))
+        return;
     // Attributes of XML that XHTML pages carry and HTML tolerates.
     if (ascii::EqualNoCase(name, "xmlns") || StartsWithNoCase(name, "xmlns:") ||
         StartsWithNoCase(name, "xml:"))

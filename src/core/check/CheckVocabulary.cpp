@@ -133,6 +133,8 @@ void CheckVocabulary::AddEvents(const HtmlKnowledgeBase& kb) {
             }
         }
     }
+    for (std::string_view extra : Html5ExtraEvents())
+        versionsByName[ascii::ToUpper(extra)] |= VersionBits::Html5;
     std::vector<std::string_view> names;
     for (const auto& [name, versions] : versionsByName) {
         AttributeRule r;

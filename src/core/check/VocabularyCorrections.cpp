@@ -50,7 +50,7 @@ constexpr std::array<Requirement, 25> Requirements = {{
 
 constexpr std::uint32_t Old = Html20 | Html32;
 
-constexpr std::array<SupplementEntry, 58> Supplement = {{
+constexpr std::array<SupplementEntry, 59> Supplement = {{
     {"BASEFONT", "", "", Html32},
     {"U", "", "", Html32},
     {"HTML", "VERSION", "", Before5},
@@ -109,7 +109,19 @@ constexpr std::array<SupplementEntry, 58> Supplement = {{
     {"THEAD", "CHAROFF", "", Html40},
     {"TFOOT", "CHAR", "", Html40},
     {"TFOOT", "CHAROFF", "", Html40},
+    // HTML Media Capture.
+    {"INPUT", "CAPTURE", "", Html5},
 }};
+
+constexpr std::array<std::string_view, 14> ExtraEvents = {
+    "onpointerover",       "onpointerenter",       "onpointerdown", "onpointermove",
+    "onpointerup",         "onpointercancel",      "onpointerout",  "onpointerleave",
+    "ongotpointercapture", "onlostpointercapture", "ontouchstart",  "ontouchend",
+    "ontouchmove",         "ontouchcancel",
+};
+
+constexpr std::array<std::string_view, 5> RdfaAttributes = {"vocab", "typeof", "property",
+                                                            "resource", "prefix"};
 
 struct Placement {
     std::string_view element;
@@ -217,6 +229,17 @@ constexpr std::array<Advice, 42> AttributeAdvices = {{
 
 std::span<const SupplementEntry> StandardsSupplement() noexcept {
     return Supplement;
+}
+
+std::span<const std::string_view> Html5ExtraEvents() noexcept {
+    return ExtraEvents;
+}
+
+bool IsRdfaAttribute(std::string_view name) noexcept {
+    for (std::string_view a : RdfaAttributes)
+        if (ascii::EqualNoCase(a, name))
+            return true;
+    return false;
 }
 
 std::optional<std::uint32_t> RequiredIn(std::string_view element,

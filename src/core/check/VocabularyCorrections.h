@@ -43,4 +43,11 @@ struct SupplementEntry {
 
 [[nodiscard]] std::span<const SupplementEntry> StandardsSupplement() noexcept;
 
+// Event handler attributes that browsers and validators of HTML5 take beyond those of the
+// records: Pointer Events and Touch Events ("onpointerdown").
+[[nodiscard]] std::span<const std::string_view> Html5ExtraEvents() noexcept;
+
+// The attributes of RDFa Lite, which HTML5 pages carry on any element ("property").
+[[nodiscard]] bool IsRdfaAttribute(std::string_view name) noexcept;
+
 } // namespace velto
