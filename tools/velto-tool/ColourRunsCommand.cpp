@@ -1,4 +1,5 @@
 // velto-tool colour-runs [--count] FILE: the style runs the colouring gives a whole file.
+#include "ColourRuns.h"
 #include "MappedInput.h"
 #include "RunTallyControl.h"
 #include "ToolCommand.h"
@@ -24,10 +25,6 @@ const Registrar registrar{
      "exclusive); with --count, the number of runs of each class instead",
      Run}};
 
-std::string_view ClassName(std::uint8_t style) {
-    return style < AppearanceClassCount ? AppearanceClasses[style].name : "?";
-}
-
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const bool count = !args.empty() && args[0] == "--count";
     if (args.size() != (count ? 2u : 1u) || args.back().starts_with("--"))
@@ -48,7 +45,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             if (style < runs.size())
                 ++runs[style];
         } else {
-            out << start << ' ' << end << ' ' << ClassName(style) << '\n';
+            PrintRun(start, end, style, out);
         }
     });
     CHtmlColourer(kb, appearance.Mode()).ColourWholeControl(control);

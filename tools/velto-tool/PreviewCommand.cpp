@@ -12,6 +12,8 @@
 #include "core/preview/CommandLine.h"
 #include "ui/platform/QtProfile.h"
 
+#include <algorithm>
+#include <climits>
 #include <ostream>
 
 namespace velto::tool {
@@ -84,10 +86,10 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
             }
             profiles.Select(named);
         } else if (args[i] == "--first-line" && i + 1 < args.size()) {
-            const std::optional<int> n = ParseOffset(args[++i], err);
+            const std::optional<long long> n = ParseOffset(args[++i], err);
             if (!n)
                 return 2;
-            firstLine = *n;
+            firstLine = static_cast<int>(std::min<long long>(*n, INT_MAX));
         } else {
             return UsageError("preview-file", err);
         }
@@ -103,7 +105,9 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
     CCleanupList cleanup(scratch, prompter);
     NoBrowser browser;
     CPreviewDriver driver(profiles, cleanup, general, settings, prompter, browser);
-    const std::string path = args[0].find('/') == std::string::npos ? "./" + args[0] : args[0];
+    // The editor previews a document by its full path: so does the tool, however the
+    // document was named on the command line.
+    const std::string path = AbsolutePath(args[0]);
     const std::optional<std::string> url = driver.WritePreview(control, path);
     if (!url)
         return 1;
@@ -129,8 +133,8 @@ int RunPreviewers(const std::vector<std::string>& args, std::ostream& out, std::
         flag(p.WindowActivateSelf, "WindowActivateSelf");
         flag(p.ProvideFragment, "ProvideFragment");
         out << (&p == current ? "*" : "") << p.Profile << '\t'
-            << (p.UsesDesktopBrowser() ? "(desktop browser)" : p.Previewer) << '\t' << p.DelayOnAppStart << '\t'
-            << flags << '\n';
+            << (p.UsesDesktopBrowser() ? "(desktop browser)" : p.Previewer) << '\t'
+            << p.DelayOnAppStart << '\t' << flags << '\n';
     }
     out << "Keep Velto In Front: " << (profiles.KeepInFront() ? 1 : 0) << '\n';
     return 0;

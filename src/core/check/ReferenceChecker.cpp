@@ -6,6 +6,7 @@
 #include "core/config/HtmlVer.h"
 #include "core/htmlkb/CharacterReferences.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace velto {
@@ -24,9 +25,7 @@ constexpr bool IsHex(char c) noexcept {
 
 ReferenceChecker::ReferenceChecker(std::string_view text, const CheckVocabulary& vocabulary,
                                    ProblemList& problems) noexcept
-    : text_(text), problems_(problems), html5_(vocabulary.IsHtml5()),
-      latin1Only_(vocabulary.Standard() == VersionBits::Html20 ||
-                  vocabulary.Standard() == VersionBits::Html32) {}
+    : text_(text), vocabulary_(vocabulary), problems_(problems), html5_(vocabulary.IsHtml5()) {}
 
 void ReferenceChecker::Check(std::size_t start, std::size_t end, bool inAttribute) {
     if (!problems_.Wants(Rule::UnknownReference) && !problems_.Wants(Rule::BareAmpersand))
@@ -49,15 +48,26 @@ void ReferenceChecker::Check(std::size_t start, std::size_t end, bool inAttribut
 }
 
 bool ReferenceChecker::Known(std::string_view name) const noexcept {
+    // A reference belongs to the versions that define it; with only browsers selected,
+    // those of the standard they followed.
     const CharacterReference* r = FindCharacterReference(name);
-    if (r == nullptr)
-        return false;
-    if (html5_)
-        return true;
-    if ((r->flags & CharacterReferenceFlags::Html4) == 0)
-        return false;
-    return !latin1Only_ || r->first < 0x100;
+    return r != nullptr && (vocabulary_.IsAllowed(r->versions) || (r->versions & vocabulary_.Standard()) != 0);
 }
+
+namespace {
+// The names browsers read without ';' are six characters at most.
+constexpr std::size_t MaxNameWithoutSemicolon = 6;
+
+// The longest reference read without ';' at the start of text ("copy" of "copy2024").
+const CharacterReference* LongestWithoutSemicolon(std::string_view text) noexcept {
+    for (std::size_t n = std::min(text.size(), MaxNameWithoutSemicolon); n > 1; --n) {
+        const CharacterReference* r = FindCharacterReference(text.substr(0, n));
+        if (r != nullptr && r->withoutSemicolon)
+            return r;
+    }
+    return nullptr;
+}
+} // namespace
 
 void ReferenceChecker::Named(std::size_t amp, std::size_t end, bool inAttribute) {
     std::size_t i = amp + 1;
@@ -72,7 +82,7 @@ void ReferenceChecker::Named(std::size_t amp, std::size_t end, bool inAttribute)
         return;
     }
     // Without ';' a browser still reads the references of old pages ("&copy 2024").
-    const CharacterReference* legacy = LongestLegacyReference(name);
+    const CharacterReference* legacy = LongestWithoutSemicolon(name);
     if (legacy != nullptr && (html5_ || Known(legacy->name))) {
         const std::size_t after = amp + 1 + legacy->name.size();
         // In an attribute "&copy=2" or "&copy2" stays as it is (query strings).

@@ -25,9 +25,9 @@ private:
     [[nodiscard]] bool Known(std::string_view name) const noexcept;
 
     std::string_view text_;
+    const CheckVocabulary& vocabulary_;
     ProblemList& problems_;
     bool html5_;
-    bool latin1Only_; // HTML 2.0 and 3.2 name the Latin-1 characters only
 };
 
 } // namespace velto

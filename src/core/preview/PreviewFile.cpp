@@ -1,10 +1,12 @@
 // The intermediate preview file.
 #include "core/preview/PreviewFile.h"
 
+#include "core/platform/ReplaceFile.h"
 #include "core/tagassist/TagSyntax.h"
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 
 namespace velto {
 
@@ -147,21 +149,37 @@ int FindAnchorLine(std::string_view text, int firstVisibleLine,
     return line;
 }
 
-bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewContents& contents) {
+std::vector<std::string_view>
+PreviewFilePieces(std::string_view text, const PreviewContents& contents, std::string& head) {
+    head.clear();
     if (contents.baseElement) {
         std::string folder = contents.folder;
         if (folder.empty() || folder.back() != '/')
             folder += '/';
-        out << "<BASE HREF=\"" << BrowserUrl(folder) << "\">\n";
+        head = "<BASE HREF=\"" + BrowserUrl(folder) + "\">\n";
     }
     const std::size_t anchor = std::min(contents.anchorAt, text.size());
-    out.write(text.data(), static_cast<std::streamsize>(anchor));
+    std::vector<std::string_view> pieces{head, text.substr(0, anchor)};
     if (contents.anchorAt != std::string_view::npos)
-        out << ScrollAnchor;
-    out.write(text.data() + anchor, static_cast<std::streamsize>(text.size() - anchor));
+        pieces.push_back(ScrollAnchor);
+    pieces.push_back(text.substr(anchor));
     if (contents.defaultTitle)
-        out << "<TITLE>Untitled</TITLE>\n";
+        pieces.push_back(DefaultTitle);
+    return pieces;
+}
+
+bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewContents& contents) {
+    std::string head;
+    for (const std::string_view piece : PreviewFilePieces(text, contents, head))
+        out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
     return static_cast<bool>(out.flush());
+}
+
+bool WritePreviewFile(const std::string& path, std::string_view text,
+                      const PreviewContents& contents, std::string& error) {
+    std::string head;
+    const std::vector<std::string_view> pieces = PreviewFilePieces(text, contents, head);
+    return ReplaceFileContents(path, pieces, error, ReplaceOptions{}) == ReplaceResult::Written;
 }
 
 } // namespace velto

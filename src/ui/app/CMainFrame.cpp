@@ -31,6 +31,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -70,6 +72,8 @@ CMainFrame::CMainFrame(CQuorApp& app)
     connect(&app_, &CQuorApp::RecentFilesChanged, this, &CMainFrame::RebuildRecentFileMenu);
     RebuildRecentFileMenu();
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveWindowChanged);
+    // Paste follows what the clipboard holds.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommands);
     connect(&app_.DocManager(), &CQuorDocManager::DocumentOpened, this, [this](CQuorDoc* doc) {
         connect(doc->View(), &CQuorView::FilesDropped, this, &CMainFrame::OpenFiles);
     });
@@ -316,7 +320,15 @@ void CMainFrame::ShowPrompt(const QString& prompt) {
 
 void CMainFrame::UpdateTitle() {
     CQuorDoc* doc = ActiveDocument();
-    setWindowTitle(doc ? AppName + QStringLiteral(" - ") + doc->Title() : AppName);
+    title_ = doc ? AppName + QStringLiteral(" - ") + doc->Title() : AppName;
+    setWindowTitle(title_);
+}
+
+void CMainFrame::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    // The document's title is in the frame's title already, maximised or not.
+    if (e->type() == QEvent::WindowTitleChange && !title_.isEmpty() && windowTitle() != title_)
+        setWindowTitle(title_);
 }
 
 void CMainFrame::OnActiveWindowChanged() {

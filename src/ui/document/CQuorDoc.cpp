@@ -93,8 +93,9 @@ bool CQuorDoc::DoSave(const QString& path, bool replace) {
     const bool ok = OnSaveDocument(target);
     if (ok && replace)
         SetPathName(target);
-    // A copy saved elsewhere leaves the folder menus alone.
-    if (replace || path.isEmpty())
+    // A copy saved elsewhere leaves the folder menus alone, and a failed save leaves the
+    // recent file list and the menus as they were.
+    if (ok && (replace || path.isEmpty()))
         Q_EMIT Saved(target);
     return ok;
 }

@@ -52,8 +52,11 @@ void CQuorDocManager::RecolourAll() {
         doc->View()->RestartColouring();
 }
 
-QStringList CQuorDocManager::DialogNameFilters() {
-    return QtNameFilters(DialogFilters());
+QStringList CQuorDocManager::DialogNameFilters(const CQuorDoc* doc) {
+    const std::vector<DocumentType>& types = DocumentTypes();
+    const bool ownType = doc != nullptr && doc->TypeIndex() >= 0 &&
+                         static_cast<std::size_t>(doc->TypeIndex()) < types.size();
+    return QtNameFilters(DialogFilters(ownType ? &types[static_cast<std::size_t>(doc->TypeIndex())] : nullptr));
 }
 
 bool CQuorDocManager::PromptFileName(QString& path, bool open, CQuorDoc* doc, QStringList* paths) {
@@ -65,12 +68,11 @@ bool CQuorDocManager::PromptFileName(QString& path, bool open, CQuorDoc* doc, QS
         dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
         dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dialog.setFileMode(open ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
-        const QStringList filters = DialogNameFilters();
+        const QStringList filters = DialogNameFilters(open ? nullptr : doc);
         dialog.setNameFilters(filters);
-        // Save As starts on the document's own type.
+        // Save As offers the document's own type, and starts on it.
         if (doc && !open)
-            dialog.selectNameFilter(filters.value(static_cast<int>(FixedFileFilters().size()) +
-                                                  doc->TypeIndex()));
+            dialog.selectNameFilter(filters.value(static_cast<int>(FixedFileFilters().size())));
         dialog.setDefaultSuffix(Q(std::string(DefaultExtension)));
         if (!path.isEmpty())
             dialog.selectFile(path);

@@ -61,13 +61,14 @@ public:
     void RecolourAll();
     [[nodiscard]] CQuorDoc* FindByPath(const QString& path) const;
 
-    // The Open and Save As dialog: the fixed filters, the document types' filters, then
-    // all files; a typed name without an extension gets ".html". On OK path holds the
-    // choice (for Open, the first of paths).
+    // The Open and Save As dialog: the fixed filters, the document types' filters (for
+    // Save As only the document's own type, chosen at the start), then all files; a typed
+    // name without an extension gets ".html". On OK path holds the choice (for Open, the
+    // first of paths).
     bool PromptFileName(QString& path, bool open, CQuorDoc* doc = nullptr,
                         QStringList* paths = nullptr);
-    // The filter strings as the dialog lists them.
-    [[nodiscard]] static QStringList DialogNameFilters();
+    // The filter strings as the dialog lists them: for Open, or for saving doc.
+    [[nodiscard]] static QStringList DialogNameFilters(const CQuorDoc* doc = nullptr);
 
     // Tests answer the file dialog through this instead of showing one: it gets the
     // proposed path and whether the dialog opens, and returns the chosen path(s) (empty:

@@ -2,11 +2,11 @@
 // with the editor's own undo history and change tracking.
 #pragma once
 
+#include "core/config/PrintingSettings.h"
 #include "core/document/ChangeTracker.h"
 #include "core/document/ChangedRange.h"
 #include "core/document/TransferMessages.h"
 #include "core/document/UndoHistory.h"
-#include "core/config/PrintingSettings.h"
 #include "core/tagassist/TagMatcher.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QIODevice;
 class QMimeData;
@@ -64,14 +65,15 @@ public:
         [[nodiscard]] bool Ok() const { return failure == TransferFailure::None; }
     };
     LoadResult LoadText(QIODevice& file, bool record);
-    // Writes the whole text (or the selection) unchanged.
-    bool SaveWholeText(QIODevice& file) const;
-    bool SaveSelection(QIODevice& file) const;
+    // The control's whole text, in place: valid until the text next changes.
+    [[nodiscard]] std::string_view WholeTextBytes() const;
     // Inserts a file at the caret as one undoable change; a template or snippet has its
     // menu header skipped. Failures are reported to the user.
     bool InsertFile(const QString& path, bool isTemplate);
     // Writes the text (or the selection) to path through a temporary file renamed over
-    // it, so a failure never leaves the target half-written. Failures are reported.
+    // it, so a failure never leaves the target half-written; a link, a file with other
+    // names and the owner are kept (see SaveDocumentFile). Failures are reported with the
+    // system's own words.
     bool SaveToFile(const QString& path, bool selectionOnly);
     // Opening a document: the file's text replaces everything, unrecorded, and the undo
     // history starts empty. Returns whether the file could be opened at all; a read that
@@ -96,6 +98,12 @@ public:
     // Gives every appearance class's style the "Text" face, size and effects with the
     // class's own colour.
     void ApplyAppearance();
+    // Widens (or narrows) the line number margin to the line count in the margin's font.
+    void UpdateLineNumberMargin();
+    [[nodiscard]] int LineNumberMarginWidth() const { return marginWidth(0); }
+    // Where a right click at point puts the caret: the character under the pointer, not
+    // the nearest gap, decides whether it is in a tag.
+    [[nodiscard]] int CaretForCharacterAt(const QPoint& point);
     // Applies the appearance afresh and colours the whole text again in idle time.
     void RestartColouring();
 
@@ -187,6 +195,7 @@ private:
     std::unique_ptr<TagMatcher> tagMatcher_;
     std::optional<TagPair> highlighted_;
     bool overwriteMode_ = false;
+    int marginDigits_ = 0; // the digits the line number margin has room for
     int lastGotoLine_ = 1;
 };
 

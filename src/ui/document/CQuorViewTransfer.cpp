@@ -5,12 +5,12 @@
 #include "core/document/LoadableFile.h"
 #include "core/document/TransferMessages.h"
 #include "core/platform/LineEnds.h"
+#include "core/platform/ReplaceFile.h"
 #include "core/templates/TemplateHeader.h"
 #include "ui/app/CQuorApp.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -99,15 +99,9 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
 
 // Straight from the control's buffer: a copy would double the memory a large document
 // takes while it is saved.
-bool CQuorView::SaveWholeText(QIODevice& file) const {
-    const qint64 length = TextLength();
+std::string_view CQuorView::WholeTextBytes() const {
     const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    return file.write(data, length) == length;
-}
-
-bool CQuorView::SaveSelection(QIODevice& file) const {
-    const QByteArray bytes = TextRange(SelectionStart(), SelectionEnd());
-    return file.write(bytes) == bytes.size();
+    return {data, static_cast<std::size_t>(TextLength())};
 }
 
 void CQuorView::ReportTransferFailure(const std::string& message) {
@@ -117,7 +111,8 @@ void CQuorView::ReportTransferFailure(const std::string& message) {
 void CQuorView::DetectLineEnds() {
     // New lines typed into a file continue its own line ends.
     const QByteArray head = TextRange(0, std::min(TextLength(), 1 << 20));
-    const std::string_view end = DetectLineEnd(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
+    const std::string_view end =
+        DetectLineEnd(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
     const int mode = end == "\r\n" ? SC_EOL_CRLF : end == "\r" ? SC_EOL_CR : SC_EOL_LF;
     SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(mode));
 }
@@ -130,6 +125,7 @@ CQuorView::LoadResult CQuorView::LoadWholeDocument(QIODevice& source) {
     const LoadResult result = LoadText(source, false);
     setWrapMode(TextLength() <= WrapLimit ? WrapWord : WrapNone);
     DetectLineEnds();
+    UpdateLineNumberMargin();
     history_.Clear();
     return result;
 }
@@ -150,8 +146,9 @@ bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportTransferFailure(LoadFailureMessage(
-            TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
+        ReportTransferFailure(
+            LoadFailureMessage(TransferFailure::File,
+                               (path + QStringLiteral(": ") + file.errorString()).toStdString()));
         return false;
     }
     const LoadResult result = LoadWholeDocument(file);
@@ -171,8 +168,9 @@ bool CQuorView::InsertFile(const QString& path, bool isTemplate) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportTransferFailure(InsertFailureMessage(
-            TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
+        ReportTransferFailure(
+            InsertFailureMessage(TransferFailure::File,
+                                 (path + QStringLiteral(": ") + file.errorString()).toStdString()));
         return false;
     }
     if (isTemplate) {
@@ -187,21 +185,20 @@ bool CQuorView::InsertFile(const QString& path, bool isTemplate) {
 }
 
 bool CQuorView::SaveToFile(const QString& path, bool selectionOnly) {
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = selectionOnly ? SaveSelection(file) : SaveWholeText(file);
-    if (ok)
-        ok = file.commit();
-    else
-        file.cancelWriting();
-    if (!ok) {
-        const QString why = file.errorString().isEmpty() ? QStringLiteral("Unknown error")
-                                                         : file.errorString();
-        ReportTransferFailure(SaveFailureMessage(TransferFailure::File,
-                                                 (path + QStringLiteral(": ") + why).toStdString()));
+    QByteArray selection;
+    std::string_view bytes;
+    if (selectionOnly) {
+        selection = TextRange(SelectionStart(), SelectionEnd());
+        bytes = {selection.constData(), static_cast<std::size_t>(selection.size())};
+    } else {
+        bytes = WholeTextBytes();
     }
-    return ok;
+    std::string error;
+    if (SaveDocumentFile(QFile::encodeName(path).toStdString(), std::span(&bytes, 1), error) ==
+        ReplaceResult::Written)
+        return true;
+    ReportTransferFailure(SaveFailureMessage(TransferFailure::File, error));
+    return false;
 }
 
 } // namespace velto

@@ -47,13 +47,18 @@ QString Q(const std::string& s) {
 // The page confirmed last in this run.
 int lastPage = 0;
 
-// Every class in use, one line each.
+// Every class in use, one line each, and a style sheet, a script and references for the
+// classes inside a page.
 constexpr const char* SampleText =
     "<!-- A sample of every kind of tag -->\n"
     "<!DOCTYPE HTML public \"-//W3O//DTD W3 HTML 3.2//EN\">\n"
-    "<HTML>\n<HEAD>\n<TITLE>Sample Page</TITLE>\n</HEAD>\n<BODY>\n"
+    "<HTML>\n<HEAD>\n<TITLE>Sample Page</TITLE>\n"
+    "<STYLE>\n/* A style sheet */\n"
+    "H1 { color: #800000; margin: 0 0 4px !important; font-family: \"Serif\" }\n"
+    "@media print { HR { display: none } }\n"
+    "</STYLE>\n</HEAD>\n<BODY>\n"
     "<H1>First Heading</H1>\n<H2>Second Heading</H2>\n<HR>\n"
-    "<P>A paragraph of plain text.</P>\n"
+    "<P>A paragraph of plain text, &copy; &#233; and &Rubbish;.</P>\n"
     "<UL>\n"
     "<LI>Style:   <B>bold</B> and <I>italic</I>\n"
     "<LI>Error:   <Rubbish> and <Junk>\n"
@@ -64,8 +69,14 @@ constexpr const char* SampleText =
     "<TABLE BORDER=1>\n<CAPTION>A Table</CAPTION>\n"
     "<TR><TD ROWSPAN=2>Two rows</TD><TD>One</TD></TR>\n"
     "<TR><TD>Two</TD></TR>\n<TR><TD COLSPAN=2>Two columns</TD></TR>\n</TABLE>\n"
-    "<FORM ACTION=\"/cgi-bin/form\">\n<INPUT TYPE=TEXT NAME=\"name\">\n"
+    "<FORM ACTION=\"/cgi-bin/form\">\n<INPUT TYPE=TEXT NAME=\"name\" onchange=\"greet(this.value)\">\n"
     "<INPUT TYPE=CHECKBOX NAME=\"tick\">\n<INPUT-WoopsAnError TYPE=SUBMIT>\n</FORM>\n"
+    "<SCRIPT>\n// A script\n"
+    "function greet(name) {\n"
+    "  if (/^\\s*$/.test(name)) return 0;\n"
+    "  return `Hello, ${name}!` + ' ' + name.length / 2;\n"
+    "}\n"
+    "</SCRIPT>\n"
     "</BODY>\n</HTML>\n"
     "<!--------- The End ------------>\n";
 
