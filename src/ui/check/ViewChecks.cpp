@@ -60,7 +60,8 @@ void ViewChecks::SetUpIndicators() {
 }
 
 void ViewChecks::OnModified(int position, int type, int length) {
-    if (position < 0 || length <= 0)
+    // With checking off there are no problems to move and nothing to check later.
+    if (position < 0 || length <= 0 || !host_.Settings().checkPages)
         return;
     const auto pos = static_cast<std::size_t>(position);
     const auto n = static_cast<std::size_t>(length);
@@ -74,8 +75,7 @@ void ViewChecks::OnModified(int position, int type, int length) {
         return;
     }
     ++generation_;
-    if (host_.Settings().checkPages)
-        timer_.start(CheckHost::PauseMs);
+    timer_.start(CheckHost::PauseMs);
 }
 
 void ViewChecks::Schedule(int delayMs) {
