@@ -72,6 +72,12 @@ TreeChecker::Open TreeChecker::Implied(Tag tag) const {
     case Tag::Tr:
         name = "tr";
         break;
+    case Tag::Li:
+        name = "li";
+        break;
+    case Tag::Dd:
+        name = "dd";
+        break;
     default:
         name = "p";
         break;

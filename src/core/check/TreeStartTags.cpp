@@ -467,7 +467,7 @@ void TreeChecker::InsertElement(Open e, const ScannedToken& token, PageScanner& 
 }
 
 void TreeChecker::CheckContext(const Open& e) {
-    if (e.id == CheckVocabulary::None || !problems_.Wants(Rule::Context) || InTemplate())
+    if (e.id == CheckVocabulary::None || InTemplate())
         return;
     // A list holds its items only (and scripts).
     if (!stack_.empty() && (stack_.back().traits & Trait::ListHolder) != 0 &&
@@ -480,9 +480,16 @@ void TreeChecker::CheckContext(const Open& e) {
         if (!item) {
             Misplaced(e, Display(e) + " directly inside " + Display(holder) + ": put it in " +
                              (definitions ? "a DT or DD" : "an LI"));
+            // A DTD validator takes the item's start tag as left out and reads what follows
+            // inside it, so the rest of the list gives no further errors; the item is
+            // implied whether or not this rule is reported, so other rules see one tree.
+            if (sgml_)
+                Push(Implied(definitions ? Tag::Dd : Tag::Li));
             return;
         }
     }
+    if (!problems_.Wants(Rule::Context))
+        return;
     const CheckVocabulary::ElementRule& rule = vocabulary_.Element(e.id);
     if (rule.context.empty())
         return;

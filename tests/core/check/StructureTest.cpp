@@ -95,6 +95,12 @@ TEST(Structure, ElementsOutOfTheirContext) {
     EXPECT_EQ(check.Rules(Html5Page("<ul><p>x</p></ul>")), Rules{"context"});
     EXPECT_EQ(check.Rules(Html5Page("<form><form></form></form>")),
               (Rules{"context", "stray-end-tag"}));
+    // A DTD validator takes a list item's start tag as left out where a list holds
+    // something else, so the rest of the list is read inside that item: one error per list.
+    const PageCheck html4({"HTML v4.0"});
+    EXPECT_EQ(html4.Rules("<ul><p>one<p>two<li>three</ul><dl><p>x<dd>y</dl>"),
+              (Rules{"context", "context"}));
+    EXPECT_EQ(html4.Rules("<ul><li><p>one<p>two<li>three</ul><dl><dd><p>x<dd>y</dl>"), Rules{});
     // Inside a TEMPLATE anything goes: its contents are put somewhere else later.
     EXPECT_EQ(check.Rules(Html5Page("<template><tr><td>x</td></tr></template>")), Rules{});
 }
