@@ -51,7 +51,8 @@ void CPreviewDriver::ReportFileFailure(const std::string& description) {
 }
 
 std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& control,
-                                                        const std::string& documentPath) {
+                                                        const std::string& documentPath,
+                                                        const DocumentEncoding* encoding) {
     const CPreviewConfig* current = profiles_.Current();
     if (!current) {
         prompter_.Message(
@@ -72,6 +73,7 @@ std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& contr
     const bool scroll = settings_.scrollPreview != 0;
     control.GetTextRange(0, control.Length(), text_);
     PreviewContents contents;
+    contents.encoding = encoding;
     contents.baseElement = current->NeedBaseURL;
     contents.defaultTitle = current->NeedDefaultTitle;
     contents.folder = fs::path(path).parent_path().string();
@@ -97,8 +99,9 @@ std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& contr
     return url;
 }
 
-bool CPreviewDriver::Preview(const TextControl& control, const std::string& documentPath) {
-    const std::optional<std::string> url = WritePreview(control, documentPath);
+bool CPreviewDriver::Preview(const TextControl& control, const std::string& documentPath,
+                             const DocumentEncoding* encoding) {
+    const std::optional<std::string> url = WritePreview(control, documentPath, encoding);
     return url && OpenUrl(*url);
 }
 
