@@ -45,7 +45,7 @@ void CheckUnder(const velto::CheckVocabulary& vocabulary, std::string_view text)
     }
     std::ostringstream out;
     velto::WriteGnu(out, "f", text, problems);
-    velto::WriteJson(out, "f", text, problems);
+    velto::WriteJson(out, "f", "UTF-8", text, problems);
 }
 
 } // namespace

@@ -47,8 +47,23 @@ grep -q "no-such-file.html" <<<"$msg" || fail "the unreadable file was not named
 json=$("$tool" check --format json valid.html faulty.html)
 [ $? = 1 ] || fail "JSON changed the status"
 grep -q '^{"files": \[$' <<<"$json" || fail "JSON did not open with its files: $json"
-grep -q '{"file": "valid.html", "problems": \[\]}' <<<"$json" || fail "no empty list for the valid page: $json"
+grep -q '{"file": "valid.html", "encoding": "UTF-8", "problems": \[\]}' <<<"$json" || fail "no empty list for the valid page: $json"
 grep -q '"rule": "unclosed-element", "severity": "error", "message": "SPAN is never closed: </span> is missing before </div>", "start": {"line": 3, "column": 6, "offset": 73}' <<<"$json" ||
     fail "the problem in JSON: $json"
 grep -q '"related": {"note": "SPAN is closed here, as the page stands"' <<<"$json" || fail "no related place in JSON"
+grep -q '{"file": "faulty.html", "encoding": "UTF-8", "problems"' <<<"$json" || fail "no encoding in JSON: $json"
+
+# Pages are read in their own encoding: the windows-1252 "\xe9" is one character, the
+# message quotes it in UTF-8, and the offsets count the text in UTF-8 (two bytes for it).
+printf '<!DOCTYPE html>\n<html lang="fr"><head><meta charset="windows-1252"><title>t</title></head><body>\n<p>\xe9t\xe9 <zz id="\xe9">x</zz>\n</body></html>\n' > latin.html
+got=$("$tool" check latin.html)
+grep -q '^latin.html:3.8-3.18: error: .*\[unknown-element\]$' <<<"$got" || fail "the windows-1252 page gave: $got"
+json=$("$tool" check --format json latin.html)
+grep -q '"encoding": "windows-1252"' <<<"$json" || fail "the encoding of the windows-1252 page: $json"
+grep -q '"start": {"line": 3, "column": 8, "offset": 106}' <<<"$json" || fail "the offsets of the windows-1252 page: $json"
+# Read as UTF-8, its bytes are kept raw, and the offsets are the file's own.
+json=$("$tool" check --encoding UTF-8 --format json latin.html)
+grep -q '"encoding": "UTF-8 (raw bytes)"' <<<"$json" || fail "--encoding was not taken: $json"
+grep -q '"start": {"line": 3, "column": 8, "offset": 104}' <<<"$json" || fail "the raw offsets: $json"
+[ "$(status --encoding no-such-encoding latin.html)" = 2 ] || fail "an unknown encoding was taken"
 echo ok

@@ -1,5 +1,6 @@
 // velto-tool check FILE... [--versions LIST] [--format gnu|json]: Check Page on files, for
 // scripts and the continuous integration of a site.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/check/CheckVocabulary.h"
@@ -21,8 +22,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 const Registrar registrar{
     {"check", "FILE... [--versions LIST] [--format gnu|json]",
      "check HTML pages against the selected versions (comma separated, such as html5 or "
-     "\"html4,ie3\"; all by default); exit status 1 when an error was found, 2 when a file "
-     "could not be read",
+     "\"html4,ie3\"; all by default); lines and columns count from 1, columns in "
+     "characters; the byte offsets of JSON count the page's text in UTF-8, the file's own "
+     "bytes only for a UTF-8 file without a byte order mark or a page kept as raw bytes; exit "
+     "status 1 when an error was found, 2 when a file could not be read",
      Run}};
 
 // Short names of the versions, beside their full names.
@@ -99,7 +102,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << "{\"files\": [";
     for (const std::string& file : files) {
         std::string text;
-        if (!ReadInputFile(file, text, err)) {
+        DocumentEncoding encoding;
+        if (!ReadPageFile(file, text, encoding, err)) {
             status = 2;
             continue;
         }
@@ -114,7 +118,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (format == "json") {
             out << (firstJson ? "\n" : ",\n");
             firstJson = false;
-            WriteJson(out, file, text, problems);
+            WriteJson(out, file, encoding.Label(), text, problems);
         } else {
             WriteGnu(out, file, text, problems);
         }

@@ -115,11 +115,13 @@ void WriteJsonString(std::ostream& out, std::string_view text) {
     out << '"';
 }
 
-void WriteJson(std::ostream& out, std::string_view file, std::string_view text,
-               const std::vector<Problem>& problems) {
+void WriteJson(std::ostream& out, std::string_view file, std::string_view encoding,
+               std::string_view text, const std::vector<Problem>& problems) {
     const LineIndex lines(text);
     out << "{\"file\": ";
     WriteJsonString(out, file);
+    out << ", \"encoding\": ";
+    WriteJsonString(out, encoding);
     out << ", \"problems\": [";
     for (std::size_t i = 0; i < problems.size(); ++i) {
         const Problem& p = problems[i];

@@ -16,10 +16,12 @@ namespace velto {
 void WriteGnu(std::ostream& out, std::string_view file, std::string_view text,
               const std::vector<Problem>& problems);
 
-// One JSON object for a file: {"file": ..., "problems": [...]}, each problem with its
-// rule, severity, message, and start and end as line, column and byte offset.
-void WriteJson(std::ostream& out, std::string_view file, std::string_view text,
-               const std::vector<Problem>& problems);
+// One JSON object for a file: {"file": ..., "encoding": ..., "problems": [...]}, each
+// problem with its rule, severity, message, and start and end as line, column and byte
+// offset in text. The encoding names what the file was read in, so that a reader knows
+// whether the offsets are the file's own bytes or those of its text in UTF-8.
+void WriteJson(std::ostream& out, std::string_view file, std::string_view encoding,
+               std::string_view text, const std::vector<Problem>& problems);
 
 // A text as a JSON string: quoted, escaped, and bytes that are not UTF-8 replaced by U+FFFD.
 void WriteJsonString(std::ostream& out, std::string_view text);

@@ -53,9 +53,9 @@ TEST(Formats, JsonEscapesAndReplacesBytesThatAreNotUtf8) {
     WriteJsonString(out, "a\"b\\c\n\t\x01 \xc3\xa9 \xff end");
     EXPECT_EQ(out.str(), "\"a\\\"b\\\\c\\n\\t\\u0001 \xc3\xa9 \\ufffd end\"");
     std::ostringstream file;
-    WriteJson(file, "p.html", "x\n<b>", {Make(Rule::UnknownElement, 2, 5, "B?")});
+    WriteJson(file, "p.html", "windows-1252", "x\n<b>", {Make(Rule::UnknownElement, 2, 5, "B?")});
     EXPECT_EQ(file.str(),
-              "{\"file\": \"p.html\", \"problems\": [\n"
+              "{\"file\": \"p.html\", \"encoding\": \"windows-1252\", \"problems\": [\n"
               "  {\"rule\": \"unknown-element\", \"severity\": \"error\", \"message\": \"B?\", "
               "\"start\": {\"line\": 2, \"column\": 1, \"offset\": 2}, "
               "\"end\": {\"line\": 2, \"column\": 3, \"offset\": 5}}\n]}");
