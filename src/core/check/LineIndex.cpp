@@ -1,8 +1,9 @@
 // LineIndex: byte offsets to lines and columns.
 #include "core/check/LineIndex.h"
 
+#include "core/encoding/Utf8Text.h"
+
 #include <algorithm>
-#include <cstring>
 
 namespace velto {
 
@@ -15,25 +16,34 @@ LineIndex::LineIndex(std::string_view text) : text_(text) {
     }
 }
 
+// The bytes of the character at pos: a well-formed UTF-8 sequence, or one byte that is
+// not part of one (a page kept as raw bytes shows each such byte on its own).
+std::size_t LineIndex::CharacterLength(std::size_t pos) const noexcept {
+    const Utf8Char c = ReadUtf8(text_, pos);
+    return c.Valid() ? c.length : 1;
+}
+
 LineIndex::Position LineIndex::At(std::size_t offset) const noexcept {
     offset = std::min(offset, text_.size());
     const auto after = std::upper_bound(starts_.begin(), starts_.end(), offset);
     const std::size_t line = static_cast<std::size_t>(after - starts_.begin());
-    const std::size_t lineStart = starts_[line - 1];
-    // Bytes that continue a UTF-8 sequence are not characters of their own.
     std::size_t column = 1;
-    for (std::size_t i = lineStart; i < offset; ++i)
-        if ((static_cast<unsigned char>(text_[i]) & 0xC0) != 0x80)
-            ++column;
+    for (std::size_t i = starts_[line - 1]; i < offset; ++column) {
+        i += CharacterLength(i);
+        if (i > offset)
+            break; // offset is inside this character
+    }
     return {line, column};
 }
 
 LineIndex::Position LineIndex::LastOf(std::size_t start, std::size_t end) const noexcept {
     if (end <= start)
         return At(start);
-    std::size_t last = std::min(end, text_.size()) - 1;
-    while (last > start && (static_cast<unsigned char>(text_[last]) & 0xC0) == 0x80)
-        --last;
+    const std::size_t last = std::min(end, text_.size()) - 1;
+    // The character that ends at the range's last byte starts at most three bytes before it.
+    for (std::size_t back = 3; back > 0; --back)
+        if (last >= start + back && CharacterLength(last - back) == back + 1)
+            return At(last - back);
     return At(last);
 }
 

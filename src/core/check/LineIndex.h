@@ -1,5 +1,6 @@
 // LineIndex: lines and columns of byte offsets in a text, as people count them: lines from
-// 1 (ended by LF, CR LF or CR alone), columns in characters from 1.
+// 1 (ended by LF, CR LF or CR alone), columns in characters from 1 (a byte that is not
+// part of well-formed UTF-8 counts as one).
 #pragma once
 
 #include <cstddef>
@@ -23,6 +24,8 @@ public:
     [[nodiscard]] Position LastOf(std::size_t start, std::size_t end) const noexcept;
 
 private:
+    [[nodiscard]] std::size_t CharacterLength(std::size_t pos) const noexcept;
+
     std::string_view text_;
     std::vector<std::size_t> starts_; // the offset of each line's first byte
 };

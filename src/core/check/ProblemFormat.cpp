@@ -2,6 +2,7 @@
 #include "core/check/ProblemFormat.h"
 
 #include "core/check/LineIndex.h"
+#include "core/encoding/Utf8Text.h"
 
 #include <cstdio>
 
@@ -19,28 +20,6 @@ void WriteRange(std::ostream& out, const LineIndex& lines, std::size_t start, st
     const LineIndex::Position a = lines.At(start);
     const LineIndex::Position b = lines.LastOf(start, end);
     out << a.line << '.' << a.column << '-' << b.line << '.' << b.column;
-}
-
-// The length of the UTF-8 sequence at text[i], or 0 when the bytes there are not one.
-std::size_t Utf8Length(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char c = byte(i);
-    std::size_t n = c < 0x80             ? 1
-                    : (c & 0xE0) == 0xC0 ? 2
-                    : (c & 0xF0) == 0xE0 ? 3
-                    : (c & 0xF8) == 0xF0 ? 4
-                                         : 0;
-    if (n == 0 || i + n > text.size() || (n == 2 && c < 0xC2))
-        return 0;
-    for (std::size_t k = 1; k < n; ++k)
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-    if (n == 3 && ((c == 0xE0 && byte(i + 1) < 0xA0) || (c == 0xED && byte(i + 1) >= 0xA0)))
-        return 0;
-    if (n == 4 &&
-        ((c == 0xF0 && byte(i + 1) < 0x90) || c > 0xF4 || (c == 0xF4 && byte(i + 1) >= 0x90)))
-        return 0;
-    return n;
 }
 
 void WritePosition(std::ostream& out, const LineIndex::Position& p, std::size_t offset) {
@@ -74,8 +53,9 @@ void WriteJsonString(std::ostream& out, std::string_view text) {
     out << '"';
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
-        const std::size_t n = Utf8Length(text, i);
-        if (n == 0) {
+        const Utf8Char read = ReadUtf8(text, i);
+        const std::size_t n = read.length;
+        if (!read.Valid()) {
             out << "\\ufffd";
             ++i;
             continue;

@@ -35,6 +35,17 @@ TEST(LineIndex, LinesEndAtLfCrLfAndCrAndColumnsCountCharacters) {
     EXPECT_EQ(lines.LastOf(10, 12).column, 1u);
 }
 
+TEST(LineIndex, BytesThatAreNoUtf8CountOneCharacterEach) {
+    // A page kept as raw bytes: windows-1252 "\xa9 \xb0" (a copyright sign and a degree
+    // sign, bytes that UTF-8 uses only inside a character), then a stray lead byte.
+    const std::string text = "\xa9\xb0<b>\xe9<i>";
+    const LineIndex lines(text);
+    EXPECT_EQ(lines.At(text.find('<')).column, 3u);
+    EXPECT_EQ(lines.At(text.find("<i>")).column, 7u);
+    EXPECT_EQ(lines.LastOf(0, 2).column, 2u);
+    EXPECT_EQ(lines.LastOf(text.find('b') + 2, text.find("<i>")).column, 6u);
+}
+
 TEST(Formats, GnuLinesWithRelatedNotes) {
     const std::string text = "<p>\n  <span>x</div>";
     Problem p = Make(Rule::UnclosedElement, 6, 12, "SPAN is never closed");
