@@ -59,8 +59,7 @@ class NoBrowser final : public BrowserPort {
 public:
     bool Start(const std::string&, const std::vector<std::string>&) override { return false; }
     bool OpenWithDesktop(const std::string&) override { return false; }
-    void Wait(int) override {}
-    void BringEditorToFront() override {}
+    void KeepEditorInFront(int) override {}
 };
 
 bool OnPath(const std::string& program) {

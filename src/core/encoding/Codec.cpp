@@ -203,14 +203,7 @@ EncodeResult EncodeSingleByte(std::string_view text, const SingleByteTable& tabl
     std::size_t i = 0;
     while (i < n) {
         if (p[i] < 0x80) { // ASCII is the same in every single-byte encoding
-            std::size_t run = i + 1;
-            for (std::uint64_t w; run + 8 <= n; run += 8) {
-                std::memcpy(&w, p + run, 8);
-                if (w & 0x8080808080808080ULL)
-                    break;
-            }
-            while (run < n && p[run] < 0x80)
-                ++run;
+            const std::size_t run = i + AsciiRun(p + i, n - i);
             std::memcpy(o, p + i, run - i);
             o += run - i;
             i = run;

@@ -135,14 +135,7 @@ void SingleByteTable::Decode(std::string_view bytes, std::string& out) const {
     std::size_t i = 0;
     while (i < n) {
         // Runs of ASCII go across at once, eight bytes at a time.
-        std::size_t run = i;
-        for (std::uint64_t w; run + 8 <= n; run += 8) {
-            std::memcpy(&w, p + run, 8);
-            if (w & 0x8080808080808080ULL)
-                break;
-        }
-        while (run < n && p[run] < 0x80)
-            ++run;
+        const std::size_t run = i + AsciiRun(p + i, n - i);
         std::memcpy(o, p + i, run - i);
         o += run - i;
         i = run;

@@ -9,8 +9,8 @@ namespace velto {
 
 namespace {
 constexpr std::uint64_t HighBits = 0x8080808080808080ULL;
+} // namespace
 
-// Length of the ASCII run from pos, eight bytes at a time.
 std::size_t AsciiRun(const unsigned char* p, std::size_t n) noexcept {
     std::size_t i = 0;
     for (; i + 8 <= n; i += 8) {
@@ -23,7 +23,6 @@ std::size_t AsciiRun(const unsigned char* p, std::size_t n) noexcept {
         ++i;
     return i;
 }
-} // namespace
 
 Utf8Char ReadUtf8(std::string_view text, std::size_t pos) noexcept {
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());

@@ -12,6 +12,10 @@ namespace velto {
 // past U+10FFFF), as the standard's decoder accepts without an error.
 [[nodiscard]] bool IsValidUtf8(std::string_view bytes) noexcept;
 [[nodiscard]] bool IsAscii(std::string_view bytes) noexcept;
+// How many of the n bytes at p are ASCII before the first that is not, read eight bytes
+// at a time: ASCII is the same in UTF-8 and every single-byte encoding, so converters
+// copy such runs across whole.
+[[nodiscard]] std::size_t AsciiRun(const unsigned char* p, std::size_t n) noexcept;
 
 // The character at pos and its length in bytes; for a malformed sequence, -1 and the
 // length of the bytes to step over (at least 1).

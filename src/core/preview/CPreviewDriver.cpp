@@ -119,8 +119,10 @@ bool CPreviewDriver::OpenUrl(const std::string& url) {
     } else {
         opened = OpenWithCommand(*current, url);
     }
+    // Raised at once, the editor would go behind the browser's window as soon as that
+    // comes up: the port waits for it (or for the profile's start-up delay).
     if (profiles_.KeepInFront())
-        browser_.BringEditorToFront();
+        browser_.KeepEditorInFront(current->UsesDesktopBrowser() ? 0 : current->DelayOnAppStart);
     return opened;
 }
 
@@ -142,9 +144,6 @@ bool CPreviewDriver::OpenWithCommand(const CPreviewConfig& profile, const std::s
         if (!prompter_.AskYesNo("Failed to start preview application: " + profile.Previewer +
                                 "\n\nPress YES to try again."))
             break;
-    // The browser gets time to come up before the editor's window is raised again.
-    if (profile.DelayOnAppStart > 0)
-        browser_.Wait(profile.DelayOnAppStart);
     return started;
 }
 

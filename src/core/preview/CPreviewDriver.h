@@ -29,10 +29,11 @@ public:
     virtual bool Start(const std::string& program, const std::vector<std::string>& arguments) = 0;
     // Hands the address to the desktop's own browser; false when that is refused.
     virtual bool OpenWithDesktop(const std::string& url) = 0;
-    // Waits while the window goes on working.
-    virtual void Wait(int milliseconds) = 0;
-    // Puts the editor's main window back in front.
-    virtual void BringEditorToFront() = 0;
+    // Puts the editor's main window back in front once the browser's window has come up
+    // and taken the front: when another program's window takes it within a few seconds,
+    // or startDelayMs (a slow browser's start-up time, 0: none), and at the end of that
+    // delay. Never waits: the editor goes on working meanwhile.
+    virtual void KeepEditorInFront(int startDelayMs) = 0;
 };
 
 class CPreviewDriver {

@@ -51,7 +51,7 @@ namespace velto {
 namespace {
 const QString AppName = QStringLiteral("Velto");
 // What the status bar says while no prompt is shown.
-const QString IdleMessage = QStringLiteral("Ready");
+const QString IdleMessage = QStringLiteral("For Application Help, press F1. For HTML Context Help, press F5.");
 }
 
 CMainFrame::CMainFrame(CQuorApp& app)

@@ -28,6 +28,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -231,6 +232,12 @@ QWidget* OptionsDialog::MakeGeneralPage() {
         PreviewerProfiles::ChoiceIndex(previewers_, app_.Previews().Profiles().SelectedName())));
     inFront_ = new QCheckBox(QStringLiteral("Velto I&n Front Of Browser"), previewGroup);
     inFront_->setChecked(app_.Previews().Profiles().KeepInFront());
+    // Under Wayland a program cannot put its own window in front: the prompt says so.
+    const QString inFrontPrompt = QString::fromStdString(
+        KeepInFrontPrompt(!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))));
+    inFront_->setToolTip(inFrontPrompt);
+    inFront_->setStatusTip(inFrontPrompt);
+    inFront_->setWhatsThis(inFrontPrompt);
     programPath_ = new QLineEdit(previewGroup);
     programPath_->setPlaceholderText(QStringLiteral("the desktop's default browser"));
     auto* pathLabel = new QLabel(QStringLiteral("&Application Path:"), previewGroup);
