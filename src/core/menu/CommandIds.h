@@ -49,6 +49,11 @@ constexpr int ReferenceForward = 32849;
 constexpr int ReferenceHome = 32850;
 constexpr int LivePreview = 32961;
 
+// Check Page: the Problems window and going from problem to problem
+constexpr int ToggleProblems = 32980;
+constexpr int NextProblem = 32981;
+constexpr int PreviousProblem = 32982;
+
 // The tool bar's insert buttons, also items of the "&Quick" menu
 constexpr int InsertBold = 1200;
 constexpr int InsertItalic = 1201;

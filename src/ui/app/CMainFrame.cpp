@@ -13,6 +13,7 @@
 #include "ui/app/MainMenuLayout.h"
 #include "ui/app/MenuRenderer.h"
 #include "ui/app/ToolbarIcons.h"
+#include "ui/check/CheckCommands.h"
 #include "ui/document/CChildFrame.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
@@ -100,6 +101,7 @@ void CMainFrame::RegisterCommands() {
     RegisterReferenceCommands(*commands_, *this);
     RegisterTemplateCommands(*commands_, *this);
     RegisterSupportCommands(*commands_, *this);
+    RegisterCheckCommands(*commands_, *this);
     commands_->afterRun = [this] { UpdateCommands(); };
 }
 
