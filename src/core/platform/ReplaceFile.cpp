@@ -18,6 +18,12 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view byte
 
 ReplaceResult ReplaceFileContents(const std::string& path, std::initializer_list<std::string_view> pieces,
                                   std::string& error, bool flushToDisk) {
+    return ReplaceFileContents(path, std::span<const std::string_view>(pieces.begin(), pieces.size()), error,
+                               flushToDisk);
+}
+
+ReplaceResult ReplaceFileContents(const std::string& path, std::span<const std::string_view> pieces,
+                                  std::string& error, bool flushToDisk) {
     const std::string temporary = path + ".tmp";
     std::FILE* f = std::fopen(temporary.c_str(), "wb");
     if (f == nullptr) {

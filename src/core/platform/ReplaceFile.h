@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,8 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view byte
 // The same with the bytes given in pieces, written one after another (a header and a text
 // need not be joined first). With flushToDisk the bytes reach the disk before the rename,
 // so that even a power cut leaves either the old file or the new one.
+ReplaceResult ReplaceFileContents(const std::string& path, std::span<const std::string_view> pieces,
+                                  std::string& error, bool flushToDisk);
 ReplaceResult ReplaceFileContents(const std::string& path, std::initializer_list<std::string_view> pieces,
                                   std::string& error, bool flushToDisk);
 
