@@ -60,6 +60,7 @@ CQuorView::CQuorView(CQuorApp& app, QWidget* parent) : QsciScintilla(parent), ap
                 OnScintillaModified(position, type, length);
             });
     connect(this, &QsciScintilla::selectionChanged, this, &CQuorView::CommandStateChanged);
+    SetUpBrokenLines();
 
     control_ = std::make_unique<ScintillaTextControl>(*this);
     if (app_.HasKnowledgeBase()) {
@@ -118,12 +119,16 @@ void CQuorView::ColourChange(int first, int pastEnd) {
 // ---- Text as bytes ----
 
 int CQuorView::TextLength() const {
-    return static_cast<int>(SendScintilla(SCI_GETLENGTH));
+    return static_cast<int>(SendScintilla(SCI_GETLENGTH)) - static_cast<int>(breaks_.Count());
 }
 
 QByteArray CQuorView::TextRange(int first, int pastEnd) const {
     first = std::clamp(first, 0, TextLength());
     pastEnd = std::clamp(pastEnd, first, TextLength());
+    if (!breaks_.Empty()) {
+        const DisplayBreaks::Range shown = breaks_.ToShown(first, pastEnd);
+        return DocumentBytesOfShown(shown.first, shown.pastEnd);
+    }
     QByteArray bytes(pastEnd - first, Qt::Uninitialized);
     if (!bytes.isEmpty()) {
         // GETTEXTRANGE writes a terminating zero after the range.
@@ -136,6 +141,8 @@ QByteArray CQuorView::TextRange(int first, int pastEnd) const {
 }
 
 QByteArray CQuorView::TextBytes() const {
+    if (!breaks_.Empty())
+        return DocumentBytesOfShown(0, static_cast<int>(SendScintilla(SCI_GETLENGTH)));
     const int length = TextLength();
     const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     return QByteArray(data, length);
@@ -146,22 +153,29 @@ std::string CQuorView::ReadRange(int first, int pastEnd) const {
 }
 
 int CQuorView::SelectionStart() const {
-    return static_cast<int>(SendScintilla(SCI_GETSELECTIONSTART));
+    return DocumentPosition(static_cast<int>(SendScintilla(SCI_GETSELECTIONSTART)));
 }
 
 int CQuorView::SelectionEnd() const {
-    return static_cast<int>(SendScintilla(SCI_GETSELECTIONEND));
+    return DocumentPosition(static_cast<int>(SendScintilla(SCI_GETSELECTIONEND)));
 }
 
 int CQuorView::CaretPosition() const {
-    return static_cast<int>(SendScintilla(SCI_GETCURRENTPOS));
+    return DocumentPosition(static_cast<int>(SendScintilla(SCI_GETCURRENTPOS)));
 }
 
 void CQuorView::SetSelection(int anchor, int caret) {
-    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), static_cast<long>(caret));
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(ShownPosition(anchor)),
+                  static_cast<long>(ShownPosition(caret)));
 }
 
 void CQuorView::ReplaceRange(int first, int pastEnd, const QByteArray& bytes) {
+    if (!breaks_.Empty()) {
+        // The breaks at the ends of the range stay; those inside go with the text.
+        const DisplayBreaks::Range shown = breaks_.ToShown(first, pastEnd);
+        first = shown.first;
+        pastEnd = shown.pastEnd;
+    }
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(first), static_cast<long>(pastEnd));
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
 }
@@ -176,16 +190,27 @@ void CQuorView::ReplaceSelectionBytes(const QByteArray& bytes) {
 // ---- Change tracking ----
 
 void CQuorView::OnScintillaModified(int position, int type, int length) {
+    if (placingBreaks_)
+        return; // the view's own breaks: the document does not change
     const auto reader = [this](int a, int b) { return ReadRange(a, b); };
-    // The inserted text itself is not passed; it is read once the step is over.
+    // Positions are the control's; the tracker and the colouring get the document's, found
+    // before the breaks move with the change.
     if (type & SC_MOD_BEFOREINSERT) {
-        tracker_.BeforeInsert(position, length, CaretPosition(), reader);
-        changed_.Inserted(position, length);
+        // The inserted text itself is not passed; it is read once the step is over.
+        const int pos = DocumentPosition(position);
+        tracker_.BeforeInsert(pos, length, CaretPosition(), reader);
+        changed_.Inserted(pos, length);
+        breaks_.Inserted(position, length);
     } else if (type & SC_MOD_BEFOREDELETE) {
-        if (!tracker_.Suppressed())
-            tracker_.BeforeDelete(position, ReadRange(position, position + length),
-                                  CaretPosition(), reader);
-        changed_.Deleted(position, length);
+        const int first = DocumentPosition(position);
+        const int pastEnd = DocumentPosition(position + length);
+        // Deleting only breaks (two shown lines joined) leaves the document as it is.
+        if (pastEnd > first) {
+            if (!tracker_.Suppressed())
+                tracker_.BeforeDelete(first, ReadRange(first, pastEnd), CaretPosition(), reader);
+            changed_.Deleted(first, pastEnd - first);
+        }
+        breaks_.Deleted(position, length);
     } else {
         return;
     }
@@ -206,8 +231,10 @@ void CQuorView::ScheduleFlush() {
 }
 
 void CQuorView::FlushChange() {
-    if (changed_.Empty() && !tracker_.HasPending())
+    if (changed_.Empty() && !tracker_.HasPending()) {
+        BrokenLinesChanged(); // only breaks were deleted, perhaps the last
         return;
+    }
     if (tracker_.HasPending()) {
         const int start = tracker_.PendingStart();
         auto record = tracker_.Complete(ReadRange(start, start + tracker_.PendingLength()),
@@ -218,6 +245,11 @@ void CQuorView::FlushChange() {
     }
     const ChangedRange range = changed_;
     changed_.Reset();
+    // Lines the change made long are shown broken before anything is drawn (a load has
+    // broken them as they went in).
+    if (!range.Empty() && !loadPlanner_)
+        BreakLongLines(range.First(), range.PastEnd());
+    BrokenLinesChanged();
     ColourChange(range.First(), range.PastEnd());
     Q_EMIT TextEdited(range.First(), range.PastEnd());
     Q_EMIT CommandStateChanged();
@@ -341,11 +373,11 @@ void CQuorView::OnGotoLine() {
 bool CQuorView::GoToLine(int line) {
     if (line < 1)
         return false;
-    // Scintilla counts stored lines whatever the wrapping; past the end, the last line.
-    const int lines = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
+    // The document's own lines, whatever the wrapping or the lines shown broken; past the
+    // end, the last line.
+    const int lines = control_->LineCount();
     const bool inRange = line <= lines;
-    const int pos = static_cast<int>(
-        SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(std::min(line, lines) - 1)));
+    const int pos = control_->LineStart(std::min(line, lines) - 1);
     SetSelection(pos, pos);
     SendScintilla(SCI_SCROLLCARET);
     if (colouring_) {
@@ -362,6 +394,7 @@ void CQuorView::keyPressEvent(QKeyEvent* e) {
         ShowContextMenuAtCaret();
         return;
     }
+    StepOverBreaks(*e);
     QsciScintilla::keyPressEvent(e);
     if (e->text() == QLatin1String(">") || e->text() == QLatin1String("/"))
         CompleteTypedTag(e->text().at(0).toLatin1());
@@ -380,15 +413,15 @@ void CQuorView::contextMenuEvent(QContextMenuEvent* e) {
     }
     // A click outside the selection moves the caret there first, so the menu is about
     // the text under the pointer; inside it, the selection stays for Cut and Copy.
-    const int pos = static_cast<int>(SendScintilla(SCI_POSITIONFROMPOINT, static_cast<unsigned long>(e->pos().x()),
-                                                   static_cast<long>(e->pos().y())));
+    const int pos = DocumentPosition(static_cast<int>(SendScintilla(
+        SCI_POSITIONFROMPOINT, static_cast<unsigned long>(e->pos().x()), static_cast<long>(e->pos().y()))));
     if (pos < SelectionStart() || pos > SelectionEnd() || !HasSelectedText())
         SetSelection(pos, pos);
     ShowContextMenu(e->globalPos());
 }
 
 void CQuorView::ShowContextMenuAtCaret() {
-    const int pos = SelectionEnd();
+    const int pos = ShownPosition(SelectionEnd());
     const int x = static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(pos)));
     const int y = static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(pos)));
     const int lineHeight = static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0UL));

@@ -4,6 +4,8 @@
 
 #include "core/document/ChangeTracker.h"
 #include "core/document/ChangedRange.h"
+#include "core/document/DisplayBreakPlanner.h"
+#include "core/document/DisplayBreaks.h"
 #include "core/document/TransferMessages.h"
 #include "core/document/UndoHistory.h"
 #include "core/config/PrintingSettings.h"
@@ -16,6 +18,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class QIODevice;
 class QMimeData;
@@ -32,6 +36,13 @@ struct SearchRequest;
 class CQuorView : public QsciScintilla {
     Q_OBJECT
 public:
+    // A stretch of text found, in document positions; start -1 when none.
+    struct TextMatch {
+        int start = -1;
+        int end = -1;
+        [[nodiscard]] bool Found() const { return start >= 0; }
+    };
+
     explicit CQuorView(CQuorApp& app, QWidget* parent = nullptr);
     ~CQuorView() override;
 
@@ -40,8 +51,13 @@ public:
     [[nodiscard]] CQuorApp& App() const { return app_; }
 
     // ---- Text as bytes (positions are byte offsets) ----
+    // Positions are the document's: a long line shown broken (below) shows line ends the
+    // document does not hold, and these functions leave them out.
     [[nodiscard]] int TextLength() const;
     [[nodiscard]] QByteArray TextBytes() const;
+    // The whole text where the control keeps it, in the pieces between breaks shown in long
+    // lines (one piece when none); valid until the text next changes.
+    [[nodiscard]] std::vector<std::string_view> DocumentPieces() const;
     [[nodiscard]] QByteArray TextRange(int first, int pastEnd) const;
     [[nodiscard]] int SelectionStart() const;
     [[nodiscard]] int SelectionEnd() const;
@@ -140,6 +156,20 @@ public:
     // Requests the context menu at the selection end (Shift+F10, the menu key).
     void ShowContextMenuAtCaret();
 
+    // ---- Long lines shown broken (CQuorViewBreaks.cpp) ----
+    // A line too long for the control to lay out at once is shown broken into short lines:
+    // the control holds a line feed at each break, which the document, the clipboard, the
+    // files written and the undo history never see.
+    [[nodiscard]] const DisplayBreaks& Breaks() const { return breaks_; }
+    [[nodiscard]] bool ShowsBrokenLines() const { return !breaks_.Empty(); }
+    // The control's position of a document position (after any break standing there), and
+    // the document's position of a control position.
+    [[nodiscard]] int ShownPosition(int pos) const;
+    [[nodiscard]] int DocumentPosition(int shown) const;
+    // Fills or clears an indicator over a document range.
+    void SetIndicator(int indicator, int first, int pastEnd, bool on);
+    void ClearIndicatorEverywhere(int indicator);
+
 Q_SIGNALS:
     // A change is complete (its undo record added): first and pastEnd in the new text.
     void TextEdited(int first, int pastEnd);
@@ -147,6 +177,8 @@ Q_SIGNALS:
     void CommandStateChanged();
     // Files were dropped on the view: the frame opens them.
     void FilesDropped(const QStringList& paths);
+    // The view began or stopped showing long lines broken.
+    void BrokenLinesShownChanged(bool shown);
 
 protected:
     bool event(QEvent* e) override;
@@ -157,6 +189,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    // What is copied, cut or dragged: the document's bytes of it, without shown breaks.
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
 
 private:
     void OnScintillaModified(int position, int type, int length);
@@ -166,6 +200,11 @@ private:
     void ReportTransferFailure(const std::string& message);
     // The first match in [from, to) (to < from searches backwards), or -1; *end gets its end.
     int SearchRange(const SearchRequest& request, int from, int to, int* end) const;
+    // The first match in [from, to) that crosses a break shown in a long line, where it
+    // would come before a match found at before (-1: none found); the control's own search
+    // of the shown text cannot see those.
+    [[nodiscard]] TextMatch SearchAcrossBreaks(const QByteArray& what, unsigned long flags, int from, int to,
+                                               int before) const;
     [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
     void DetectLineEnds();
     LoadResult LoadWholeDocument(QIODevice& source);
@@ -174,6 +213,26 @@ private:
     // After a '>' or '/' typed by the user: the end tag it completes, in the same change.
     void CompleteTypedTag(char typed);
     void WakeIdle();
+    // Long lines shown broken (CQuorViewBreaks.cpp).
+    void SetUpBrokenLines();
+    // Shows broken, outside the document's history, the shown lines of a document range
+    // that have grown too long.
+    void BreakLongLines(int first, int pastEnd);
+    // Puts breaks into the shown text before the given offsets from shown position first.
+    void InsertBreaks(int first, const std::vector<int>& offsets);
+    // Hands a loaded piece to the control, shown broken where it holds long lines; returns
+    // how many of its bytes went in (the rest starts the next piece).
+    qsizetype AddLoadedText(const QByteArray& piece, bool last);
+    // Steps the caret over the breaks a deleting or moving key would otherwise only remove
+    // or cross, so each key acts on a character of the document.
+    void StepOverBreaks(const QKeyEvent& key);
+    // The line numbers of the document's lines, not of the shown ones.
+    void UpdateLineNumbers();
+    // Tells whether long lines are shown broken, when that has changed since last told:
+    // the margin's numbers and the status bar follow.
+    void BrokenLinesChanged();
+    // The document's bytes of shown [first, pastEnd).
+    [[nodiscard]] QByteArray DocumentBytesOfShown(int first, int pastEnd) const;
 
     CQuorApp& app_;
     CQuorDoc* doc_ = nullptr;
@@ -188,6 +247,14 @@ private:
     std::optional<TagPair> highlighted_;
     bool overwriteMode_ = false;
     int lastGotoLine_ = 1;
+    DisplayBreaks breaks_;
+    // Set while the view itself puts breaks into the control: those changes are not edits.
+    bool placingBreaks_ = false;
+    bool lineNumbersAsText_ = false;
+    // Plans the breaks of a document being loaded, piece by piece; none outside a load.
+    std::unique_ptr<DisplayBreakPlanner> loadPlanner_;
+    // A control that is never shown, where the text around breaks is searched.
+    mutable QsciScintillaBase* searchScratch_ = nullptr;
 };
 
 } // namespace velto

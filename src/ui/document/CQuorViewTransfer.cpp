@@ -47,7 +47,7 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
     const int start = SelectionStart();
     if (HasSelectedText())
         ReplaceSelectionBytes({});
-    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(start));
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(ShownPosition(start)));
     if (!file.isSequential() && TextLength() + file.size() > WrapLimit)
         setWrapMode(WrapNone);
     // Room for the whole file at once: growing the buffer piece by piece would copy the
@@ -59,16 +59,19 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
         SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(TextLength() + file.size() + spare));
     }
 
+    // A document loaded whole has its long lines shown broken as it goes in; text inserted
+    // into one has them broken once the change is complete.
+    if (!record && TextLength() == 0)
+        loadPlanner_ = std::make_unique<DisplayBreakPlanner>();
     // The file is read in pieces, which go into the control a batch at a time: each
     // insertion costs the control a round of bookkeeping, whatever its size.
     LoadResult result;
     try {
         QByteArray batch;
         batch.reserve(LoadBatch + LoadPiece);
-        auto insertBatch = [&] {
+        auto insertBatch = [&](bool last) {
             if (!batch.isEmpty())
-                SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(batch.size()), batch.constData());
-            batch.resize(0);
+                batch.remove(0, AddLoadedText(batch, last));
         };
         for (;;) {
             const qsizetype before = batch.size();
@@ -82,9 +85,9 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
             if (n == 0)
                 break;
             if (batch.size() >= LoadBatch)
-                insertBatch();
+                insertBatch(false);
         }
-        insertBatch(); // what was read stays, also after a failure
+        insertBatch(true); // what was read stays, also after a failure
     } catch (const std::bad_alloc& e) {
         result = {TransferFailure::Memory, e.what()};
     } catch (const std::exception& e) {
@@ -92,17 +95,22 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
     }
     SetSelection(start, start);
     FlushChange();
+    loadPlanner_.reset();
     if (!record)
         tracker_.Resume();
     return result;
 }
 
 // Straight from the control's buffer: a copy would double the memory a large document
-// takes while it is saved.
+// takes while it is saved. Breaks shown in long lines are left out.
 bool CQuorView::SaveWholeText(QIODevice& file) const {
-    const qint64 length = TextLength();
+    const auto length = static_cast<int>(SendScintilla(SCI_GETLENGTH));
     const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    return file.write(data, length) == length;
+    bool ok = true;
+    breaks_.ForEachPiece(0, length, [&](int first, int pastEnd) {
+        ok = ok && file.write(data + first, pastEnd - first) == pastEnd - first;
+    });
+    return ok;
 }
 
 bool CQuorView::SaveSelection(QIODevice& file) const {
