@@ -1,6 +1,8 @@
 // Where a view shows a long line broken.
 #include "core/document/DisplayBreakPlanner.h"
 
+#include "core/document/DisplayBreaks.h"
+
 #include <algorithm>
 
 namespace velto {
@@ -63,6 +65,26 @@ std::size_t DisplayBreakPlanner::WalkLongLine(std::string_view piece, std::size_
                         ((c == ' ' || c == '\t') && column_ >= limits_.afterBlank) || column_ >= limits_.most;
     }
     return pos;
+}
+
+std::string ShownText(std::string_view text, std::span<const int> offsets) {
+    std::string shown;
+    shown.reserve(text.size() + offsets.size());
+    std::size_t from = 0;
+    for (const int at : offsets) {
+        shown.append(text.substr(from, static_cast<std::size_t>(at) - from));
+        shown.push_back(DisplayBreaks::Byte);
+        from = static_cast<std::size_t>(at);
+    }
+    shown.append(text.substr(from));
+    return shown;
+}
+
+std::vector<int> ShownBreakPositions(std::span<const int> offsets, int start) {
+    std::vector<int> shown(offsets.size());
+    for (std::size_t i = 0; i < offsets.size(); ++i)
+        shown[i] = start + offsets[i] + static_cast<int>(i);
+    return shown;
 }
 
 std::vector<int> DisplayBreakPlanner::PlanWhole(std::string_view text, DisplayLineLimits limits) {

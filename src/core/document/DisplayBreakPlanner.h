@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -44,5 +46,10 @@ private:
     bool breakDue_ = false;
     int column_ = 0; // bytes on the shown line so far
 };
+
+// The text as shown: a break's byte before each of the offsets (ascending).
+[[nodiscard]] std::string ShownText(std::string_view text, std::span<const int> offsets);
+// Where those breaks are in the shown text.
+[[nodiscard]] std::vector<int> ShownBreakPositions(std::span<const int> offsets, int start = 0);
 
 } // namespace velto

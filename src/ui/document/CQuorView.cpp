@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 
@@ -176,8 +177,29 @@ void CQuorView::ReplaceRange(int first, int pastEnd, const QByteArray& bytes) {
         first = shown.first;
         pastEnd = shown.pastEnd;
     }
+    KeepWrapWithinLimit(bytes.size());
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(first), static_cast<long>(pastEnd));
-    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    // Text holding a long line goes in shown broken: the control would lay out a long
+    // line inserted whole (with wrapping on, at once: seconds a megabyte).
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const std::vector<int> offsets = bytes.size() > DisplayLineLimits{}.longLine
+                                         ? DisplayBreakPlanner::PlanWhole(text)
+                                         : std::vector<int>();
+    if (offsets.empty()) {
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+        return;
+    }
+    const std::string shown = ShownText(text, offsets);
+    const std::vector<int> shownBreaks = ShownBreakPositions(offsets);
+    const QScopedValueRollback inserting(insertingBreaks_, std::span<const int>(shownBreaks));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(shown.size()), shown.data());
+}
+
+void CQuorView::KeepWrapWithinLimit(qint64 added) {
+    // As when a file is loaded: laying out wrapped text costs about half a second a
+    // megabyte.
+    if (wrapMode() != WrapNone && TextLength() + added > WrapLimit)
+        setWrapMode(WrapNone);
 }
 
 void CQuorView::ReplaceSelectionBytes(const QByteArray& bytes) {
@@ -196,11 +218,20 @@ void CQuorView::OnScintillaModified(int position, int type, int length) {
     // Positions are the control's; the tracker and the colouring get the document's, found
     // before the breaks move with the change.
     if (type & SC_MOD_BEFOREINSERT) {
-        // The inserted text itself is not passed; it is read once the step is over.
+        // The inserted text itself is not passed; it is read once the step is over. Text
+        // the view inserts shown broken holds breaks the document does not get.
         const int pos = DocumentPosition(position);
-        tracker_.BeforeInsert(pos, length, CaretPosition(), reader);
-        changed_.Inserted(pos, length);
+        const int added = length - static_cast<int>(insertingBreaks_.size());
+        tracker_.BeforeInsert(pos, added, CaretPosition(), reader);
+        changed_.Inserted(pos, added);
         breaks_.Inserted(position, length);
+        if (!insertingBreaks_.empty()) {
+            std::vector<int> shown(insertingBreaks_.begin(), insertingBreaks_.end());
+            for (int& at : shown)
+                at += position;
+            breaks_.Add(shown);
+            insertingBreaks_ = {}; // one insertion only
+        }
     } else if (type & SC_MOD_BEFOREDELETE) {
         const int first = DocumentPosition(position);
         const int pastEnd = DocumentPosition(position + length);
@@ -245,12 +276,19 @@ void CQuorView::FlushChange() {
     }
     const ChangedRange range = changed_;
     changed_.Reset();
+    int colourFirst = range.First();
+    int colourPastEnd = range.PastEnd();
     // Lines the change made long are shown broken before anything is drawn (a load has
-    // broken them as they went in).
-    if (!range.Empty() && !loadPlanner_)
-        BreakLongLines(range.First(), range.PastEnd());
+    // broken them as they went in); what is shown afresh is coloured again.
+    if (!range.Empty() && !loadPlanner_) {
+        const TextMatch broken = BreakLongLines(range.First(), range.PastEnd());
+        if (broken.Found()) {
+            colourFirst = std::min(colourFirst, broken.start);
+            colourPastEnd = std::max(colourPastEnd, broken.end);
+        }
+    }
     BrokenLinesChanged();
-    ColourChange(range.First(), range.PastEnd());
+    ColourChange(colourFirst, colourPastEnd);
     Q_EMIT TextEdited(range.First(), range.PastEnd());
     Q_EMIT CommandStateChanged();
 }
@@ -329,7 +367,8 @@ void CQuorView::OnEditPaste() {
     FlushChange();
     tracker_.SetPendingKind(HasSelectedText() ? ChangeTracker::KindReplace
                                               : ChangeTracker::KindInsert);
-    paste();
+    if (!PasteLongLines())
+        paste();
     FlushChange();
 }
 
@@ -392,6 +431,11 @@ bool CQuorView::GoToLine(int line) {
 void CQuorView::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
         ShowContextMenuAtCaret();
+        return;
+    }
+    // The control's own paste keys (Shift+Insert) paste as Edit > Paste does.
+    if (e->matches(QKeySequence::Paste)) {
+        OnEditPaste();
         return;
     }
     StepOverBreaks(*e);

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -156,6 +157,10 @@ public:
     // Requests the context menu at the selection end (Shift+F10, the menu key).
     void ShowContextMenuAtCaret();
 
+    // Lines wrap at the window edge, but laying out wrapped text costs about half a second
+    // per megabyte with Qt's text layout, so larger documents keep their lines unwrapped.
+    static constexpr qint64 WrapLimit = 256 * 1024;
+
     // ---- Long lines shown broken (CQuorViewBreaks.cpp) ----
     // A line too long for the control to lay out at once is shown broken into short lines:
     // the control holds a line feed at each break, which the document, the clipboard, the
@@ -216,10 +221,15 @@ private:
     // Long lines shown broken (CQuorViewBreaks.cpp).
     void SetUpBrokenLines();
     // Shows broken, outside the document's history, the shown lines of a document range
-    // that have grown too long.
-    void BreakLongLines(int first, int pastEnd);
-    // Puts breaks into the shown text before the given offsets from shown position first.
-    void InsertBreaks(int first, const std::vector<int>& offsets);
+    // that have grown too long; gives back the document range shown afresh (to be
+    // coloured again), start -1 when none.
+    TextMatch BreakLongLines(int first, int pastEnd);
+    // Puts breaks into shown [first, pastEnd) before the given offsets from first.
+    void InsertBreaks(int first, int pastEnd, const std::vector<int>& offsets);
+    void KeepWrapWithinLimit(qint64 added);
+    // Pastes the clipboard's text itself when it holds a long line, which then goes in
+    // shown broken; false when the control's own paste is left to do it.
+    bool PasteLongLines();
     // Hands a loaded piece to the control, shown broken where it holds long lines; returns
     // how many of its bytes went in (the rest starts the next piece).
     qsizetype AddLoadedText(const QByteArray& piece, bool last);
@@ -250,6 +260,8 @@ private:
     DisplayBreaks breaks_;
     // Set while the view itself puts breaks into the control: those changes are not edits.
     bool placingBreaks_ = false;
+    // Where the breaks are in the text the view is inserting shown broken, from its start.
+    std::span<const int> insertingBreaks_;
     bool lineNumbersAsText_ = false;
     // Plans the breaks of a document being loaded, piece by piece; none outside a load.
     std::unique_ptr<DisplayBreakPlanner> loadPlanner_;

@@ -7,6 +7,11 @@
 // the layout of one short line.
 #include "ui/document/CQuorView.h"
 
+#include "core/platform/LineEnds.h"
+#include "ui/document/ScintillaTextControl.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScopedValueRollback>
@@ -78,43 +83,46 @@ qsizetype CQuorView::AddLoadedText(const QByteArray& piece, bool last) {
     }
     std::vector<int> offsets;
     const std::string_view bytes(piece.constData(), static_cast<std::size_t>(piece.size()));
-    const auto planned = static_cast<qsizetype>(loadPlanner_->Plan(bytes, last, offsets));
+    const auto planned = loadPlanner_->Plan(bytes, last, offsets);
     if (planned == 0)
         return 0;
     const int start = static_cast<int>(SendScintilla(SCI_GETLENGTH));
     // The document grows by the planned bytes; the control by them and a byte per break.
     changed_.Inserted(start - static_cast<int>(breaks_.Count()), static_cast<int>(planned));
-    std::vector<int> shown(offsets.size());
-    QByteArray withBreaks;
-    if (!offsets.empty()) {
-        withBreaks.reserve(planned + static_cast<qsizetype>(offsets.size()));
-        int from = 0;
-        for (std::size_t i = 0; i < offsets.size(); ++i) {
-            withBreaks.append(piece.constData() + from, offsets[i] - from);
-            shown[i] = start + static_cast<int>(withBreaks.size());
-            withBreaks.append(DisplayBreaks::Byte);
-            from = offsets[i];
-        }
-        withBreaks.append(piece.constData() + from, planned - from);
-    }
-    const QByteArray& text = offsets.empty() ? piece : withBreaks;
-    const qsizetype length = offsets.empty() ? planned : withBreaks.size();
+    const std::string shown = ShownText(bytes.substr(0, planned), offsets);
     {
         const QScopedValueRollback placing(placingBreaks_, true);
-        SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(length), text.constData());
+        SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(shown.size()), shown.data());
     }
-    breaks_.Add(shown);
-    return planned;
+    breaks_.Add(ShownBreakPositions(offsets, start));
+    return static_cast<qsizetype>(planned);
 }
 
-void CQuorView::BreakLongLines(int first, int pastEnd) {
+bool CQuorView::PasteLongLines() {
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime || !canInsertFromMimeData(mime))
+        return false;
+    bool rectangular = false;
+    QByteArray text = fromMimeData(mime, rectangular);
+    const std::string_view bytes(text.constData(), static_cast<std::size_t>(text.size()));
+    if (rectangular || text.size() <= DisplayLineLimits{}.longLine || DisplayBreakPlanner::PlanWhole(bytes).empty())
+        return false;
+    // As the control pastes: the line ends made the document's own.
+    if (SendScintilla(SCI_GETPASTECONVERTENDINGS))
+        text = QByteArray::fromStdString(AllLineEndsAs(bytes, control_->LineEnd()));
+    ReplaceSelectionBytes(text);
+    SendScintilla(SCI_SCROLLCARET);
+    return true;
+}
+
+CQuorView::TextMatch CQuorView::BreakLongLines(int first, int pastEnd) {
     const DisplayLineLimits limits;
     const DisplayBreaks::Range shown = breaks_.ToShown(first, pastEnd);
     const auto firstLine = static_cast<unsigned long>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(shown.first)));
     const auto lastLine = static_cast<unsigned long>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(shown.pastEnd)));
     // Most edits touch one short line: nothing to read.
     if (firstLine == lastLine && SendScintilla(SCI_LINELENGTH, firstLine) <= limits.longLine)
-        return;
+        return {};
     const int from = static_cast<int>(SendScintilla(SCI_POSITIONFROMLINE, firstLine));
     const int to = static_cast<int>(SendScintilla(SCI_GETLINEENDPOSITION, lastLine));
     const auto* data = reinterpret_cast<const char*>(
@@ -122,22 +130,34 @@ void CQuorView::BreakLongLines(int first, int pastEnd) {
     // The planner sees the shown lines, so a line already shown broken is left as it is.
     const std::vector<int> offsets =
         DisplayBreakPlanner::PlanWhole(std::string_view(data, static_cast<std::size_t>(to - from)), limits);
-    InsertBreaks(from, offsets);
+    if (offsets.empty())
+        return {};
+    InsertBreaks(from, to, offsets);
+    const int docFirst = DocumentPosition(from);
+    return {docFirst, DocumentPosition(to + static_cast<int>(offsets.size()))};
 }
 
-void CQuorView::InsertBreaks(int first, const std::vector<int>& offsets) {
-    if (offsets.empty())
-        return;
-    const char breakText[2] = {DisplayBreaks::Byte, '\0'};
+void CQuorView::InsertBreaks(int first, int pastEnd, const std::vector<int>& offsets) {
+    // The stretch is replaced at once with its text and the breaks, which costs the control
+    // one round of bookkeeping instead of one a break. The stretch loses its styles, and is
+    // coloured again.
+    const auto* data = reinterpret_cast<const char*>(
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(first), static_cast<long>(pastEnd - first)));
+    const std::string text = ShownText(std::string_view(data, static_cast<std::size_t>(pastEnd - first)), offsets);
+    // The caret and the anchor stay at their places in the document.
+    const int anchor = DocumentPosition(static_cast<int>(SendScintilla(SCI_GETANCHOR)));
+    const int caret = CaretPosition();
     {
         const QScopedValueRollback placing(placingBreaks_, true);
-        // From the last, so the positions before each stay as they were.
-        for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
-            SendScintilla(SCI_INSERTTEXT, static_cast<unsigned long>(first + *it), breakText);
+        SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(first), static_cast<long>(pastEnd));
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(text.size()), text.data());
     }
     std::vector<int> shown(offsets.size());
     std::transform(offsets.begin(), offsets.end(), shown.begin(), [first](int o) { return first + o; });
     breaks_.InsertedBefore(shown);
+    // Without scrolling: the edit that made the line long has placed the view.
+    SendScintilla(SCI_SETCURRENTPOS, static_cast<unsigned long>(ShownPosition(caret)));
+    SendScintilla(SCI_SETANCHOR, static_cast<unsigned long>(ShownPosition(anchor)));
 }
 
 void CQuorView::BrokenLinesChanged() {

@@ -25,9 +25,6 @@ namespace {
 constexpr qint64 LoadPiece = 16383;
 // How much read text is handed to the control at once.
 constexpr qsizetype LoadBatch = 1 << 20;
-// Lines wrap at the window edge, but laying out wrapped text costs about half a second per
-// megabyte with Qt's text layout, so larger documents keep their long lines unwrapped.
-constexpr qint64 WrapLimit = 256 * 1024;
 
 // Folders, pipes, sockets, devices and files too large to hold are refused before they
 // are opened (opening a pipe would wait for a writer); the warning names the path.

@@ -167,6 +167,18 @@ TEST(DisplayBreaks, EditsOfTheShownTextMoveAndDropTheBreaks) {
     }
 }
 
+TEST(DisplayBreaks, ShownTextHoldsABreakBeforeEachOffset) {
+    const std::string text = MinifiedPage(9000);
+    const std::vector<int> offsets = DisplayBreakPlanner::PlanWhole(text);
+    const std::string shown = ShownText(text, offsets);
+    EXPECT_EQ(shown, Shown(text, offsets));
+    const std::vector<int> positions = ShownBreakPositions(offsets, 5);
+    ASSERT_EQ(positions.size(), offsets.size());
+    for (const int p : positions)
+        EXPECT_EQ(shown[static_cast<std::size_t>(p - 5)], DisplayBreaks::Byte);
+    EXPECT_EQ(DocumentOf(BreaksAt(offsets), shown), text);
+}
+
 TEST(DisplayBreaks, BreaksPutInMoveTheLaterOnes) {
     DisplayBreaks breaks = BreaksAt({10, 20}); // at shown 10 and 21
     // New breaks before the bytes at shown 4, 14 and 17, and one before the old break at 21.
