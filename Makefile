@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-fonts test-asan bench fuzz install clean
+.PHONY: all deps configure build run test test-fonts test-asan bench fuzz install package clean
 
 all: build
 
@@ -45,6 +45,12 @@ fuzz:
 
 install: build
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
+
+# The Debian package, made by CPack in $(BUILD) and copied here: sudo apt install ./velto_*.deb
+package: build
+	rm -f $(BUILD)/velto_*.deb velto_*.deb
+	cmake --build $(BUILD) --target package
+	cp $(BUILD)/velto_*.deb .
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

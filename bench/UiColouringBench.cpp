@@ -1,5 +1,6 @@
-// Colouring through a real QScintilla control: the whole corpus against QScintilla's own
-// HTML lexer in the same run, typing in the middle of large documents, opening the corpus
+// Colouring through a real QScintilla control: the whole corpus, and a page with large
+// inline scripts and style sheets, against QScintilla's own HTML lexer in the same run;
+// typing in the middle of large documents and of a large inline script; opening the corpus
 // until its visible part is coloured, and the longest idle chunk.
 #include "UiBenchSupport.h"
 
@@ -35,11 +36,13 @@ const QByteArray& Corpus(benchmark::State& state, const char* name) {
     return text;
 }
 
-// (b) The engine over the whole 10 MB text of a real view, in one range.
-void BM_UiColouring_WholeTextScintilla10MB(benchmark::State& state) {
-    const QByteArray& text = Corpus(state, "10mb");
-    if (text.isEmpty())
-        return;
+const QByteArray& Scripted() {
+    static const QByteArray page = QByteArray::fromStdString(ScriptedPage(10 * 1024 * 1024));
+    return page;
+}
+
+// (b) The engine over the whole 10 MB text of a real view, at once.
+void WholeTextScintilla(benchmark::State& state, const QByteArray& text) {
     Editor editor;
     CQuorView* view = editor.ViewWith(text);
     CHtmlColourer colourer(editor.app->KnowledgeBase(), ColourMode::Tags);
@@ -47,7 +50,16 @@ void BM_UiColouring_WholeTextScintilla10MB(benchmark::State& state) {
         benchmark::DoNotOptimize(colourer.ColourWholeControl(view->Control()));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * text.size());
 }
+
+void BM_UiColouring_WholeTextScintilla10MB(benchmark::State& state) {
+    if (const QByteArray& text = Corpus(state, "10mb"); !text.isEmpty())
+        WholeTextScintilla(state, text);
+}
 BENCHMARK(BM_UiColouring_WholeTextScintilla10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
+void BM_UiColouring_WholeTextScintillaScripted10MB(benchmark::State& state) {
+    WholeTextScintilla(state, Scripted());
+}
+BENCHMARK(BM_UiColouring_WholeTextScintillaScripted10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The floor of (b): Scintilla taking ready-made style bytes for the whole text, in the
 // batches the engine hands over, with nothing computed.
@@ -68,11 +80,9 @@ void BM_UiColouring_SetStylingExFloor10MB(benchmark::State& state) {
 }
 BENCHMARK(BM_UiColouring_SetStylingExFloor10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// (c) QScintilla's own HTML lexer styling the same text in full.
-void BM_UiColouring_QsciLexerHtml10MB(benchmark::State& state) {
-    const QByteArray& text = Corpus(state, "10mb");
-    if (text.isEmpty())
-        return;
+// (c) QScintilla's own HTML lexer styling the same text in full (scripts and style sheets
+// too).
+void QsciLexerHtml(benchmark::State& state, const QByteArray& text) {
     EnsureQtApplication();
     QsciScintilla control;
     QsciLexerHTML lexer;
@@ -86,19 +96,27 @@ void BM_UiColouring_QsciLexerHtml10MB(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * text.size());
 }
+
+void BM_UiColouring_QsciLexerHtml10MB(benchmark::State& state) {
+    if (const QByteArray& text = Corpus(state, "10mb"); !text.isEmpty())
+        QsciLexerHtml(state, text);
+}
 BENCHMARK(BM_UiColouring_QsciLexerHtml10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
+void BM_UiColouring_QsciLexerHtmlScripted10MB(benchmark::State& state) {
+    QsciLexerHtml(state, Scripted());
+}
+BENCHMARK(BM_UiColouring_QsciLexerHtmlScripted10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // (e) One typed character, from the key to coloured (undo record, modified flag,
-// colouring), at the start of a different line each time in the middle of the document.
-void Keystrokes(benchmark::State& state, const char* corpus, Qt::Key key, const QString& text) {
-    const QByteArray& page = Corpus(state, corpus);
-    if (page.isEmpty())
-        return;
+// colouring), at the start of a different line each time, from the line at `middle` on
+// (the middle of the document when negative).
+void Keystrokes(benchmark::State& state, const QByteArray& page, Qt::Key key, const QString& text,
+                long middle = -1) {
     Editor editor;
     CQuorView* view = editor.ViewWith(page);
     editor.app->DocManager().Idle().RunUntilIdle(); // coloured whole before typing
-    const long middleLine =
-        view->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, view->TextLength() / 2UL);
+    const long middleLine = view->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                                static_cast<unsigned long>(middle >= 0 ? middle : view->TextLength() / 2));
     std::vector<double> micros;
     for (auto _ : state) {
         for (int i = 0; i < 1000; ++i) {
@@ -117,14 +135,27 @@ void Keystrokes(benchmark::State& state, const char* corpus, Qt::Key key, const 
     state.counters["queued"] = view->Colouring()->IsComplete() ? 0 : 1; // all coloured at once
 }
 
-void BM_UiColouring_TypeLetter10MB(benchmark::State& s) { Keystrokes(s, "10mb", Qt::Key_A, QStringLiteral("a")); }
-void BM_UiColouring_TypeLess10MB(benchmark::State& s) { Keystrokes(s, "10mb", Qt::Key_Less, QStringLiteral("<")); }
-void BM_UiColouring_TypeLetter1MB(benchmark::State& s) { Keystrokes(s, "1mb", Qt::Key_A, QStringLiteral("a")); }
-void BM_UiColouring_TypeLess1MB(benchmark::State& s) { Keystrokes(s, "1mb", Qt::Key_Less, QStringLiteral("<")); }
+void CorpusKeystrokes(benchmark::State& s, const char* corpus, Qt::Key key, const QString& text) {
+    if (const QByteArray& page = Corpus(s, corpus); !page.isEmpty())
+        Keystrokes(s, page, key, text);
+}
+void BM_UiColouring_TypeLetter10MB(benchmark::State& s) { CorpusKeystrokes(s, "10mb", Qt::Key_A, QStringLiteral("a")); }
+void BM_UiColouring_TypeLess10MB(benchmark::State& s) { CorpusKeystrokes(s, "10mb", Qt::Key_Less, QStringLiteral("<")); }
+void BM_UiColouring_TypeLetter1MB(benchmark::State& s) { CorpusKeystrokes(s, "1mb", Qt::Key_A, QStringLiteral("a")); }
+void BM_UiColouring_TypeLess1MB(benchmark::State& s) { CorpusKeystrokes(s, "1mb", Qt::Key_Less, QStringLiteral("<")); }
 BENCHMARK(BM_UiColouring_TypeLetter10MB)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UiColouring_TypeLess10MB)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UiColouring_TypeLetter1MB)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UiColouring_TypeLess1MB)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A letter typed at the start of every other line of a 200 KB inline script, a thousand
+// lines from 10 KB into it.
+void BM_UiColouring_TypeLetterInScript(benchmark::State& s) {
+    const std::string page = Scripted().toStdString();
+    Keystrokes(s, Scripted(), Qt::Key_A, QStringLiteral("a"),
+               static_cast<long>(FirstScriptMiddle(page)) - 90 * 1024);
+}
+BENCHMARK(BM_UiColouring_TypeLetterInScript)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // (f) Opening the 10 MB corpus as a document until its visible part is coloured, and
 // (g) the longest single idle tick while the rest is coloured in the background.

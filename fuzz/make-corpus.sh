@@ -41,3 +41,6 @@ seed url mail '\024\006\000\000/tmp\000Jo <jo@example.com>'
 
 seed tag_finder page '<HTML><!-- c <B> --><A HREF="x>y">a</A> 1 < 2 > 0 <a <b></B>'
 seed tag_finder unclosed 'text <!-- open <P'
+
+seed page_colouring comment-and-script '\005\000\000\000\003\001<p>a <!-- <b> --> <style>p{x:1}</style><script>s="</b>"; /r/g; `${1}`</script>&amp;-->'
+seed page_colouring values ' \000\002\000\002\000<a href="x?a&amp;b" onclick="f(1)" style="c:#fff">t</a>/*'

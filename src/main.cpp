@@ -6,7 +6,6 @@
 #include "ui/support/TimingMarks.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char** argv) {
     // What needs no window is answered before Qt looks for a display.
@@ -26,8 +25,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Velto"));
     QApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("velto"));
-    if (QIcon::hasThemeIcon(QStringLiteral("velto"))) // installed with the desktop entry
-        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velto")));
 
     // The arguments Qt left (it takes its own, such as -platform, out of argv).
     QStringList arguments;

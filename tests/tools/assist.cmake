@@ -8,6 +8,7 @@ velto_tool_check(tool_image_size_jfif2_text "Incompatible JPEG format \\(JFIF v2
                  image-size "${velto_seeds}/jpeg/jfif2")
 velto_tool_fails(tool_image_size_jfif2_fails image-size "${velto_seeds}/jpeg/jfif2")
 velto_tool_fails(tool_image_size_not_image image-size "${CMAKE_CURRENT_LIST_FILE}")
+velto_tool_check(tool_image_size_not_image_text "^Not a GIF, JPEG or PNG image: " image-size "${CMAKE_CURRENT_LIST_FILE}")
 velto_tool_check(tool_colour_name "^#000080\n$" colour NAVY)
 velto_tool_check(tool_colour_hex "^#000012\n$" colour "#12zz")
 velto_tool_fails(tool_colour_not_a_colour colour Grey)

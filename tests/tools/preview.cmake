@@ -16,3 +16,12 @@ velto_tool_fails(tool_preview_file_unwritable preview-file /proc/version)
 set_tests_properties(tool_previewers tool_preview_file tool_preview_file_plain tool_preview_file_no_profile
                      tool_preview_file_unwritable
                      PROPERTIES ENVIRONMENT "VELTO_PROFILE=${velto_preview}/settings.ini")
+
+# Files named relative to the folder the tool runs in, as a user types them.
+velto_tool_check(tool_preview_file_relative "^file:///[^\n#]*/my%20site/~veltopv0\\.htm\n$"
+                 preview-file "my site/page.html" --profile "default browser")
+set_tests_properties(tool_preview_file_relative PROPERTIES WORKING_DIRECTORY "${velto_preview}"
+                     ENVIRONMENT "VELTO_PROFILE=${velto_preview}/settings.ini")
+velto_tool_check(tool_url_relative_folder "^page\\.html\n$" url "my site" "${velto_preview}/my site/page.html")
+velto_tool_check(tool_folder_menu_relative "\t${velto_preview}/my site/page\\.html\n" folder-menu "my site" "*.html")
+set_tests_properties(tool_url_relative_folder tool_folder_menu_relative PROPERTIES WORKING_DIRECTORY "${velto_preview}")

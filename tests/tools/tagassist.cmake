@@ -7,6 +7,9 @@ velto_tool_check(tool_tag_find_ignores_quotes "^13 25 <IMG SRC=\"x>\n$" tag-find
 velto_tool_fails(tool_tag_find_before_opener tag-find "${velto_tag_page}" 2)
 velto_tool_fails(tool_tag_find_after_close tag-find "${velto_tag_page}" 5)
 velto_tool_fails(tool_tag_find_past_end tag-find "${velto_tag_page}" 1000)
+velto_tool_check(tool_tag_find_far_past_end "offset 99999999999 is past the end of .*tag-find.htm \\(28 bytes\\)"
+                 tag-find "${velto_tag_page}" 99999999999)
+velto_tool_check(tool_tag_find_not_a_number "must be a whole number from 0 up, not '-3'" tag-find "${velto_tag_page}" -3)
 velto_tool_fails(tool_tag_find_no_file tag-find "${velto_tag_page}.missing" 0)
 
 velto_tool_check(tool_tag_set_inserts "^<IMG SRC=\"a\\.gif\">\n$" tag-set "<IMG>" src a.gif)

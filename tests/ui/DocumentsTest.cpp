@@ -1,11 +1,15 @@
 // Documents: file dialogs, File New from the default template, titles, Save All, Close All.
 #include "UiTestSupport.h"
 
+#include "core/menu/CommandIds.h"
+#include "ui/app/AppIcon.h"
 #include "ui/document/CChildFrame.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QtTest>
 
@@ -151,6 +155,81 @@ private Q_SLOTS:
         QMimeData text;
         text.setText(QStringLiteral("plain"));
         QVERIFY(!view->HandleDroppedFiles(&text)); // text drops are the control's own
+    }
+
+    void saveAsOffersTheDocumentsOwnTypeAndAFailureLeavesTheRecentListAlone() {
+        UiFixture f;
+        CQuorDoc* doc = f.Docs().CreateUntitled();
+        const QStringList filters = CQuorDocManager::DialogNameFilters(doc);
+        QCOMPARE(filters.size(), 10);
+        QCOMPARE(filters[8], QStringLiteral("HTML Files (*.htm) (*.htm)"));
+        QCOMPARE(filters[9], QStringLiteral("All Files (*.*) (*)"));
+
+        doc->View()->ReplaceRange(0, 0, "x");
+        doc->View()->FlushChange();
+        const QString folder = f.dir.filePath(QStringLiteral("a-folder.html"));
+        QVERIFY(QDir().mkdir(folder));
+        f.Docs().promptHook = [&](const QString&, bool) { return QStringList{folder}; };
+        QVERIFY(!doc->DoSave(QString()));
+        QCOMPARE(f.prompter.messages.size(), size_t(1));
+        for (const std::string& entry : f.app->RecentFiles().Entries())
+            QVERIFY(entry != folder.toStdString());
+        QVERIFY(doc->IsModified());
+        QVERIFY(doc->PathName().isEmpty());
+    }
+
+    void aMaximisedDocumentNamesItselfOnceInTheTitle() {
+        UiFixture f;
+        CQuorDoc* doc = f.Open(f.Write(QStringLiteral("big.html"), "<P>"));
+        doc->View()->ReplaceRange(0, 0, "x");
+        doc->View()->FlushChange();
+        f.Frame().MdiArea()->activeSubWindow()->showMaximized();
+        QCoreApplication::processEvents();
+        QCOMPARE(f.Frame().windowTitle(), QStringLiteral("Velto - big.html *"));
+        doc->View()->OnEditUndo();
+        QCoreApplication::processEvents();
+        QCOMPARE(f.Frame().windowTitle(), QStringLiteral("Velto - big.html"));
+        f.Frame().MdiArea()->activeSubWindow()->showNormal();
+        QCoreApplication::processEvents();
+        QCOMPARE(f.Frame().windowTitle(), QStringLiteral("Velto - big.html"));
+    }
+
+    void documentWindowsShowTheProgramsIcon() {
+        UiFixture f;
+        f.Open(f.Write(QStringLiteral("icon.html"), "<P>"));
+        const QIcon icon = f.Frame().MdiArea()->activeSubWindow()->windowIcon();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.pixmap(32).toImage(), VeltoIcon().pixmap(32).toImage());
+    }
+
+    void arrangeIconsLinesUpTheMinimisedWindowsAtTheBottom() {
+        UiFixture f;
+        f.Frame().resize(900, 700);
+        for (const char* name : {"a.html", "b.html", "c.html"})
+            f.Open(f.Write(QString::fromLatin1(name), "<P>"));
+        QList<QMdiSubWindow*> windows = f.Frame().MdiArea()->subWindowList(QMdiArea::CreationOrder);
+        windows[0]->showMinimized();
+        windows[2]->showMinimized();
+        const QRect normal = windows[1]->geometry();
+        windows[0]->move(300, 10);
+        f.Frame().Action(CommandId::WindowArrange)->trigger();
+        const int bottom = f.Frame().MdiArea()->viewport()->rect().bottom() + 1;
+        QCOMPARE(windows[0]->geometry().bottomLeft(), QPoint(0, bottom - 1));
+        QCOMPARE(windows[2]->geometry().left(), windows[0]->geometry().right() + 1);
+        QCOMPARE(windows[2]->geometry().bottom(), bottom - 1);
+        QCOMPARE(windows[1]->geometry(), normal); // the others stay put
+    }
+
+    void pasteIsOfferedOnlyWhenTheClipboardHoldsText() {
+        UiFixture f;
+        f.NewView();
+        QAction* paste = f.Frame().Action(CommandId::EditPaste);
+        QGuiApplication::clipboard()->clear();
+        QTRY_VERIFY(!paste->isEnabled());
+        QGuiApplication::clipboard()->setText(QStringLiteral("<B>"));
+        QTRY_VERIFY(paste->isEnabled());
+        QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+        QTRY_VERIFY(!paste->isEnabled());
     }
 };
 

@@ -161,13 +161,18 @@ private Q_SLOTS:
         CQuorView* sample = dialog.Sample();
         QVERIFY(sample->TextBytes().contains("<LI>Error:   <Rubbish> and <Junk>"));
         QVERIFY(sample->TextBytes().contains("<!--------- The End ------------>"));
-        const auto formats = [sample] {
-            std::set<int> seen;
+        const auto seen = [sample] {
+            std::set<int> styles;
             for (int i = 0; i < sample->TextLength(); ++i)
-                seen.insert(StyleAt(sample, i));
-            return seen.size();
+                styles.insert(StyleAt(sample, i));
+            return styles;
         };
+        const auto formats = [&seen] { return seen().size(); };
         QVERIFY(formats() > 3);
+        // The sample shows every class of what lies inside a page too.
+        for (std::size_t c = TagAppearanceClassCount; c < AppearanceClassCount; ++c)
+            QVERIFY2(seen().count(static_cast<int>(c)), AppearanceClasses[c].name.data());
+        QCOMPARE(dialog.Items()->count(), static_cast<int>(AppearanceClassCount));
         dialog.EnableColouring()->setChecked(false);
         QCOMPARE(formats(), std::size_t(1));
         dialog.accept();

@@ -63,6 +63,24 @@ private Q_SLOTS:
         QCOMPARE(StyleAt(view, 8), Style(AppearanceClass::Text));
     }
 
+    void keysTypedInACommentAndAScriptKeepTheirColours() {
+        UiFixture f;
+        CQuorView* view = f.Open(f.Write(QStringLiteral("k.html"),
+                                         "<!-- <P>one</P> two -->\n<script>x = 1;</script>"))->View();
+        Settle(f);
+        view->SetSelection(11, 11); // between "one" and "</P>"
+        QTest::keyClick(view, Qt::Key_Return);
+        QTest::keyClicks(view, QStringLiteral("y"));
+        const int inner = static_cast<int>(view->TextBytes().indexOf("</P>"));
+        QCOMPARE(StyleAt(view, inner), Style(AppearanceClass::Comment)); // no idle time needed
+        QCOMPARE(StyleAt(view, inner - 1), Style(AppearanceClass::Comment));
+        const int one = static_cast<int>(view->TextBytes().indexOf("1;"));
+        view->SetSelection(one, one);
+        QTest::keyClicks(view, QStringLiteral("\"a"));
+        QCOMPARE(StyleAt(view, one), Style(AppearanceClass::ScriptString));
+        QCOMPARE(StyleAt(view, view->TextLength() - 2), Style(AppearanceClass::EmbedProgrammatic));
+    }
+
     void colouringLeavesModifiedSelectionScrollAndHistoryAlone() {
         UiFixture f;
         QByteArray page;

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QClipboard>
 #include <QtTest>
 
 using namespace velto;
@@ -185,6 +186,7 @@ private Q_SLOTS:
         CQuorView* view = f.NewView();
         view->ReplaceRange(0, 0, "<B>bold</B>");
         view->SetSelection(3, 7);
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted")); // Paste has something to take
         QStringList items;
         QTimer::singleShot(0, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -237,6 +239,57 @@ private Q_SLOTS:
         QCOMPARE(view->SelectionStart(), 4);
         f.Frame().Action(32786)->trigger(); // F3
         QCOMPARE(view->SelectionStart(), 12);
+    }
+
+    void theLineNumberMarginHoldsEveryNumberInItsOwnFont() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->show();
+        QByteArray text;
+        for (int i = 0; i < 60000; ++i)
+            text += "x\n";
+        view->LoadDocumentBytes(text);
+        const auto widthOf = [view](const char* digits) {
+            return static_cast<int>(view->SendScintilla(QsciScintillaBase::SCI_TEXTWIDTH,
+                                                        static_cast<unsigned long>(QsciScintillaBase::STYLE_LINENUMBER), digits));
+        };
+        QVERIFY(view->LineNumberMarginWidth() >= widthOf("60001"));
+        // A larger margin font widens it again.
+        view->SendScintilla(QsciScintillaBase::SCI_STYLESETSIZE,
+                            static_cast<unsigned long>(QsciScintillaBase::STYLE_LINENUMBER), 30L);
+        const int before = view->LineNumberMarginWidth();
+        view->UpdateLineNumberMargin(); // nothing changed in the line count: kept
+        QCOMPARE(view->LineNumberMarginWidth(), before);
+        view->ApplyAppearance();
+        QVERIFY(view->LineNumberMarginWidth() >= widthOf("60001"));
+        // Back to a short text: the margin shrinks to its usual room.
+        view->LoadDocumentBytes("short\n");
+        QVERIFY(view->LineNumberMarginWidth() < before);
+    }
+
+    void eitherHalfOfATagsAngleBracketsGivesTheTag() {
+        UiFixture f;
+        CQuorView* view = f.NewView();
+        view->resize(600, 200);
+        view->show();
+        view->ReplaceRange(0, 0, "ab <B>bold</B> cd");
+        view->FlushChange();
+        const auto pointIn = [view](int position, double fraction) {
+            const int left = static_cast<int>(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(position)));
+            const int right = static_cast<int>(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(position + 1)));
+            const int y = static_cast<int>(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(position)));
+            return QPoint(left + static_cast<int>((right - left) * fraction), y + 2);
+        };
+        // "<B>" is at 3..5: both halves of its '<' and its '>' put the caret inside it.
+        for (const int at : {3, 5}) {
+            for (const double half : {0.25, 0.75}) {
+                const int caret = view->CaretForCharacterAt(pointIn(at, half));
+                QVERIFY2(caret > 3 && caret < 6, qPrintable(QStringLiteral("%1 %2 -> %3").arg(at).arg(half).arg(caret)));
+            }
+        }
+        // Plain text keeps the nearest gap.
+        QCOMPARE(view->CaretForCharacterAt(pointIn(0, 0.75)), 1);
+        QCOMPARE(view->CaretForCharacterAt(pointIn(1, 0.25)), 1);
     }
 };
 

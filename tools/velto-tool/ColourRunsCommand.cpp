@@ -1,5 +1,9 @@
 // velto-tool colour-runs [--count] FILE: the style runs the colouring gives a whole file.
+#include "ColourRuns.h"
 #include "MappedInput.h"
+#include "PageInput.h"
+
+#include "core/encoding/PageDecoding.h"
 #include "RunTallyControl.h"
 #include "ToolCommand.h"
 
@@ -24,10 +28,6 @@ const Registrar registrar{
      "exclusive); with --count, the number of runs of each class instead",
      Run}};
 
-std::string_view ClassName(std::uint8_t style) {
-    return style < AppearanceClassCount ? AppearanceClasses[style].name : "?";
-}
-
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const bool count = !args.empty() && args[0] == "--count";
     if (args.size() != (count ? 2u : 1u) || args.back().starts_with("--"))
@@ -35,6 +35,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     MappedInput input;
     if (!input.Open(args.back(), err))
         return 1;
+    // Coloured as the editor holds the page: a page that is not UTF-8 is decoded first.
+    const DecodedPage page = ChosenEncoding() ? DecodePageAs(input.Bytes(), *ChosenEncoding())
+                                              : DecodePage(input.Bytes(), Windows1252Encoding());
+    const std::string_view text = page.Text(input.Bytes());
 
     CHtmlConfig htmlConfig;
     const CEditorConfig editorConfig;
@@ -43,12 +47,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const AppearanceSettings appearance;
     // The runs are taken as the colouring hands them over; no style is stored.
     std::array<std::size_t, AppearanceClassCount> runs{};
-    RunTallyControl control(input.Bytes(), [&](std::size_t start, std::size_t end, std::uint8_t style) {
+    RunTallyControl control(text, [&](std::size_t start, std::size_t end, std::uint8_t style) {
         if (count) {
             if (style < runs.size())
                 ++runs[style];
         } else {
-            out << start << ' ' << end << ' ' << ClassName(style) << '\n';
+            PrintRun(start, end, style, out);
         }
     });
     CHtmlColourer(kb, appearance.Mode()).ColourWholeControl(control);

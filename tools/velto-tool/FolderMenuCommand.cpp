@@ -64,7 +64,7 @@ int RunFolderMenu(const std::vector<std::string>& args, std::ostream& out, std::
     }
     CFileTreeMenu menu(firstId, lastId < 0 ? firstId + 199 : lastId);
     menu.SetLimits(maxDepth, maxItems);
-    menu.Build(scanner, args[0]);
+    menu.Build(scanner, AbsolutePath(args[0]));
     Print(menu, menu.Menu(), 0, out);
     return out ? 0 : 1;
 }

@@ -88,9 +88,9 @@ int RunInsertMenus(const std::vector<std::string>& args, std::ostream& out, std:
 int RunInsert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() < 4)
         return UsageError("insert", err);
-    const std::optional<int> start = ParseOffset(args[1], err);
-    const std::optional<int> end = ParseOffset(args[2], err);
-    if (!start || !end)
+    const std::optional<long long> startArg = ParseOffset(args[1], err);
+    const std::optional<long long> endArg = ParseOffset(args[2], err);
+    if (!startArg || !endArg)
         return 2;
     int id = 0;
     const std::string& idText = args[3];
@@ -105,11 +105,11 @@ int RunInsert(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::string bytes;
     if (!ReadInputFile(args[0], bytes, err))
         return 1;
-    if (static_cast<std::size_t>(std::max(*start, *end)) > bytes.size()) {
-        err << "velto-tool: the selection " << *start << ".." << *end << " runs past the end of "
-            << args[0] << '\n';
+    const std::optional<int> start = OffsetInFile(*startArg, bytes.size(), args[0], err);
+    const std::optional<int> end =
+        start ? OffsetInFile(*endArg, bytes.size(), args[0], err) : std::nullopt;
+    if (!start || !end)
         return 1;
-    }
     MemoryTextControl control(std::move(bytes));
     control.SetSelection({*start, *end});
     if (!s.menus.Execute(id, control)) {

@@ -1,5 +1,6 @@
 // velto-tool popup FILE OFFSET [--versions LIST]: the right-click menu of the tag at a byte
 // offset; velto-tool popup-run FILE OFFSET ID [ANSWER]: the text after one of its commands.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/assist/InsertableUrl.h"
@@ -52,9 +53,11 @@ public:
         // A file chosen for a URL goes in as the file dialog would put it.
         std::error_code ec;
         if (request.attribute->IsUrlValued() && std::filesystem::is_regular_file(a.value, ec))
-            a.value = MakeInsertableUrl(a.value, request.documentFolder,
-                                        request.attribute->KnowledgeBase().EditorConfig().insertRelativeFilePaths);
-        if (const std::optional<std::string> refusal = RefuseTypedValue(*request.attribute, a.value)) {
+            a.value = MakeInsertableUrl(
+                a.value, request.documentFolder,
+                request.attribute->KnowledgeBase().EditorConfig().insertRelativeFilePaths);
+        if (const std::optional<std::string> refusal =
+                RefuseTypedValue(*request.attribute, a.value)) {
             Message(*refusal);
             refused = true;
             return std::nullopt;
@@ -97,23 +100,23 @@ struct Loaded {
     std::unique_ptr<MemoryTextControl> control;
     std::unique_ptr<HtmlElementEd> tag;
     std::string folder;
+    DocumentEncoding encoding;
 };
 
 // Reads the file and finds the tag at the offset; the exit status on failure.
 std::optional<int> Load(const std::string& path, const std::string& offsetText,
                         const std::string* versions, Loaded& l, std::ostream& err) {
-    const std::optional<int> offset = ParseOffset(offsetText, err);
-    if (!offset)
+    const std::optional<long long> parsed = ParseOffset(offsetText, err);
+    if (!parsed)
         return 2;
     if (versions && !SelectVersions(l.html, *versions, err))
         return 2;
     std::string bytes;
-    if (!ReadInputFile(path, bytes, err))
+    if (!ReadPageFile(path, bytes, l.encoding, err))
         return 1;
-    if (static_cast<std::size_t>(*offset) > bytes.size()) {
-        err << "velto-tool: offset " << *offset << " is past the end of " << path << '\n';
+    const std::optional<int> offset = OffsetInFile(*parsed, bytes.size(), path, err);
+    if (!offset)
         return 1;
-    }
     l.kb = std::make_unique<HtmlKnowledgeBase>(l.html, l.editor);
     l.kb->RebuildAllowed();
     l.control = std::make_unique<MemoryTextControl>(std::move(bytes));
@@ -133,7 +136,8 @@ int RunPopup(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (args.size() != 2 && !versions)
         return UsageError("popup", err);
     Loaded l;
-    if (const std::optional<int> status = Load(args[0], args[1], versions ? &args[3] : nullptr, l, err))
+    if (const std::optional<int> status =
+            Load(args[0], args[1], versions ? &args[3] : nullptr, l, err))
         return *status;
     MenuModel menu;
     HMAttPopup(*l.kb, *l.tag, {nullptr, l.folder, false}).BuildMenu(menu);
@@ -162,12 +166,12 @@ int RunPopupCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << "velto-tool: the menu has no command " << id << " that can be chosen\n";
         return 1;
     }
-    ScriptedAssistant assistant(args.size() == 4 ? std::optional<std::string>(args[3]) : std::nullopt,
-                                l.folder, err);
+    ScriptedAssistant assistant(
+        args.size() == 4 ? std::optional<std::string>(args[3]) : std::nullopt, l.folder, err);
     popup.Execute(id, assistant);
     std::string text;
     l.control->GetTextRange(0, l.control->Length(), text);
-    out << text;
+    out << InPageEncoding(text, l.encoding);
     return assistant.refused ? 1 : (out ? 0 : 1);
 }
 

@@ -1,5 +1,6 @@
 // velto-tool preview-file DOC [options] and velto-tool previewers: the preview file that
 // Refresh Preview writes, and the previewer profiles as the settings give them.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/config/GeneralConfig.h"
@@ -12,6 +13,8 @@
 #include "core/preview/CommandLine.h"
 #include "ui/platform/QtProfile.h"
 
+#include <algorithm>
+#include <climits>
 #include <ostream>
 
 namespace velto::tool {
@@ -84,16 +87,17 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
             }
             profiles.Select(named);
         } else if (args[i] == "--first-line" && i + 1 < args.size()) {
-            const std::optional<int> n = ParseOffset(args[++i], err);
+            const std::optional<long long> n = ParseOffset(args[++i], err);
             if (!n)
                 return 2;
-            firstLine = *n;
+            firstLine = static_cast<int>(std::min<long long>(*n, INT_MAX));
         } else {
             return UsageError("preview-file", err);
         }
     }
     std::string text;
-    if (!ReadInputFile(args[0], text, err))
+    DocumentEncoding encoding;
+    if (!ReadPageFile(args[0], text, encoding, err))
         return 1;
     MemoryTextControl control(std::move(text));
     control.SetVisibleLines(firstLine, 1);
@@ -103,8 +107,10 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
     CCleanupList cleanup(scratch, prompter);
     NoBrowser browser;
     CPreviewDriver driver(profiles, cleanup, general, settings, prompter, browser);
-    const std::string path = args[0].find('/') == std::string::npos ? "./" + args[0] : args[0];
-    const std::optional<std::string> url = driver.WritePreview(control, path);
+    // The editor previews a document by its full path: so does the tool, however the
+    // document was named on the command line.
+    const std::string path = AbsolutePath(args[0]);
+    const std::optional<std::string> url = driver.WritePreview(control, path, &encoding);
     if (!url)
         return 1;
     out << *url << '\n';
@@ -129,8 +135,8 @@ int RunPreviewers(const std::vector<std::string>& args, std::ostream& out, std::
         flag(p.WindowActivateSelf, "WindowActivateSelf");
         flag(p.ProvideFragment, "ProvideFragment");
         out << (&p == current ? "*" : "") << p.Profile << '\t'
-            << (p.UsesDesktopBrowser() ? "(desktop browser)" : p.Previewer) << '\t' << p.DelayOnAppStart << '\t'
-            << flags << '\n';
+            << (p.UsesDesktopBrowser() ? "(desktop browser)" : p.Previewer) << '\t'
+            << p.DelayOnAppStart << '\t' << flags << '\n';
     }
     out << "Keep Velto In Front: " << (profiles.KeepInFront() ? 1 : 0) << '\n';
     return 0;

@@ -1,5 +1,6 @@
 // velto-tool tag-find FILE OFFSET: the tag around a byte offset, found as the tag popup
 // finds the tag under the caret.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/config/EditorConfig.h"
@@ -25,34 +26,34 @@ const Registrar registrar{
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2)
         return UsageError("tag-find", err);
-    const std::optional<int> parsed = ParseOffset(args[1], err);
+    const std::optional<long long> parsed = ParseOffset(args[1], err);
     if (!parsed)
         return 2;
-    const long long offset = *parsed;
     std::string bytes;
-    if (!ReadInputFile(args[0], bytes, err))
+    DocumentEncoding encoding;
+    if (!ReadPageFile(args[0], bytes, encoding, err))
         return 1;
     if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
         err << "velto-tool: " << args[0] << " is too large\n";
         return 1;
     }
-    if (offset > static_cast<long long>(bytes.size())) {
-        err << "velto-tool: offset " << offset << " is past the end of " << args[0] << '\n';
+    const std::optional<int> inFile = OffsetInFile(*parsed, bytes.size(), args[0], err);
+    if (!inFile)
         return 1;
-    }
+    const int offset = *inFile;
 
     CHtmlConfig htmlConfig;
     const CEditorConfig editorConfig;
     HtmlKnowledgeBase kb(htmlConfig, editorConfig);
     kb.RebuildAllowed();
     MemoryTextControl control(bytes);
-    control.SetSelection({static_cast<int>(offset), static_cast<int>(offset)});
+    control.SetSelection({offset, offset});
     HtmlElementEd tag(kb, control);
     if (!tag.FindTagAtCaret()) {
         err << "velto-tool: no tag at offset " << offset << '\n';
         return 1;
     }
-    out << tag.First() << ' ' << tag.PastEnd() << ' ' << tag.TagText() << '\n';
+    out << tag.First() << ' ' << tag.PastEnd() << ' ' << InPageEncoding(tag.TagText(), encoding) << '\n';
     return 0;
 }
 

@@ -41,7 +41,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::string file;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--from" && i + 1 < args.size()) {
-            const std::optional<int> n = ParseOffset(args[++i], err);
+            const std::optional<long long> n = ParseOffset(args[++i], err);
             if (!n)
                 return 2;
             from = *n;
@@ -51,7 +51,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return UsageError("tip", err);
         }
     }
-    const std::optional<std::string> path = CTipsFile::Find(file.empty() ? ShippedTips() : std::vector{file});
+    const std::optional<std::string> path =
+        CTipsFile::Find(file.empty() ? ShippedTips() : std::vector{file});
     CTipsFile tips;
     if (!path || !tips.Open(*path)) {
         err << "velto-tool: no tips file found\n";

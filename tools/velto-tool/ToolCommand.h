@@ -36,8 +36,17 @@ bool ReadInputFile(const std::string& path, std::string& text, std::ostream& err
 // unknown name is reported with the list of versions.
 bool SelectVersions(CHtmlConfig& config, const std::string& list, std::ostream& err);
 
-// A byte offset argument: a whole number from 0 up; reported and nothing otherwise.
-std::optional<int> ParseOffset(const std::string& text, std::ostream& err);
+// A file or folder named on the command line as the editor names it: by its full path,
+// whatever folder the tool runs in.
+[[nodiscard]] std::string AbsolutePath(const std::string& path);
+
+// A byte offset or count argument: a whole number from 0 up (one too large for any number
+// comes back as the largest); reported and nothing otherwise.
+std::optional<long long> ParseOffset(const std::string& text, std::ostream& err);
+// The offset when it lies within a file of size bytes (its end included); reported as past
+// the end of path and nothing otherwise.
+std::optional<int> OffsetInFile(long long offset, std::size_t size, const std::string& path,
+                                std::ostream& err);
 
 // Prints "Usage: velto-tool NAME USAGE" for the named command to err and returns 2.
 int UsageError(const std::string& name, std::ostream& err);

@@ -19,7 +19,7 @@ const Registrar registrar{
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2)
         return UsageError("url", err);
-    out << MakeInsertableUrl(args[1], args[0], true) << '\n';
+    out << MakeInsertableUrl(args[1], AbsolutePath(args[0]), true) << '\n';
     return 0;
 }
 

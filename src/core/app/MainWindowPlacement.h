@@ -18,7 +18,7 @@ struct PlacementRect {
 };
 
 struct PlacementPlan {
-    PlacementRect normal;     // the restored (not maximised) rectangle
+    PlacementRect normal;      // the restored (not maximised) rectangle
     std::uint32_t showCommand; // WPlacementObj::Normal, Minimised or Maximised
 };
 
@@ -30,9 +30,11 @@ inline constexpr int MinimumRestoredSize = 200;
 // What to restore from the saved text: nothing when it does not give ten numbers (the
 // window then opens at its default size). A minimised window comes back normal unless the
 // program was started minimised; a hidden or unknown show command comes back normal, so
-// the window can never restore invisible. A rectangle that lies on none of the screens
-// is moved onto the first one, and a tiny one is widened.
-[[nodiscard]] std::optional<PlacementPlan> PlanPlacementRestore(
-    std::string_view saved, bool startedMinimised, const std::vector<PlacementRect>& screens);
+// the window can never restore invisible. A tiny rectangle is widened; one whose title bar
+// or most of whose area lies off every screen is moved onto the nearest screen, at its
+// size as far as the screen allows.
+[[nodiscard]] std::optional<PlacementPlan>
+PlanPlacementRestore(std::string_view saved, bool startedMinimised,
+                     const std::vector<PlacementRect>& screens);
 
 } // namespace velto

@@ -22,17 +22,17 @@ std::uint32_t BigEndian32(const std::uint8_t* p) {
            static_cast<std::uint32_t>(p[2]) << 8 | p[3];
 }
 
-enum class Format { Unknown, Gif, Jpeg, Png };
+enum class Format { Unreadable, Unknown, Gif, Jpeg, Png };
 
 // The format a file's first bytes claim, to choose which reader's failure to show.
 Format AnnouncedFormat(const std::string& path) {
     ImageFileReader file;
     std::array<std::uint8_t, 8> head{};
     if (!file.Open(path))
-        return Format::Unknown;
+        return Format::Unreadable;
     const std::size_t size = file.Size() < head.size() ? file.Size() : head.size();
     if (!file.Read(head.data(), size))
-        return Format::Unknown;
+        return Format::Unreadable;
     if (size >= 3 && std::memcmp(head.data(), "GIF", 3) == 0)
         return Format::Gif;
     if (size >= 2 && head[0] == 0xFF && head[1] == 0xD8)
@@ -92,6 +92,9 @@ ImageSizeResult ImageSize(const std::string& path) {
         return gif;
     case Format::Png:
         return png;
+    case Format::Unknown:
+        // Read, but none of the three: no reader's complaint would be true of it.
+        return Failure(ImageSizeText::NotAnImage, path);
     default:
         return jpeg;
     }

@@ -30,6 +30,7 @@ inline constexpr std::string_view IncompatibleJpeg =
     "Incompatible JPEG format (%s v%d.%02d) in file: ";
 inline constexpr std::string_view NoJpegFrame = "Invalid format or missing image in JPEG file: ";
 inline constexpr std::string_view InvalidPng = "Invalid PNG format in file: ";
+inline constexpr std::string_view NotAnImage = "Not a GIF, JPEG or PNG image: ";
 } // namespace ImageSizeText
 
 // The logical screen size of a GIF (87a or 89a) file.
@@ -41,7 +42,8 @@ inline constexpr std::string_view InvalidPng = "Invalid PNG format in file: ";
 [[nodiscard]] ImageSizeResult PngImageSize(const std::string& path);
 
 // Tries GIF, then JPEG, then PNG. On failure the text is that of the reader whose format
-// the file's first bytes announce, or the JPEG reader's when none does.
+// the file's first bytes announce; a file that announces none is "not an image", and one
+// that cannot be opened or read gets the JPEG reader's words for that.
 [[nodiscard]] ImageSizeResult ImageSize(const std::string& path);
 // The same, showing the failure text in a message box when `report` is given.
 bool ImageSize(const std::string& path, long& width, long& height, Prompter* report);

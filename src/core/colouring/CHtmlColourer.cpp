@@ -1,251 +1,282 @@
-// CHtmlColourer: settling the colour range, and applying the styles of tags and text.
+// CHtmlColourer: colouring from checkpoints, until the lexer meets the state it had before.
 #include "core/colouring/CHtmlColourer.h"
 
 #include "core/colouring/StyleBatch.h"
 
 #include "core/config/HtmlVer.h"
+#include "core/htmlkb/CharacterReferences.h"
 #include "core/htmlkb/ForeignVocabulary.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/platform/TextControl.h"
 #include "core/tagassist/TagSyntax.h"
 
 #include <algorithm>
-#include <cstring>
+#include <climits>
 
 namespace velto {
 
-namespace {
+using Checkpoint = ColouringCheckpoints::Checkpoint;
+using Pending = ColouringCheckpoints::Pending;
 
-bool IsBoundary(std::string_view text, std::size_t at) noexcept {
-    const char c = text[at];
-    return c == '>' || (c == '<' && IsTagOpener(text, at));
-}
-
-} // namespace
-
-CHtmlColourer::Result CHtmlColourer::ColourRange(TextControl& control, int first, int pastEnd,
-                                                 bool colouringNeeded, bool inserted) {
-    colouringNeeded_ = colouringNeeded;
-    SettleRange(control, first, pastEnd, inserted);
-    WidenToWholeTags();
-    if (!colouringNeeded_)
-        colouringNeeded_ = NeedsColouring(control);
-    return Apply(control);
-}
-
-// The whole text needs no range search and no window: the tags are walked in the
-// control's own buffer where it lends it, and the styles go over in batches, so nothing
-// the size of the text is copied or allocated here.
-CHtmlColourer::Result CHtmlColourer::ColourWholeControl(TextControl& control) {
-    const int length = control.Length();
-    std::string_view text;
-    if (const std::optional<std::string_view> lent = control.LendTextRange(0, length)) {
-        text = *lent;
-    } else {
-        Fetch(control, 0, length);
-        text = text_;
-    }
-    StyleBatch batch(control, 0, styles_);
-    constexpr auto TextStyle = static_cast<std::uint8_t>(AppearanceClass::Text);
-    std::size_t pos = 0;
-    if (mode_ != ColourMode::Plain) {
-        classes_.Clear();
-        while (const std::optional<TagSpan> tag = FindNextTag(text, pos)) {
-            const std::size_t tagLength = tag->end - tag->start;
-            batch.Fill(tag->start - pos, TextStyle);
-            batch.Fill(tagLength, static_cast<std::uint8_t>(
-                                      CachedTagClass(text.substr(tag->start, tagLength))));
-            pos = tag->end;
+// Follows a lexing that started at a checkpoint: records fresh checkpoints, notices when
+// the lexer meets an old checkpoint in the state stored there (everything after it is as
+// it was), and stops at the budget.
+class CHtmlColourer::Watcher final : public LexWatcher {
+public:
+    Watcher(ColouringCheckpoints& checkpoints, std::size_t start, int stopAt)
+        : points_(checkpoints), pending_(checkpoints.PendingRanges()), startIndex_(start),
+          startPos_(checkpoints.At(start).pos), stopAt_(stopAt),
+          nextRecord_(startPos_ + CheckpointInterval), oldIndex_(start + 1) {
+        mustReach_ = startPos_;
+        firstAbsorbed_ = pending_.size();
+        for (std::size_t i = 0; i < pending_.size(); ++i) {
+            if (pending_[i].start >= startPos_) {
+                firstAbsorbed_ = i;
+                break;
+            }
+            if (pending_[i].end >= startPos_) // a stretch the start lies in
+                mustReach_ = std::max(mustReach_, pending_[i].end);
         }
+        nextPending_ = firstAbsorbed_;
+        SetNext(startPos_);
     }
-    batch.Fill(text.size() - pos, TextStyle);
-    // The window no longer describes the control's text.
-    text_.clear();
-    windowStart_ = 0;
-    rangeStart_ = rangeEnd_ = 0;
-    return {0, batch.Flush(), true};
+
+    bool At(int pos, const LexState& state, int horizon) override {
+        while (nextPending_ < pending_.size() && pending_[nextPending_].start <= pos)
+            mustReach_ = std::max(mustReach_, pending_[nextPending_++].end);
+        while (oldIndex_ < points_.Count() && OldPos(oldIndex_) < pos)
+            ++oldIndex_;
+        if (oldIndex_ < points_.Count() && OldPos(oldIndex_) == pos && pos >= mustReach_ &&
+            pos > startPos_ && points_.At(oldIndex_).state == state) {
+            const int following = oldIndex_ + 1 < points_.Count() ? OldPos(oldIndex_ + 1) : INT_MAX;
+            if (horizon <= following) {
+                converged_ = true;
+                horizon_ = std::max(pos, horizon);
+                return true;
+            }
+        }
+        if (pos >= nextRecord_) {
+            fresh_.push_back({pos, std::max(pos, horizon), state});
+            nextRecord_ = pos + CheckpointInterval;
+        }
+        if (pos >= stopAt_) {
+            if (fresh_.empty() || fresh_.back().pos != pos)
+                fresh_.push_back({pos, std::max(pos, horizon), state});
+            horizon_ = std::max(pos, horizon);
+            return true;
+        }
+        SetNext(pos);
+        return false;
+    }
+
+    // Puts what the lexing found in place of what it replaced; `end` is where it stopped.
+    void Settle(int end, PageLexer::Outcome outcome) {
+        std::size_t tail = oldIndex_;
+        if (converged_) {
+            points_.SetHorizon(tail, horizon_);
+        } else {
+            // Old checkpoints that the lexing looked past are dropped, so that no horizon
+            // falls from one checkpoint to the next.
+            while (tail < points_.Count() && (OldPos(tail) <= end || OldPos(tail) < horizon_))
+                ++tail;
+        }
+        points_.Replace(startIndex_ + 1, tail, fresh_);
+        const std::size_t absorbedEnd =
+            outcome == PageLexer::Outcome::Finished ? pending_.size() : nextPending_;
+        pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(firstAbsorbed_),
+                       pending_.begin() + static_cast<std::ptrdiff_t>(absorbedEnd));
+        // What follows the stop was not coloured from its state: a later lexing must get
+        // past it before it may meet an old state.
+        if (outcome == PageLexer::Outcome::Stopped && !converged_)
+            points_.AddPending({end, std::max(end + 1, mustReach_)});
+    }
+
+private:
+    [[nodiscard]] int OldPos(std::size_t i) const noexcept { return points_.At(i).pos; }
+
+    void SetNext(int pos) {
+        int next = std::min(stopAt_, nextRecord_);
+        std::size_t i = oldIndex_;
+        while (i < points_.Count() && OldPos(i) <= pos)
+            ++i;
+        if (i < points_.Count())
+            next = std::min(next, OldPos(i));
+        if (nextPending_ < pending_.size())
+            next = std::min(next, pending_[nextPending_].start);
+        this->next = std::max(next, pos + 1);
+    }
+
+    ColouringCheckpoints& points_;
+    std::vector<Pending>& pending_;
+    std::size_t startIndex_;
+    int startPos_;
+    int stopAt_;
+    int nextRecord_;
+    std::size_t oldIndex_;
+    int mustReach_ = 0;
+    std::size_t firstAbsorbed_ = 0;
+    std::size_t nextPending_ = 0;
+    bool converged_ = false;
+    int horizon_ = 0; // at the stop
+    std::vector<Checkpoint> fresh_;
+};
+
+CHtmlColourer::Result CHtmlColourer::ColourWholeControl(TextControl& control) {
+    classes_.Clear();
+    const int length = control.Length();
+    if (mode_ == ColourMode::Plain) {
+        checkpoints_.Forget(length);
+        return ApplyPlain(control, 0, length);
+    }
+    checkpoints_.Restart(length);
+    return LexFrom(control, 0, INT_MAX);
 }
 
-void CHtmlColourer::Fetch(const TextControl& control, int start, int end) {
-    windowStart_ = start;
-    control.GetTextRange(start, end, text_);
+void CHtmlColourer::Restart(const TextControl& control) {
+    checkpoints_.Restart(control.Length());
 }
 
-// Searches outwards from the requested range for the nearest tag boundary on each side,
-// fetching a window that grows by `step` each pass, never beyond SearchLimit characters.
-void CHtmlColourer::SettleRange(const TextControl& control, int first, int pastEnd, bool inserted) {
+void CHtmlColourer::TextEdited(int first, int oldPastEnd, int newPastEnd, bool uncolour) {
+    checkpoints_.Edited(first, oldPastEnd, newPastEnd, uncolour);
+}
+
+CHtmlColourer::Result CHtmlColourer::ColourEdit(TextControl& control, int first, int pastEnd) {
+    classes_.Clear();
     const int length = control.Length();
     first = std::clamp(first, 0, length);
     pastEnd = std::clamp(pastEnd, first, length);
-    const int step = std::max(MinStep, pastEnd - first);
-    int windowStart = first;
-    int windowEnd = pastEnd;
-    int colourStart = first;
-    int colourEnd = pastEnd;
-    bool forward = true;
-    bool backward = true;
-    for (bool firstPass = true;; firstPass = false) {
-        Fetch(control, windowStart, windowEnd);
-        if (firstPass) {
-            // A range that holds no boundary and does not start with a name character
-            // cannot change a tag unless it was just inserted.
-            if (!inserted && !MaySplitTag())
-                break;
-        } else {
-            std::size_t at = 0;
-            if (forward && FindForward(static_cast<std::size_t>(pastEnd - windowStart), at)) {
-                colourEnd = windowStart + static_cast<int>(at) + (text_[at] == '>' ? 1 : 0);
-                forward = false;
-            }
-            if (backward && first > windowStart &&
-                FindBackward(static_cast<std::size_t>(first - windowStart - 1), at)) {
-                colourStart = windowStart + static_cast<int>(at) + (text_[at] == '>' ? 1 : 0);
-                backward = false;
-            }
-        }
-        if (forward) {
-            if (windowEnd < length && windowEnd - pastEnd < SearchLimit) {
-                windowEnd = static_cast<int>(
-                    std::min<long long>({static_cast<long long>(windowEnd) + step, length,
-                                         static_cast<long long>(pastEnd) + SearchLimit}));
-            } else {
-                colourEnd = windowEnd;
-                forward = false;
-            }
-        }
-        if (backward) {
-            if (windowStart > 0 && first - windowStart < SearchLimit) {
-                windowStart = std::max({windowStart - step, 0, first - SearchLimit});
-                continue;
-            }
-            colourStart = windowStart;
-            backward = false;
-        }
-        if (!forward)
-            break;
-    }
-    // Offsets into the last window fetched, which holds the whole colour range.
-    rangeEnd_ = std::min(static_cast<std::size_t>(colourEnd - windowStart_), text_.size());
-    rangeStart_ = std::min(static_cast<std::size_t>(colourStart - windowStart_), rangeEnd_);
+    if (mode_ == ColourMode::Plain)
+        return ApplyPlain(control, first, pastEnd);
+    const std::size_t from = checkpoints_.LastAtOrBefore(first);
+    if (first - checkpoints_.At(from).pos > GuessDistance)
+        return Guess(control, first, pastEnd);
+    return LexFrom(control, from, pastEnd > INT_MAX - EditBudget ? INT_MAX : pastEnd + EditBudget);
 }
 
-bool CHtmlColourer::MaySplitTag() const noexcept {
-    if (text_.empty())
-        return false;
-    if (IsTagNameChar(static_cast<unsigned char>(text_[0])))
-        return true;
-    std::size_t at = 0;
-    return FindForward(0, at);
-}
-
-bool CHtmlColourer::FindForward(std::size_t from, std::size_t& at) const noexcept {
-    for (std::size_t i = from; i < text_.size(); ++i)
-        if (IsBoundary(text_, i)) {
-            at = i;
-            return true;
-        }
-    return false;
-}
-
-bool CHtmlColourer::FindBackward(std::size_t from, std::size_t& at) const noexcept {
-    for (std::size_t i = std::min(from + 1, text_.size()); i-- > 0;)
-        if (IsBoundary(text_, i)) {
-            at = i;
-            return true;
-        }
-    return false;
-}
-
-// Whether offset `at` lies inside a tag: going back from it (from the character before it
-// when it is a '>') an opener comes before any '>', going forward from it (from the
-// character after it when it is an opener) a '>' comes before any opener, and it is not
-// itself an opener.
-bool CHtmlColourer::InsideTag(std::size_t at, std::size_t& opener,
-                              std::size_t& close) const noexcept {
-    const std::string_view text = text_;
-    if (at >= text.size() || (text[at] == '<' && IsTagOpener(text, at)))
-        return false;
-    bool found = false;
-    for (std::size_t i = text[at] == '>' ? at : at + 1; i-- > 0;) {
-        if (text[i] == '>')
-            return false;
-        if (text[i] == '<' && IsTagOpener(text, i)) {
-            opener = i;
-            found = true;
-            break;
-        }
-    }
-    if (!found)
-        return false;
-    for (std::size_t i = at; i < text.size(); ++i) {
-        if (text[i] == '>') {
-            close = i;
-            return true;
-        }
-        if (text[i] == '<' && IsTagOpener(text, i))
-            return false;
-    }
-    return false;
-}
-
-void CHtmlColourer::WidenToWholeTags() noexcept {
-    std::size_t opener = 0;
-    std::size_t close = 0;
-    if (InsideTag(rangeStart_, opener, close))
-        rangeStart_ = opener;
-    if (InsideTag(rangeEnd_, opener, close))
-        rangeEnd_ = close + 1;
-}
-
-// A change needs colouring when the colour range ends at or just after a line start, or
-// when a tag boundary lies in the range.
-bool CHtmlColourer::NeedsColouring(const TextControl& control) const {
-    for (std::size_t i = rangeStart_; i < rangeEnd_; ++i)
-        if (IsBoundary(text_, i))
-            return true;
-    const int end = windowStart_ + static_cast<int>(rangeEnd_);
-    const int lineStart = control.LineStart(control.LineFromPosition(end));
-    return lineStart == end || lineStart == end - 1;
-}
-
-CHtmlColourer::Result CHtmlColourer::Apply(TextControl& control) {
-    return mode_ == ColourMode::Plain ? ApplyStylesPlain(control) : ApplyStylesTags(control);
-}
-
-CHtmlColourer::Result CHtmlColourer::ApplyStylesPlain(TextControl& control) {
-    styles_.assign(rangeEnd_ - rangeStart_, static_cast<std::uint8_t>(AppearanceClass::Text));
-    const int first = windowStart_ + static_cast<int>(rangeStart_);
-    control.SetStyles(first, styles_);
-    return {first, first + static_cast<int>(styles_.size()), true};
-}
-
-CHtmlColourer::Result CHtmlColourer::ApplyStylesTags(TextControl& control) {
-    const int first = windowStart_ + static_cast<int>(rangeStart_);
-    if (!colouringNeeded_)
-        return {first, windowStart_ + static_cast<int>(rangeEnd_), false};
-    // Text is style 0, so the buffer starts as text and only tags are written into it.
-    // A tag the finder returns is coloured whole, even past the range end, so the buffer
-    // may reach the end of the window.
-    static_assert(static_cast<int>(AppearanceClass::Text) == 0);
-    styles_.assign(text_.size() - rangeStart_, 0);
-    const std::string_view text = text_;
+CHtmlColourer::Result CHtmlColourer::ColourRange(TextControl& control, int first, int pastEnd) {
     classes_.Clear();
-    std::size_t pos = rangeStart_;
-    while (pos < rangeEnd_) {
-        const std::optional<TagSpan> tag = FindNextTag(text, pos);
-        if (!tag)
-            break;
-        const std::size_t length = tag->end - tag->start;
-        std::memset(styles_.data() + (tag->start - rangeStart_),
-                    static_cast<int>(CachedTagClass(text.substr(tag->start, length))), length);
-        pos = tag->end;
-    }
-    styles_.resize(std::max(pos, rangeEnd_) - rangeStart_);
-    control.SetStyles(first, styles_);
-    return {first, first + static_cast<int>(styles_.size()), true};
+    const int length = control.Length();
+    first = std::clamp(first, 0, length);
+    pastEnd = std::clamp(pastEnd, first, length);
+    const auto& pending = checkpoints_.PendingRanges();
+    const auto p = std::find_if(pending.begin(), pending.end(),
+                                [first](const Pending& r) { return r.end >= first; });
+    if (p == pending.end() || p->start > pastEnd || (p->start == pastEnd && pastEnd < length))
+        return {first, first, false};
+    const int target = std::max(first, p->start);
+    if (mode_ == ColourMode::Plain)
+        return ApplyPlain(control, target, pastEnd);
+    const std::size_t from = checkpoints_.LastAtOrBefore(target);
+    if (target - checkpoints_.At(from).pos > GuessDistance)
+        return Guess(control, target, pastEnd);
+    return LexFrom(control, from, pastEnd);
 }
 
-AppearanceClass CHtmlColourer::CachedTagClass(std::string_view tag) noexcept {
+CHtmlColourer::Result CHtmlColourer::ColourNextChunk(TextControl& control, int chunk) {
+    classes_.Clear();
+    auto& pending = checkpoints_.PendingRanges();
+    if (pending.empty())
+        return {};
+    chunk = std::max(chunk, 1);
+    const int length = control.Length();
+    Pending& p = pending.front();
+    if (mode_ == ColourMode::Plain) {
+        const int end =
+            std::min({p.end, length, p.start > INT_MAX - chunk ? INT_MAX : p.start + chunk});
+        const Result result = ApplyPlain(control, std::min(p.start, length), end);
+        p.start = end;
+        if (p.start >= p.end || p.start >= length)
+            pending.erase(pending.begin());
+        return result;
+    }
+    const std::size_t from = checkpoints_.LastAtOrBefore(p.start);
+    const int start = std::max(p.start, checkpoints_.At(from).pos);
+    return LexFrom(control, from, start > INT_MAX - chunk ? INT_MAX : start + chunk);
+}
+
+int CHtmlColourer::FirstPending() const noexcept {
+    const auto& pending = checkpoints_.PendingRanges();
+    return pending.empty() ? -1 : pending.front().start;
+}
+
+LexWindow CHtmlColourer::Window(const TextControl& control, int first, int pastEnd, int length) {
+    LexWindow window;
+    window.base = first;
+    window.final = pastEnd >= length;
+    if (const std::optional<std::string_view> lent = control.LendTextRange(first, pastEnd)) {
+        window.text = *lent;
+    } else {
+        control.GetTextRange(first, pastEnd, text_);
+        window.text = text_;
+    }
+    return window;
+}
+
+// Lexes from a checkpoint until the lexer meets an old checkpoint in the state stored
+// there, or reaches stopAt, or the end of the text.
+CHtmlColourer::Result CHtmlColourer::LexFrom(TextControl& control, std::size_t checkpoint,
+                                             int stopAt) {
+    const int length = control.Length();
+    const Checkpoint start = checkpoints_.At(checkpoint);
+    Watcher watcher(checkpoints_, checkpoint, stopAt);
+    PageLexer lexer(*this);
+    StyleBatch batch(control, start.pos, styles_);
+    int pos = start.pos;
+    LexState state = start.state;
+    int horizon = start.horizon;
+    // The window reaches a little past where the lexing should stop, and grows when a
+    // token or the search for the lexer's old state needs more.
+    const long long want = std::min<long long>(stopAt, length) + 2LL * CheckpointInterval;
+    int windowEnd = static_cast<int>(std::min<long long>(want, length));
+    PageLexer::Outcome outcome;
+    for (;;) {
+        outcome =
+            lexer.Lex(Window(control, pos, windowEnd, length), pos, state, horizon, batch, watcher);
+        if (outcome != PageLexer::Outcome::Starved)
+            break;
+        const long long grown =
+            windowEnd + std::max<long long>(windowEnd - pos, CheckpointInterval);
+        windowEnd = static_cast<int>(std::min<long long>(grown, length));
+    }
+    const int end = batch.Flush();
+    watcher.Settle(pos, outcome);
+    return {start.pos, end, end > start.pos};
+}
+
+// Colours [first, pastEnd) as if a line start before it began the page; the stretch stays
+// pending, so the background colours it properly when it gets there.
+CHtmlColourer::Result CHtmlColourer::Guess(TextControl& control, int first, int pastEnd) {
+    const int length = control.Length();
+    const int guess =
+        std::max(control.LineStart(control.LineFromPosition(first)), first - CheckpointInterval);
+    class StopAt final : public LexWatcher {
+    public:
+        explicit StopAt(int stop) { next = stop; }
+        bool At(int, const LexState&, int) override { return true; }
+    } watcher(pastEnd);
+    PageLexer lexer(*this);
+    StyleBatch batch(control, guess, styles_);
+    int pos = guess;
+    LexState state;
+    int horizon = guess;
+    int windowEnd = std::min(length, pastEnd + CheckpointInterval);
+    while (lexer.Lex(Window(control, pos, windowEnd, length), pos, state, horizon, batch,
+                     watcher) == PageLexer::Outcome::Starved)
+        windowEnd = std::min(length, windowEnd + std::max(windowEnd - pos, CheckpointInterval));
+    const int end = batch.Flush();
+    checkpoints_.AddPending({guess, std::max(end, pastEnd)});
+    return {guess, end, end > guess};
+}
+
+CHtmlColourer::Result CHtmlColourer::ApplyPlain(TextControl& control, int first, int pastEnd) {
+    StyleBatch batch(control, first, styles_);
+    batch.Fill(static_cast<std::size_t>(std::max(0, pastEnd - first)),
+               static_cast<std::uint8_t>(AppearanceClass::Text));
+    const int end = batch.Flush();
+    return {first, end, end > first};
+}
+
+AppearanceClass CHtmlColourer::ClassOfTag(std::string_view tag) noexcept {
     const std::string_view name = TagElementName(tag);
     AppearanceClass c = AppearanceClass::Text;
     if (!classes_.Find(name, c)) {
@@ -253,6 +284,10 @@ AppearanceClass CHtmlColourer::CachedTagClass(std::string_view tag) noexcept {
         classes_.Store(name, c);
     }
     return c;
+}
+
+AppearanceClass CHtmlColourer::ClassOfReference(std::string_view name) noexcept {
+    return NamedReferenceClass(name);
 }
 
 AppearanceClass CHtmlColourer::TagClass(std::string_view tag) const noexcept {
@@ -272,6 +307,14 @@ AppearanceClass CHtmlColourer::TagClass(std::string_view tag) const noexcept {
     if (!kb_.IsAllowed(element->Versions()))
         return AppearanceClass::Disabled;
     return element->Appearance();
+}
+
+AppearanceClass CHtmlColourer::NamedReferenceClass(std::string_view name) const noexcept {
+    const CharacterReference* reference = FindCharacterReference(name);
+    if (reference == nullptr)
+        return AppearanceClass::UnknownOrError;
+    return kb_.IsAllowed(reference->versions) ? AppearanceClass::CharacterReference
+                                              : AppearanceClass::Disabled;
 }
 
 } // namespace velto

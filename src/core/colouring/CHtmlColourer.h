@@ -1,8 +1,11 @@
-// CHtmlColourer: colours one range of a text control by HTML syntax.
+// CHtmlColourer: colours a text control by HTML syntax, and keeps what it needs to colour
+// each later edit without going over the whole text again.
 #pragma once
 
-#include "core/htmlkb/AppearanceClasses.h"
+#include "core/colouring/ColouringCheckpoints.h"
+#include "core/colouring/PageLexer.h"
 #include "core/colouring/TagClassCache.h"
+#include "core/htmlkb/AppearanceClasses.h"
 
 #include <cstdint>
 #include <string>
@@ -14,20 +17,30 @@ namespace velto {
 class HtmlKnowledgeBase;
 class TextControl;
 
-// Every tag, from its '<' to its '>', takes the appearance class of its element; the text
-// between tags takes "Text". A colouring settles the range to colour around the requested
-// one (out to the nearest tag boundaries, at most SearchLimit characters beyond it each
-// way), widens it to whole tags and hands the control one run of style bytes for it.
-// Styling never touches the text, the selection, the scroll position, the modified flag or
-// the undo history (the TextControl promises that of SetStyles).
+// Every tag, from its '<' to its '>', takes the appearance class of its element, and its
+// attribute values theirs; comments, style sheets and scripts are coloured by what they
+// hold and never searched for tags; character references stand out from the text.
 //
-// The object keeps its buffers between colourings, so a view can keep one.
-class CHtmlColourer {
+// The colourer keeps the lexer's state at checkpoints a few KB apart, and the stretches of
+// text whose colours are not settled. Every colouring starts at a checkpoint and goes on
+// until the lexer meets a later checkpoint in the state stored there, or until its budget
+// is spent, the rest staying pending for the background. So the colours after any edits,
+// once nothing is pending, are those of colouring the whole text afresh.
+//
+// Styling never touches the text, the selection, the scroll position, the modified flag or
+// the undo history (the TextControl promises that of SetStyles). One colourer serves one
+// control; it keeps its buffers between colourings.
+class CHtmlColourer final : private LexClasses {
 public:
-    static constexpr int MinStep = 48;      // the range search grows by at least this
-    static constexpr int SearchLimit = 512; // and reaches at most this far beyond the range
+    static constexpr int CheckpointInterval = 2048;
+    // An edit is coloured at once up to this far past it; what is still unsettled then is
+    // left for the background.
+    static constexpr int EditBudget = 16 * 1024;
+    // A place more than this far beyond the last checkpoint is coloured from a guess (the
+    // line it is on, as if it began the page) until the background reaches it.
+    static constexpr int GuessDistance = 256 * 1024;
 
-    // What a colouring settled on, in absolute positions.
+    // What a colouring styled, in absolute positions.
     struct Result {
         int first = 0;
         int pastEnd = 0;
@@ -39,42 +52,49 @@ public:
     [[nodiscard]] ColourMode Mode() const noexcept { return mode_; }
     void SetMode(ColourMode mode) noexcept { mode_ = mode; }
 
-    // Colours the text around [first, pastEnd). colouringNeeded forces the colouring
-    // (otherwise tags mode colours only where the change can alter a tag's extent);
-    // inserted says that the range holds text just inserted.
-    Result ColourRange(TextControl& control, int first, int pastEnd, bool colouringNeeded,
-                       bool inserted);
-    // Colours the whole text in one range, forced, without a range search (the Options
-    // sample, velto-tool).
+    // Colours the whole text at once (the Options sample, velto-tool, the benchmarks);
+    // afterwards nothing is pending.
     Result ColourWholeControl(TextControl& control);
+    // Everything is to be coloured again, from the start.
+    void Restart(const TextControl& control);
+    // The text changed: [first, oldPastEnd) became [first, newPastEnd). With uncolour the
+    // change is pending; otherwise (plain mode, where new text is already plain) only
+    // what was pending moves with the text.
+    void TextEdited(int first, int oldPastEnd, int newPastEnd, bool uncolour = true);
+    // Colours an edit just made at [first, pastEnd), within the edit budget.
+    Result ColourEdit(TextControl& control, int first, int pastEnd);
+    // Settles the colours of [first, pastEnd) (the visible part), from a guess when the
+    // settled colours are far behind.
+    Result ColourRange(TextControl& control, int first, int pastEnd);
+    // Colours about `chunk` characters of the first pending stretch (the background).
+    Result ColourNextChunk(TextControl& control, int chunk);
+
+    [[nodiscard]] bool Complete() const noexcept { return checkpoints_.Complete(); }
+    // Where the first pending stretch starts, or -1 with none.
+    [[nodiscard]] int FirstPending() const noexcept;
+    [[nodiscard]] const ColouringCheckpoints& Checkpoints() const noexcept { return checkpoints_; }
 
     // The class a tag takes: "Unknown or Error" for a name no element has, "Disabled" for
     // an element outside the current version selection, else the element's own class.
     [[nodiscard]] AppearanceClass TagClass(std::string_view tag) const noexcept;
+    // The class of a named character reference: unknown names are errors, those of
+    // versions outside the selection disabled.
+    [[nodiscard]] AppearanceClass NamedReferenceClass(std::string_view name) const noexcept;
 
 private:
-    void Fetch(const TextControl& control, int start, int end);
-    void SettleRange(const TextControl& control, int first, int pastEnd, bool inserted);
-    [[nodiscard]] bool MaySplitTag() const noexcept;
-    [[nodiscard]] bool FindForward(std::size_t from, std::size_t& at) const noexcept;
-    [[nodiscard]] bool FindBackward(std::size_t from, std::size_t& at) const noexcept;
-    void WidenToWholeTags() noexcept;
-    [[nodiscard]] bool InsideTag(std::size_t at, std::size_t& opener,
-                                 std::size_t& close) const noexcept;
-    [[nodiscard]] bool NeedsColouring(const TextControl& control) const;
-    Result Apply(TextControl& control);
-    Result ApplyStylesPlain(TextControl& control);
-    Result ApplyStylesTags(TextControl& control);
-    [[nodiscard]] AppearanceClass CachedTagClass(std::string_view tag) noexcept;
+    class Watcher;
+    AppearanceClass ClassOfTag(std::string_view tag) noexcept override;
+    AppearanceClass ClassOfReference(std::string_view name) noexcept override;
+
+    LexWindow Window(const TextControl& control, int first, int pastEnd, int length);
+    Result LexFrom(TextControl& control, std::size_t checkpoint, int stopAt);
+    Result Guess(TextControl& control, int first, int pastEnd);
+    Result ApplyPlain(TextControl& control, int first, int pastEnd);
 
     const HtmlKnowledgeBase& kb_;
     ColourMode mode_;
-
-    std::string text_; // the fetched window
-    int windowStart_ = 0;
-    std::size_t rangeStart_ = 0; // the colour range, as offsets into text_
-    std::size_t rangeEnd_ = 0;
-    bool colouringNeeded_ = false;
+    ColouringCheckpoints checkpoints_;
+    std::string text_; // the window, when the control cannot lend its text
     std::vector<std::uint8_t> styles_;
     TagClassCache classes_;
 };

@@ -19,7 +19,7 @@ ColourSchedule::ColourSchedule(TextControl& control, const HtmlKnowledgeBase& kb
     : control_(control), appearance_(appearance), general_(general),
       colourer_(kb, appearance.Mode()) {}
 
-CHtmlColourer& ColourSchedule::Colourer() {
+CHtmlColourer& ColourSchedule::ColourerInMode() {
     colourer_.SetMode(appearance_.Mode());
     return colourer_;
 }
@@ -38,56 +38,46 @@ void ColourSchedule::ViewReady() {
 
 void ColourSchedule::RestartFullColouring() {
     visibleColoured_ = false;
-    scan_ = CViewScan{0, ChunkSize()};
     knownLength_ = control_.Length();
+    ColourerInMode().Restart(control_);
+}
+
+std::optional<CViewScan> ColourSchedule::PendingScan() const noexcept {
+    if (colourer_.Complete())
+        return std::nullopt;
+    return CViewScan{colourer_.FirstPending(), ChunkSize()};
 }
 
 void ColourSchedule::Scrolled() noexcept {
-    if (scan_)
+    if (!colourer_.Complete())
         visibleColoured_ = false;
 }
 
-void ColourSchedule::TextChanged(int first, int pastEnd, bool tagOrLineChars) {
+void ColourSchedule::TextChanged(int first, int pastEnd) {
     const int length = control_.Length();
     first = std::clamp(first, 0, length);
     pastEnd = std::clamp(pastEnd, first, length);
-    FollowEdit(first, pastEnd);
-    if (appearance_.Mode() != ColourMode::Tags)
-        return;
-    // One character early, so that a character typed just after a '>' brings that tag in.
-    if (first > 0)
-        --first;
-    if (pastEnd - first < general_.maxColouringInsert) {
-        // The range search runs for deletions too: the text a deletion removed may have
-        // held the '<' or '>' of a tag that the text left behind no longer shows.
-        Colourer().ColourRange(control_, first, pastEnd, tagOrLineChars, true);
-    } else {
-        Queue(first, pastEnd);
-    }
-}
-
-// Keeps the scan's next position on the same text: it moves with the text after the
-// change, and back to the change when the change swallowed it.
-void ColourSchedule::FollowEdit(int first, int pastEnd) {
-    const int length = control_.Length();
     const int delta = length - knownLength_;
     knownLength_ = length;
-    if (!scan_)
+    const bool tags = appearance_.Mode() == ColourMode::Tags;
+    ColourerInMode().TextEdited(first, std::max(first, pastEnd - delta), pastEnd, tags);
+    if (!tags)
         return;
-    const int oldPastEnd = std::max(first, pastEnd - delta);
-    if (scan_->next >= oldPastEnd)
-        scan_->next = std::max(first, scan_->next + delta);
-    else if (scan_->next > first)
-        scan_->next = first;
+    // Counted from one character early, as the edit's range has always been measured.
+    if (pastEnd - std::max(0, first - 1) < general_.maxColouringInsert)
+        colourer_.ColourEdit(control_, first, pastEnd);
+    if (PendingInView())
+        visibleColoured_ = false;
 }
 
-void ColourSchedule::Queue(int first, int pastEnd) {
-    if (!scan_)
-        scan_ = CViewScan{0, ChunkSize()};
-    scan_->next = std::min(scan_->next, first);
+bool ColourSchedule::PendingInView() const {
+    const auto& pending = colourer_.Checkpoints().PendingRanges();
+    if (pending.empty())
+        return false;
     const TextControl::Range visible = control_.VisibleRange();
-    if (first <= visible.pastEnd && pastEnd >= visible.first)
-        visibleColoured_ = false;
+    return std::any_of(pending.begin(), pending.end(), [&](const auto& p) {
+        return p.start <= visible.pastEnd && p.end >= visible.first;
+    });
 }
 
 ColourSchedule::IdleResult ColourSchedule::IdleStep(unsigned long idleCount) {
@@ -97,21 +87,14 @@ ColourSchedule::IdleResult ColourSchedule::IdleStep(unsigned long idleCount) {
         if (idleCount % VisibleAreaTicks != 0)
             return {false, false};
         const TextControl::Range visible = control_.VisibleRange();
-        Colourer().ColourRange(control_, visible.first, visible.pastEnd, true, false);
+        ColourerInMode().ColourRange(control_, visible.first, visible.pastEnd);
         visibleColoured_ = true;
         return {true, IsComplete()};
     }
     if (idleCount % ScanTicks != 0)
         return {false, false};
-    const int length = control_.Length();
-    if (scan_->next >= length) {
-        scan_.reset();
-        return {true, IsComplete()};
-    }
-    const int end = scan_->next + std::min(scan_->chunkSize, length - scan_->next);
-    Colourer().ColourRange(control_, scan_->next, end, true, false);
-    scan_->next = end;
-    return {true, false};
+    ColourerInMode().ColourNextChunk(control_, ChunkSize());
+    return {true, IsComplete()};
 }
 
 ColourSchedule::IdleResult OfferIdleTick(ColourSchedule* active,

@@ -14,10 +14,11 @@ class CGeneralConfig;
 class HtmlKnowledgeBase;
 class TextControl;
 
-// One per editor view, driven by the view: small edits are coloured as they happen, large
-// ones and whole documents in chunks during idle time, the visible part first. The mode
-// comes from the appearance settings and the sizes from the general settings, read at
-// each use so that changed settings apply at once.
+// One per editor view, driven by the view: small edits are coloured as they happen (within
+// the colourer's budget), large ones, whatever an edit leaves unsettled and whole documents
+// in chunks during idle time, the visible part first. The mode comes from the appearance
+// settings and the sizes from the general settings, read at each use so that changed
+// settings apply at once.
 class ColourSchedule {
 public:
     struct IdleResult {
@@ -37,10 +38,9 @@ public:
     // changed, or the view started). In plain mode this clears every tag colour.
     void RestartFullColouring();
     // After each change of the text, once it is complete: [first, pastEnd) is the changed
-    // span in new positions and `tagOrLineChars` whether the inserted text holds '<', '>',
-    // CR or LF. Edits shorter than "MaxColouringInsert" are coloured at once, longer ones
-    // queued on the scan; in plain mode nothing is coloured.
-    void TextChanged(int first, int pastEnd, bool tagOrLineChars);
+    // span in new positions. Edits shorter than "MaxColouringInsert" are coloured at once,
+    // longer ones left to the background; in plain mode nothing is coloured.
+    void TextChanged(int first, int pastEnd);
     // The visible lines must be coloured before the rest of a scan (Go To Line).
     void VisibleAreaUncoloured() noexcept { visibleColoured_ = false; }
     // The view scrolled: newly shown lines go first while a scan is pending.
@@ -50,17 +50,21 @@ public:
     IdleResult IdleStep(unsigned long idleCount);
 
     [[nodiscard]] bool IsReady() const noexcept { return ready_; }
-    [[nodiscard]] bool IsComplete() const noexcept { return visibleColoured_ && !scan_; }
+    [[nodiscard]] bool IsComplete() const noexcept {
+        return visibleColoured_ && colourer_.Complete();
+    }
     // Whether idle ticks would still do something here.
     [[nodiscard]] bool WantsIdle() const noexcept { return ready_ && !IsComplete(); }
     [[nodiscard]] bool VisibleAreaColoured() const noexcept { return visibleColoured_; }
-    [[nodiscard]] const std::optional<CViewScan>& PendingScan() const noexcept { return scan_; }
+    // The background colouring still to do: where it goes on, and its chunk size.
+    [[nodiscard]] std::optional<CViewScan> PendingScan() const noexcept;
+    [[nodiscard]] const CHtmlColourer& Colourer() const noexcept { return colourer_; }
 
 private:
     [[nodiscard]] int ChunkSize() const noexcept;
-    void FollowEdit(int first, int pastEnd);
-    void Queue(int first, int pastEnd);
-    CHtmlColourer& Colourer();
+    // Whether a stretch still to colour lies in the visible part.
+    [[nodiscard]] bool PendingInView() const;
+    CHtmlColourer& ColourerInMode();
 
     TextControl& control_;
     const AppearanceSettings& appearance_;
@@ -68,8 +72,7 @@ private:
     CHtmlColourer colourer_;
     bool visibleColoured_ = true;
     bool ready_ = false;
-    std::optional<CViewScan> scan_;
-    int knownLength_ = 0; // the text length the scan position refers to
+    int knownLength_ = 0; // the text length before the change being told
 };
 
 // Offers one idle tick to the views: first the active one, then, while none did work, the

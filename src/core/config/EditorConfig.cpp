@@ -15,6 +15,8 @@ void CEditorConfig::Load(const Profile& p) {
     insertHtmlColourNames = flag("InsertHtmlColourNames", d.insertHtmlColourNames);
     autoCloseTags = flag("AutoCloseTags", d.autoCloseTags);
     autoCloseOptionalEndTags = flag("AutoCloseOptionalEndTags", d.autoCloseOptionalEndTags);
+    defaultEncoding = p.GetString(Section, "DefaultEncoding", d.defaultEncoding);
+    fallbackEncoding = p.GetString(Section, "FallbackEncoding", d.fallbackEncoding);
 }
 
 bool CEditorConfig::Save(Profile& p) const {
@@ -24,7 +26,9 @@ bool CEditorConfig::Save(Profile& p) const {
            p.WriteInt(Section, "AutoSetImageSize", autoSetImageSize) &&
            p.WriteInt(Section, "InsertHtmlColourNames", insertHtmlColourNames) &&
            p.WriteInt(Section, "AutoCloseTags", autoCloseTags) &&
-           p.WriteInt(Section, "AutoCloseOptionalEndTags", autoCloseOptionalEndTags);
+           p.WriteInt(Section, "AutoCloseOptionalEndTags", autoCloseOptionalEndTags) &&
+           p.WriteString(Section, "DefaultEncoding", defaultEncoding) &&
+           p.WriteString(Section, "FallbackEncoding", fallbackEncoding);
 }
 
 } // namespace velto

@@ -1,6 +1,8 @@
 // Editing options of section "Editor Configuration".
 #pragma once
 
+#include <string>
+
 namespace velto {
 
 class Profile;
@@ -21,6 +23,10 @@ public:
     bool autoCloseTags = true;
     // ... also for elements whose end tag may be left out (P, LI, TD).
     bool autoCloseOptionalEndTags = false;
+    // Encodings by name: new documents are saved in the first; a page that declares none
+    // and is not UTF-8 is read in the second.
+    std::string defaultEncoding = "UTF-8";
+    std::string fallbackEncoding = "windows-1252";
 
     void Load(const Profile& profile);
     bool Save(Profile& profile) const;

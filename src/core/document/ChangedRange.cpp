@@ -35,8 +35,4 @@ void ChangedRange::Deleted(int pos, int length) noexcept {
     pastEnd_ = std::max(map(pastEnd_), pos);
 }
 
-bool HoldsTagOrLineChars(std::string_view text) noexcept {
-    return text.find_first_of("<>\r\n") != std::string_view::npos;
-}
-
 } // namespace velto

@@ -2,8 +2,6 @@
 // The colouring recolours around it once the step is over.
 #pragma once
 
-#include <string_view>
-
 namespace velto {
 
 class ChangedRange {
@@ -24,8 +22,5 @@ private:
     int first_ = 0;
     int pastEnd_ = 0;
 };
-
-// Text holding '<', '>', CR or LF: inserting it may start, end or move a tag.
-[[nodiscard]] bool HoldsTagOrLineChars(std::string_view text) noexcept;
 
 } // namespace velto

@@ -1,6 +1,7 @@
-// The fourteen tag appearance classes, in their fixed order, with their default colours.
-// They live with the knowledge base, which gives every element its class; the colouring
-// engine above it gives each class its character format.
+// The appearance classes, in their fixed order, with their default colours: the fourteen
+// tag classes, then the classes of what lies inside a page (attribute values, character
+// references, style sheets and scripts). They live with the knowledge base, which gives
+// every element its class; the colouring engine above it gives each class its format.
 #pragma once
 
 #include <array>
@@ -24,9 +25,31 @@ enum class AppearanceClass : std::uint8_t {
     AnchorTag,
     EmbedProgrammatic,
     Comment,
+    // Appended after the fourteen tag classes, so that stored settings keep their order.
+    AttributeValue,
+    CharacterReference,
+    CssComment,
+    CssSelector,
+    CssKeyword, // at-rules and !important
+    CssProperty,
+    CssValue,
+    CssNumber,
+    CssColour,
+    CssString,
+    ScriptIdentifier,
+    ScriptComment,
+    ScriptString,
+    ScriptRegex,
+    ScriptNumber,
+    ScriptKeyword,
 };
 
-inline constexpr std::size_t AppearanceClassCount = 14;
+// The tag classes that elements can have.
+inline constexpr std::size_t TagAppearanceClassCount = 14;
+// Every class; styles are numbered by class, and the text control keeps the numbers from
+// 32 on for its own use.
+inline constexpr std::size_t AppearanceClassCount = 30;
+static_assert(AppearanceClassCount <= 32);
 
 struct AppearanceClassInfo {
     std::string_view name;
@@ -53,7 +76,25 @@ inline constexpr std::array<AppearanceClassInfo, AppearanceClassCount> Appearanc
     {"Anchor Tag", Rgb(0, 0, 255)},
     {"Embed/Programmatic", Rgb(128, 128, 0)},
     {"Comment", Rgb(128, 128, 128)},
+    {"Attribute Value", Rgb(176, 80, 0)},
+    {"Character Reference", Rgb(0, 128, 128)},
+    {"CSS Comment", Rgb(128, 128, 128)},
+    {"CSS Selector", Rgb(128, 0, 0)},
+    {"CSS Keyword", Rgb(160, 0, 160)},
+    {"CSS Property", Rgb(0, 0, 192)},
+    {"CSS Value", Rgb(0, 96, 128)},
+    {"CSS Number", Rgb(9, 134, 88)},
+    {"CSS Colour", Rgb(200, 100, 0)},
+    {"CSS String", Rgb(163, 21, 21)},
+    {"Script Identifier", Rgb(0, 16, 128)},
+    {"Script Comment", Rgb(128, 128, 128)},
+    {"Script String", Rgb(163, 21, 21)},
+    {"Script Regex", Rgb(129, 31, 63)},
+    {"Script Number", Rgb(9, 134, 88)},
+    {"Script Keyword", Rgb(0, 0, 255)},
 }};
+
+static_assert(static_cast<std::size_t>(AppearanceClass::ScriptKeyword) + 1 == AppearanceClassCount);
 
 constexpr const AppearanceClassInfo& InfoOf(AppearanceClass c) {
     return AppearanceClasses[static_cast<std::size_t>(c)];

@@ -9,10 +9,7 @@
 #include "core/preview/CPreviewConfig.h"
 #include "core/preview/CommandLine.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 namespace velto {
 
@@ -43,20 +40,25 @@ std::string CPreviewDriver::NextPreviewPath(const std::string& documentPath) {
     std::string folder = FolderOf(documentPath);
     if (folder.empty() || folder.back() != '/')
         folder += '/';
-    const std::string pattern = profile_.GetString(CGeneralConfig::Section, "PreviewTmpFile", settings_.previewTmpFile);
+    const std::string pattern =
+        profile_.GetString(CGeneralConfig::Section, "PreviewTmpFile", settings_.previewTmpFile);
     return folder + FormatPreviewName(pattern, counter_.Next(settings_.numberOfPreviewFiles));
 }
 
 void CPreviewDriver::ReportFileFailure(const std::string& description) {
-    prompter_.Message("Failed to generate intermediate preview file.\n\n" + description, Prompter::Kind::Warning);
+    prompter_.Message("Failed to generate intermediate preview file.\n\n" + description,
+                      Prompter::Kind::Warning);
 }
 
-std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& control, const std::string& documentPath) {
+std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& control,
+                                                        const std::string& documentPath,
+                                                        const DocumentEncoding* encoding) {
     const CPreviewConfig* current = profiles_.Current();
     if (!current) {
-        prompter_.Message("You have not selected an HTML previewer application.\n\nYou can do this in the "
-                          "\"Previewer\" section of the Options dialog.",
-                          Prompter::Kind::Information);
+        prompter_.Message(
+            "You have not selected an HTML previewer application.\n\nYou can do this in the "
+            "\"Previewer\" section of the Options dialog.",
+            Prompter::Kind::Information);
         return std::nullopt;
     }
     std::string path = NextPreviewPath(documentPath);
@@ -68,16 +70,10 @@ std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& contr
         }
         path = NextPreviewPath(documentPath);
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        ReportFileFailure(path + ": " + std::strerror(errno));
-        return std::nullopt;
-    }
-    cleanup_.Register(path);
-
     const bool scroll = settings_.scrollPreview != 0;
     control.GetTextRange(0, control.Length(), text_);
     PreviewContents contents;
+    contents.encoding = encoding;
     contents.baseElement = current->NeedBaseURL;
     contents.defaultTitle = current->NeedDefaultTitle;
     contents.folder = fs::path(path).parent_path().string();
@@ -85,24 +81,27 @@ std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& contr
         const int line = FindAnchorLine(
             text_, control.FirstVisibleLine(),
             [&control](int l) { return static_cast<std::size_t>(control.LineStart(l)); },
-            [&control](std::size_t pos) { return control.LineFromPosition(static_cast<int>(pos)); });
+            [&control](std::size_t pos) {
+                return control.LineFromPosition(static_cast<int>(pos));
+            });
         if (line >= 0)
             contents.anchorAt = static_cast<std::size_t>(control.LineStart(line));
     }
-    errno = 0;
-    if (!WritePreviewFile(out, text_, contents)) {
-        ReportFileFailure(path + ": " + (errno ? std::strerror(errno) : "the file could not be written"));
+    std::string error;
+    if (!WritePreviewFile(path, text_, contents, error)) {
+        ReportFileFailure(error);
         return std::nullopt;
     }
-    out.close();
+    cleanup_.Register(path);
     std::string url = BrowserUrl(path);
     if (current->ProvideFragment && scroll)
         url += "#" + std::string(ScrollAnchorName);
     return url;
 }
 
-bool CPreviewDriver::Preview(const TextControl& control, const std::string& documentPath) {
-    const std::optional<std::string> url = WritePreview(control, documentPath);
+bool CPreviewDriver::Preview(const TextControl& control, const std::string& documentPath,
+                             const DocumentEncoding* encoding) {
+    const std::optional<std::string> url = WritePreview(control, documentPath, encoding);
     return url && OpenUrl(*url);
 }
 
@@ -113,8 +112,9 @@ bool CPreviewDriver::OpenUrl(const std::string& url) {
     bool opened = false;
     if (current->UsesDesktopBrowser()) {
         while (!(opened = browser_.OpenWithDesktop(url)))
-            if (!prompter_.AskYesNo("Failed to establish connection with HTML preview application.\n\n"
-                                    "Press YES to try again."))
+            if (!prompter_.AskYesNo(
+                    "Failed to establish connection with HTML preview application.\n\n"
+                    "Press YES to try again."))
                 break;
     } else {
         opened = OpenWithCommand(*current, url);
@@ -126,10 +126,12 @@ bool CPreviewDriver::OpenUrl(const std::string& url) {
 
 bool CPreviewDriver::OpenWithCommand(const CPreviewConfig& profile, const std::string& url) {
     std::vector<std::string> words = SplitCommandLine(profile.Previewer);
-    const std::optional<std::string> program = words.empty() ? std::nullopt : browser_.FindProgram(words.front());
+    const std::optional<std::string> program =
+        words.empty() ? std::nullopt : browser_.FindProgram(words.front());
     if (!program) {
         prompter_.Message("HTML previewer application not found: " + profile.Previewer +
-                              "\n\nYou can use the Options dialog to specify the previewer application's location.",
+                              "\n\nYou can use the Options dialog to specify the previewer "
+                              "application's location.",
                           Prompter::Kind::Warning);
         return false;
     }

@@ -11,6 +11,7 @@
 namespace velto {
 
 class CCleanupList;
+struct DocumentEncoding;
 class CGeneralConfig;
 class PreviewerProfiles;
 class Profile;
@@ -46,13 +47,16 @@ public:
     // Refresh Preview of a document (documentPath empty for an untitled one, previewed
     // from the current folder). False when nothing was handed to a browser; the document
     // is never changed.
-    bool Preview(const TextControl& control, const std::string& documentPath);
+    // The file is written in the document's encoding when one is given.
+    bool Preview(const TextControl& control, const std::string& documentPath,
+                 const DocumentEncoding* encoding = nullptr);
     // Opens an address (a web page, or a preview file's) in the current profile's browser.
     bool OpenUrl(const std::string& url);
 
     // Writes the preview file without handing it over; the address to open, or nothing
     // after a reported failure.
-    std::optional<std::string> WritePreview(const TextControl& control, const std::string& documentPath);
+    std::optional<std::string> WritePreview(const TextControl& control, const std::string& documentPath,
+                                            const DocumentEncoding* encoding = nullptr);
     // The path of the next preview file for a document.
     [[nodiscard]] std::string NextPreviewPath(const std::string& documentPath);
 

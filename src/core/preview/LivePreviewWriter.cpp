@@ -5,10 +5,7 @@
 #include "core/preview/CCleanupList.h"
 #include "core/preview/LivePreviewRules.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 namespace velto {
 
@@ -21,12 +18,13 @@ int CaretAnchorLine(const TextControl& control, std::string_view text) {
         [&control](std::size_t pos) { return control.LineFromPosition(static_cast<int>(pos)); });
 }
 
-std::optional<LivePreviewWriter::Written> LivePreviewWriter::Write(const TextControl& control,
-                                                                   const std::string& documentPath,
-                                                                   const std::string& untitledFolder,
-                                                                   bool anchorAtCaret, std::string& error) {
+std::optional<LivePreviewWriter::Written>
+LivePreviewWriter::Write(const TextControl& control, const std::string& documentPath,
+                         const std::string& untitledFolder, bool anchorAtCaret,
+                         std::string& error, const DocumentEncoding* encoding) {
     control.GetTextRange(0, control.Length(), text_);
     PreviewContents contents;
+    contents.encoding = encoding;
     if (anchorAtCaret) {
         const int line = CaretAnchorLine(control, text_);
         if (line >= 0)
@@ -57,8 +55,10 @@ std::optional<LivePreviewWriter::Written> LivePreviewWriter::Write(const TextCon
     return Written{*path, BrowserUrl(*path)};
 }
 
-std::optional<std::string> LivePreviewWriter::WriteIn(const std::string& folder, const std::string& documentPath,
-                                                      const PreviewContents& contents, std::string& error) {
+std::optional<std::string> LivePreviewWriter::WriteIn(const std::string& folder,
+                                                      const std::string& documentPath,
+                                                      const PreviewContents& contents,
+                                                      std::string& error) {
     std::string path;
     // A document itself named like one of the pane's files is never written over.
     for (int tries = 0;; ++tries) {
@@ -66,23 +66,17 @@ std::optional<std::string> LivePreviewWriter::WriteIn(const std::string& folder,
             error = path + ": the preview file would replace the document itself";
             return std::nullopt;
         }
-        path = (fs::path(folder) / FormatPreviewName(LivePreviewFilePattern, counter_.Next(LivePreviewFileCount)))
+        path = (fs::path(folder) /
+                FormatPreviewName(LivePreviewFilePattern, counter_.Next(LivePreviewFileCount)))
                    .string();
         std::error_code ec;
-        if (documentPath.empty() || !(path == documentPath || fs::equivalent(path, documentPath, ec)))
+        if (documentPath.empty() ||
+            !(path == documentPath || fs::equivalent(path, documentPath, ec)))
             break;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        error = path + ": " + std::strerror(errno);
+    if (!WritePreviewFile(path, text_, contents, error))
         return std::nullopt;
-    }
     cleanup_.Register(path);
-    errno = 0;
-    if (!WritePreviewFile(out, text_, contents)) {
-        error = path + ": " + (errno ? std::strerror(errno) : "the file could not be written");
-        return std::nullopt;
-    }
     return path;
 }
 

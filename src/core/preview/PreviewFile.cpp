@@ -1,10 +1,15 @@
 // The intermediate preview file.
 #include "core/preview/PreviewFile.h"
 
+#include "core/encoding/CharacterReferenceText.h"
+#include "core/encoding/Codec.h"
+#include "core/encoding/DocumentEncoding.h"
+#include "core/platform/ReplaceFile.h"
 #include "core/tagassist/TagSyntax.h"
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 
 namespace velto {
 
@@ -147,21 +152,59 @@ int FindAnchorLine(std::string_view text, int firstVisibleLine,
     return line;
 }
 
-bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewContents& contents) {
+std::vector<std::string_view>
+PreviewFilePieces(std::string_view text, const PreviewContents& contents, std::string& head) {
+    head.clear();
     if (contents.baseElement) {
         std::string folder = contents.folder;
         if (folder.empty() || folder.back() != '/')
             folder += '/';
-        out << "<BASE HREF=\"" << BrowserUrl(folder) << "\">\n";
+        head = "<BASE HREF=\"" + BrowserUrl(folder) + "\">\n";
     }
     const std::size_t anchor = std::min(contents.anchorAt, text.size());
-    out.write(text.data(), static_cast<std::streamsize>(anchor));
+    std::vector<std::string_view> pieces{head, text.substr(0, anchor)};
     if (contents.anchorAt != std::string_view::npos)
-        out << ScrollAnchor;
-    out.write(text.data() + anchor, static_cast<std::streamsize>(text.size() - anchor));
+        pieces.push_back(ScrollAnchor);
+    pieces.push_back(text.substr(anchor));
     if (contents.defaultTitle)
-        out << "<TITLE>Untitled</TITLE>\n";
+        pieces.push_back(DefaultTitle);
+    return pieces;
+}
+
+namespace {
+// The pieces in the document's encoding, when it is one to convert to: then they are
+// one converted piece, held by store.
+void Encode(std::vector<std::string_view>& pieces, const PreviewContents& contents, std::string& store) {
+    const DocumentEncoding* e = contents.encoding;
+    if (!e || e->raw || (e->encoding->kind == EncodingKind::Utf8 && !e->bom))
+        return;
+    std::string text;
+    for (const std::string_view piece : pieces)
+        text += piece;
+    const ReferenceWriter references = MakeReferenceWriter();
+    store = e->bom ? std::string(ByteOrderMark(*e->encoding)) : std::string();
+    store += EncodeFromUtf8(text, *e->encoding, &references).bytes;
+    pieces.assign(1, store);
+}
+} // namespace
+
+bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewContents& contents) {
+    std::string head;
+    std::string encoded;
+    std::vector<std::string_view> pieces = PreviewFilePieces(text, contents, head);
+    Encode(pieces, contents, encoded);
+    for (const std::string_view piece : pieces)
+        out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
     return static_cast<bool>(out.flush());
+}
+
+bool WritePreviewFile(const std::string& path, std::string_view text,
+                      const PreviewContents& contents, std::string& error) {
+    std::string head;
+    std::string encoded;
+    std::vector<std::string_view> pieces = PreviewFilePieces(text, contents, head);
+    Encode(pieces, contents, encoded);
+    return ReplaceFileContents(path, pieces, error, ReplaceOptions{}) == ReplaceResult::Written;
 }
 
 } // namespace velto

@@ -7,8 +7,11 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velto {
+
+struct DocumentEncoding;
 
 // The scroll anchor the preview file carries: <A NAME="_quorbm+0">.
 inline constexpr std::string_view ScrollAnchorName = "_quorbm+0";
@@ -43,14 +46,29 @@ private:
                                  const std::function<int(std::size_t)>& lineOf);
 
 struct PreviewContents {
-    bool baseElement = false;   // begin with <BASE HREF="folder/">
-    bool defaultTitle = false;  // end with <TITLE>Untitled</TITLE>
-    std::string folder;         // the preview file's folder, for the base element
+    bool baseElement = false;  // begin with <BASE HREF="folder/">
+    bool defaultTitle = false; // end with <TITLE>Untitled</TITLE>
+    std::string folder;        // the preview file's folder, for the base element
     std::size_t anchorAt = std::string_view::npos; // where the scroll anchor goes, if any
+    // The document's encoding: the file is written in it, as the page declares, so the
+    // browser reads it so; characters it cannot hold go as numeric references. Null (or
+    // a page kept raw): the bytes as they are.
+    const DocumentEncoding* encoding = nullptr;
 };
 
-// Writes the document's bytes unchanged, with the base element, the scroll anchor and the
-// default title where asked. False when the stream fails.
+inline constexpr std::string_view DefaultTitle = "<TITLE>Untitled</TITLE>\n";
+
+// The preview file's bytes: the document's bytes unchanged, with the base element, the
+// scroll anchor and the default title where asked. The pieces point into text and into
+// head, which receives the base element.
+[[nodiscard]] std::vector<std::string_view>
+PreviewFilePieces(std::string_view text, const PreviewContents& contents, std::string& head);
+// Writes them to a stream; false when the stream fails.
 bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewContents& contents);
+// Writes them to path as a new file that replaces whatever stands there: a link or a
+// file with other names is replaced, never written through, and a failure (a full disk)
+// leaves no half-written file. On failure error says why, with the path.
+bool WritePreviewFile(const std::string& path, std::string_view text,
+                      const PreviewContents& contents, std::string& error);
 
 } // namespace velto

@@ -145,7 +145,7 @@ bool RecoveryFolder::Write(std::string_view name, const RecoveryRecord& meta,
     const std::string header = RecoveryHeader(meta, pieces);
     file.push_back(header);
     file.insert(file.end(), pieces.begin(), pieces.end());
-    if (ReplaceFileContents(FilePath(name), file, error, true) != ReplaceResult::Written)
+    if (ReplaceFileContents(FilePath(name), file, error, ReplaceOptions{.flushToDisk = true}) != ReplaceResult::Written)
         return false;
     FlushFolder(path_);
     return true;

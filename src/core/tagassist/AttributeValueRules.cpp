@@ -6,7 +6,9 @@
 namespace velto {
 
 std::optional<std::string> RefuseTypedValue(const HtmlMetaAttBase& attribute, std::string_view value) {
-    if (attribute.HasEnumValues() && value.find_first_of(" \t") != std::string_view::npos)
+    // A list of words (several roles) is written in quotes, blanks and all.
+    if (attribute.HasEnumValues() && !attribute.IsListValue() &&
+        value.find_first_of(" \t") != std::string_view::npos)
         return std::string(NoBlanksInValue);
     return std::nullopt;
 }

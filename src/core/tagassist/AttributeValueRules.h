@@ -13,7 +13,7 @@ inline constexpr std::string_view NoBlanksInValue = "Value can't contain spaces 
 
 // The refusal of a value typed for an attribute, or nothing when it may be written. A
 // value of an attribute with enumerated values is written without quotes, so it may not
-// hold a blank or a tab.
+// hold a blank or a tab, unless the attribute takes a list of words (ROLE).
 [[nodiscard]] std::optional<std::string> RefuseTypedValue(const HtmlMetaAttBase& attribute,
                                                           std::string_view value);
 

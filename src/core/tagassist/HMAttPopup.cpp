@@ -197,7 +197,9 @@ void HMAttPopup::WalkUrlItems(Request& r, Scope scope) {
     if (url) {
         const std::string value = CurrentValue(*url);
         path = LinkedLocalFile(value, context_.documentFolder);
-        shown = Literal(value.substr(0, std::min(value.find_first_of("#?"), value.size())));
+        // The file's own name, as the URL reaches it: decoded, without folders or scheme.
+        if (path)
+            shown = Literal(path->substr(path->find_last_of('/') + 1));
     }
     const bool exists = path && IsFile(*path);
     const bool own = path && IsEditorFileType(*path);
@@ -434,8 +436,7 @@ void HMAttPopup::WalkEvents(Request& r, const HtmlMetaElement& element, Scope sc
     submenu.kind = MenuItem::Kind::Submenu;
     submenu.text = holder->GetPopupText();
     submenu.prompt = holder->Description();
-    Scope items = scope;
-    items.menu = Visit(r, scope, std::move(submenu));
+    const Scope items = ItemsScope(r, *holder, scope, std::move(submenu));
     for (const HtmlTagEvent* event : events) {
         ItemSpec item;
         item.text = Literal(event->name);

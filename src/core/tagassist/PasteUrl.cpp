@@ -93,7 +93,9 @@ bool PasteUrl(const ClipboardContents& clipboard, HtmlElementEd& tag, const std:
     const HtmlMetaAttBase* attribute = element ? FirstUrlAttribute(*element) : nullptr;
     if (!attribute) {
         std::string message = "Can't paste a URL into this HTML element.";
-        if (tag.Element())
+        if (tag.IsEndTag())
+            message += "\n\nAn end tag takes no attributes: put the caret in the start tag.";
+        else if (tag.Element())
             message += "\n\n" + tag.Element()->Name() + " elements do not have a URL attribute.";
         assistant.Message(message);
         return false;

@@ -5,6 +5,7 @@
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/htmlkb/HtmlMetaAttBase.h"
 #include "core/htmlkb/HtmlMetaElement.h"
+#include "core/htmlkb/HtmlTagEventHolder.h"
 #include "core/tagassist/HtmlElementEd.h"
 
 namespace velto {
@@ -28,8 +29,13 @@ std::vector<TagProperties::Row> TagProperties::Rows(bool showHtmlCodes) const {
         // Listed as the tag menu lists them: outside the version selection only when asked
         // for, and then greyed when asked for.
         const bool allowed = kb_.IsAllowed(a.Versions());
-        if (a.IsEventHolder() || (!allowed && !html.advancedAttsOnPopup))
+        if (!allowed && !html.advancedAttsOnPopup)
             return true;
+        if (a.IsEventHolder()) {
+            if (const std::optional<Row> events = EventRow(static_cast<const HtmlTagEventHolder&>(a)))
+                rows.push_back(*events);
+            return true;
+        }
         Row row;
         row.attribute = &a;
         row.name = showHtmlCodes ? a.GetNameForInsert() : a.GetPopupName();
@@ -41,6 +47,22 @@ std::vector<TagProperties::Row> TagProperties::Rows(bool showHtmlCodes) const {
         return true;
     });
     return rows;
+}
+
+std::optional<TagProperties::Row> TagProperties::EventRow(const HtmlTagEventHolder& holder) const {
+    const std::vector<const HtmlTagEvent*> events = holder.EnumerateEvents();
+    if (events.empty())
+        return std::nullopt;
+    Row row;
+    row.attribute = &holder;
+    row.name = holder.GetPopupName();
+    // The handlers the tag has, by name.
+    for (const HtmlTagEvent* event : events) {
+        std::string script;
+        if (tag_.GetAttributeValue(event->name, script) && !script.empty())
+            row.value += (row.value.empty() ? "" : ", ") + event->name;
+    }
+    return row;
 }
 
 std::string TagProperties::ValueText(const HtmlMetaAttBase& attribute) const {

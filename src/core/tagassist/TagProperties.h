@@ -6,6 +6,7 @@
 #include "core/menu/MenuModel.h"
 #include "core/tagassist/HMAttPopup.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ namespace velto {
 class HtmlElementEd;
 class HtmlKnowledgeBase;
 class HtmlMetaAttBase;
+class HtmlTagEventHolder;
 class TagAssistant;
 
 class TagProperties {
@@ -34,8 +36,9 @@ public:
         std::string value;
         bool enabled = true; // outside the version selection and greyed: not editable
     };
-    // The shared attributes first, then the element's own (its event handlers have their
-    // own submenu on the tag menu and are not listed).
+    // The shared attributes first, then the element's own; its event handlers are one
+    // row, "Event Handlers", whose value names the handlers the tag has and which is
+    // edited from the events submenu of the tag menu.
     [[nodiscard]] std::vector<Row> Rows(bool showHtmlCodes) const;
     [[nodiscard]] std::string ValueText(const HtmlMetaAttBase& attribute) const;
     // "Purpose: %s" with the description, or empty.
@@ -55,6 +58,8 @@ public:
     bool Apply();
 
 private:
+    [[nodiscard]] std::optional<Row> EventRow(const HtmlTagEventHolder& holder) const;
+
     HtmlKnowledgeBase& kb_;
     HtmlElementEd& tag_;
     HMAttPopup popup_;

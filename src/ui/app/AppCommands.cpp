@@ -6,6 +6,7 @@
 #include "ui/app/CQuorApp.h"
 #include "ui/app/CommandRules.h"
 #include "ui/app/CommandTable.h"
+#include "ui/app/MdiArrange.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/options/OptionsDialog.h"
 
@@ -38,7 +39,7 @@ void RegisterAppCommands(CommandTable& t, CMainFrame& frame) {
     t.Add({WindowTile, "&Tile", "Arrange windows as non-overlapping tiles", WhenDocuments(frame),
            [area] { area->tileSubWindows(); }});
     t.Add({WindowArrange, "&Arrange Icons", "Arrange icons at the bottom of the window",
-           WhenDocuments(frame), [area] { area->tileSubWindows(); }});
+           WhenDocuments(frame), [area] { ArrangeMinimisedWindows(*area); }});
 }
 
 } // namespace velto

@@ -19,6 +19,9 @@ class CInstanceMarker : public QObject {
     Q_OBJECT
 public:
     // name: a server name (placed in the user's runtime folder) or a full socket path.
+    // When something that is not a socket (a folder, a file) stands at that path, or
+    // anything but a file at its lock file's, the first free name of "NAME-1" to "NAME-9"
+    // is used instead: every start picks the same one.
     explicit CInstanceMarker(const QString& name, QObject* parent = nullptr);
     ~CInstanceMarker() override;
 

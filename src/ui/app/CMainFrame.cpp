@@ -5,6 +5,7 @@
 #include "core/menu/MenuModel.h"
 #include "ui/app/AppCommands.h"
 #include "ui/app/CLockStatePanes.h"
+#include "ui/document/EncodingPane.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/app/CommandTable.h"
 #include "ui/app/FolderMenuAttach.h"
@@ -30,6 +31,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -73,11 +76,14 @@ CMainFrame::CMainFrame(CQuorApp& app)
     brokenLinesPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     brokenLinesPane_->hide();
     statusBar()->addPermanentWidget(brokenLinesPane_);
+    new EncodingPane(*this);
     lockPanes_ = new CLockStatePanes(statusBar());
     LoadBarState();
     connect(&app_, &CQuorApp::RecentFilesChanged, this, &CMainFrame::RebuildRecentFileMenu);
     RebuildRecentFileMenu();
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveWindowChanged);
+    // Paste follows what the clipboard holds.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommands);
     connect(&app_.DocManager(), &CQuorDocManager::DocumentOpened, this, [this](CQuorDoc* doc) {
         connect(doc->View(), &CQuorView::FilesDropped, this, &CMainFrame::OpenFiles);
     });
@@ -323,7 +329,15 @@ void CMainFrame::ShowPrompt(const QString& prompt) {
 
 void CMainFrame::UpdateTitle() {
     CQuorDoc* doc = ActiveDocument();
-    setWindowTitle(doc ? AppName + QStringLiteral(" - ") + doc->Title() : AppName);
+    title_ = doc ? AppName + QStringLiteral(" - ") + doc->Title() : AppName;
+    setWindowTitle(title_);
+}
+
+void CMainFrame::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    // The document's title is in the frame's title already, maximised or not.
+    if (e->type() == QEvent::WindowTitleChange && !title_.isEmpty() && windowTitle() != title_)
+        setWindowTitle(title_);
 }
 
 void CMainFrame::OnActiveWindowChanged() {

@@ -95,6 +95,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     // Status tips: the item's prompt, "Ready" when it has none.
     bool event(QEvent* e) override;
+    // Keeps the title the frame gives itself: a maximised MDI window would append its
+    // own title to it again.
+    void changeEvent(QEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
 
@@ -111,6 +114,7 @@ private:
     void UpdateBrokenLinesPane();
 
     CQuorApp& app_;
+    QString title_;
     QMdiArea* area_;
     CommandTable* commands_;
     std::vector<ContextMenuProvider> contextProviders_;

@@ -4,6 +4,7 @@
 #include "core/app/RawCommandLine.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/templates/ShippedData.h"
+#include "ui/app/AppIcon.h"
 #include "ui/app/CInstanceMarker.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/document/CQuorDoc.h"
@@ -68,6 +69,7 @@ bool CQuorApp::InitInstance(const QStringList& arguments) {
     RegisterDocumentTypes();
     BuildFolderMenus();
     LoadPalette();
+    InstallApplicationIcon();
     if (!CreateMainFrame())
         return false;
     const CBetterCmdLineInfo info = ParseCommandLine(arguments);

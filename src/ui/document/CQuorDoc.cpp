@@ -64,10 +64,17 @@ bool CQuorDoc::OnOpenDocument(const QString& path) {
     return true;
 }
 
-void CQuorDoc::OpenRecovered(const QString& path, const QByteArray& text) {
+void CQuorDoc::OpenRecovered(const QString& path, const QByteArray& text, const std::string& encoding) {
     if (!view_)
         return;
     view_->LoadDocumentBytes(text);
+    std::optional<DocumentEncoding> kept = ParseEncodingField(encoding);
+    if (!kept) {
+        kept.emplace();
+        kept->raw = true;
+        kept->rule = EncodingRule::Chosen;
+    }
+    view_->SetEncoding(*kept);
     if (!path.isEmpty())
         SetPathName(path);
     SetModifiedFlag(true);
@@ -93,8 +100,9 @@ bool CQuorDoc::DoSave(const QString& path, bool replace) {
     const bool ok = OnSaveDocument(target);
     if (ok && replace)
         SetPathName(target);
-    // A copy saved elsewhere leaves the folder menus alone.
-    if (replace || path.isEmpty())
+    // A copy saved elsewhere leaves the folder menus alone, and a failed save leaves the
+    // recent file list and the menus as they were.
+    if (ok && (replace || path.isEmpty()))
         Q_EMIT Saved(target);
     return ok;
 }

@@ -52,8 +52,11 @@ void CQuorDocManager::RecolourAll() {
         doc->View()->RestartColouring();
 }
 
-QStringList CQuorDocManager::DialogNameFilters() {
-    return QtNameFilters(DialogFilters());
+QStringList CQuorDocManager::DialogNameFilters(const CQuorDoc* doc) {
+    const std::vector<DocumentType>& types = DocumentTypes();
+    const bool ownType = doc != nullptr && doc->TypeIndex() >= 0 &&
+                         static_cast<std::size_t>(doc->TypeIndex()) < types.size();
+    return QtNameFilters(DialogFilters(ownType ? &types[static_cast<std::size_t>(doc->TypeIndex())] : nullptr));
 }
 
 bool CQuorDocManager::PromptFileName(QString& path, bool open, CQuorDoc* doc, QStringList* paths) {
@@ -65,12 +68,11 @@ bool CQuorDocManager::PromptFileName(QString& path, bool open, CQuorDoc* doc, QS
         dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
         dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dialog.setFileMode(open ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
-        const QStringList filters = DialogNameFilters();
+        const QStringList filters = DialogNameFilters(open ? nullptr : doc);
         dialog.setNameFilters(filters);
-        // Save As starts on the document's own type.
+        // Save As offers the document's own type, and starts on it.
         if (doc && !open)
-            dialog.selectNameFilter(filters.value(static_cast<int>(FixedFileFilters().size()) +
-                                                  doc->TypeIndex()));
+            dialog.selectNameFilter(filters.value(static_cast<int>(FixedFileFilters().size())));
         dialog.setDefaultSuffix(Q(std::string(DefaultExtension)));
         if (!path.isEmpty())
             dialog.selectFile(path);
@@ -142,6 +144,7 @@ void Show(QMdiArea* area, CChildFrame* frame) {
 CQuorDoc* CQuorDocManager::CreateUntitled(int typeIndex) {
     CChildFrame* frame = CreateFrame(typeIndex);
     frame->Document()->SetTitle(QStringLiteral("Velto%1").arg(++untitledCount_));
+    frame->View()->SetEncoding(NewDocumentEncoding(app_.Editor().defaultEncoding));
     Show(area_, frame);
     Q_EMIT DocumentOpened(frame->Document());
     return frame->Document();
@@ -180,10 +183,10 @@ CQuorDoc* CQuorDocManager::OpenDocumentFile(const QString& path) {
     return frame->Document();
 }
 
-CQuorDoc* CQuorDocManager::OpenRecovered(const QString& path, const QByteArray& text) {
+CQuorDoc* CQuorDocManager::OpenRecovered(const QString& path, const QByteArray& text, const std::string& encoding) {
     CQuorDoc* open = path.isEmpty() ? nullptr : FindByPath(path);
     if (open && !open->IsModified()) {
-        open->OpenRecovered(path, text);
+        open->OpenRecovered(path, text, encoding);
         if (auto* frame = qobject_cast<CChildFrame*>(open->parent()))
             Show(area_, frame);
         return open;
@@ -193,7 +196,7 @@ CQuorDoc* CQuorDocManager::OpenRecovered(const QString& path, const QByteArray& 
     CChildFrame* frame = CreateFrame(isTemplateType ? 1 : 0);
     if (keptPath.isEmpty())
         frame->Document()->SetTitle(QStringLiteral("Velto%1").arg(++untitledCount_));
-    frame->Document()->OpenRecovered(keptPath, text);
+    frame->Document()->OpenRecovered(keptPath, text, encoding);
     Show(area_, frame);
     Q_EMIT DocumentOpened(frame->Document());
     return frame->Document();

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,7 +42,7 @@ public:
     // A document recovered after a crash, shown modified with its text and its original
     // path (untitled when it had none). When that file is open already with changes of
     // this session, the recovered text comes as an untitled document beside it instead.
-    CQuorDoc* OpenRecovered(const QString& path, const QByteArray& text);
+    CQuorDoc* OpenRecovered(const QString& path, const QByteArray& text, const std::string& encoding = {});
     // File Open: asks for one or more files and opens them.
     void OnFileOpen();
     // Saves every modified document (asking for a name where there is none).
@@ -61,13 +63,14 @@ public:
     void RecolourAll();
     [[nodiscard]] CQuorDoc* FindByPath(const QString& path) const;
 
-    // The Open and Save As dialog: the fixed filters, the document types' filters, then
-    // all files; a typed name without an extension gets ".html". On OK path holds the
-    // choice (for Open, the first of paths).
+    // The Open and Save As dialog: the fixed filters, the document types' filters (for
+    // Save As only the document's own type, chosen at the start), then all files; a typed
+    // name without an extension gets ".html". On OK path holds the choice (for Open, the
+    // first of paths).
     bool PromptFileName(QString& path, bool open, CQuorDoc* doc = nullptr,
                         QStringList* paths = nullptr);
-    // The filter strings as the dialog lists them.
-    [[nodiscard]] static QStringList DialogNameFilters();
+    // The filter strings as the dialog lists them: for Open, or for saving doc.
+    [[nodiscard]] static QStringList DialogNameFilters(const CQuorDoc* doc = nullptr);
 
     // Tests answer the file dialog through this instead of showing one: it gets the
     // proposed path and whether the dialog opens, and returns the chosen path(s) (empty:

@@ -50,7 +50,7 @@ CQuorView::CQuorView(CQuorApp& app, QWidget* parent) : QsciScintilla(parent), ap
     setWrapMode(WrapWord);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setMarginLineNumbers(0, true);
-    setMarginWidth(0, QStringLiteral("00000"));
+    UpdateLineNumberMargin();
     setMarginWidth(1, 6); // the selection bar: click to select whole lines
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setAcceptDrops(true);
@@ -87,6 +87,23 @@ CQuorView::~CQuorView() = default;
 
 void CQuorView::ApplyAppearance() {
     control_->ApplyAppearance(app_.Appearance());
+    // The numbers take the new font: measure them again.
+    marginDigits_ = 0;
+    UpdateLineNumberMargin();
+}
+
+void CQuorView::UpdateLineNumberMargin() {
+    // Room for every line's number in the margin's own font, and a digit to spare so the
+    // margin does not jump at each new power of ten while typing; never under five.
+    int digits = 1;
+    // The document's lines, not the shown ones of a long line shown broken.
+    for (int n = control_ ? control_->LineCount() : lines(); n >= 10; n /= 10)
+        ++digits;
+    digits = std::max(digits + 1, 5);
+    if (digits == marginDigits_)
+        return;
+    marginDigits_ = digits;
+    setMarginWidth(0, QString(digits, QLatin1Char('9')));
 }
 
 void CQuorView::RestartColouring() {
@@ -104,15 +121,7 @@ void CQuorView::WakeIdle() {
 void CQuorView::ColourChange(int first, int pastEnd) {
     if (!colouring_)
         return;
-    // Whether the inserted text can start, end or move a tag matters only for an edit
-    // small enough to be coloured at once; larger ones are queued whatever they hold.
-    bool tagOrLineChars = true;
-    if (pastEnd - first <= app_.General().maxColouringInsert) {
-        const QByteArray inserted = TextRange(first, pastEnd);
-        tagOrLineChars = HoldsTagOrLineChars(
-            std::string_view(inserted.constData(), static_cast<std::size_t>(inserted.size())));
-    }
-    colouring_->TextChanged(first, pastEnd, tagOrLineChars);
+    colouring_->TextChanged(first, pastEnd);
     if (colouring_->WantsIdle())
         WakeIdle();
 }
@@ -288,6 +297,7 @@ void CQuorView::FlushChange() {
         }
     }
     BrokenLinesChanged();
+    UpdateLineNumberMargin();
     ColourChange(colourFirst, colourPastEnd);
     Q_EMIT TextEdited(range.First(), range.PastEnd());
     Q_EMIT CommandStateChanged();
@@ -457,11 +467,31 @@ void CQuorView::contextMenuEvent(QContextMenuEvent* e) {
     }
     // A click outside the selection moves the caret there first, so the menu is about
     // the text under the pointer; inside it, the selection stays for Cut and Copy.
-    const int pos = DocumentPosition(static_cast<int>(SendScintilla(
-        SCI_POSITIONFROMPOINT, static_cast<unsigned long>(e->pos().x()), static_cast<long>(e->pos().y()))));
+    const int pos = CaretForCharacterAt(e->pos());
     if (pos < SelectionStart() || pos > SelectionEnd() || !HasSelectedText())
         SetSelection(pos, pos);
     ShowContextMenu(e->globalPos());
+}
+
+int CQuorView::CaretForCharacterAt(const QPoint& point) {
+    const auto x = static_cast<unsigned long>(point.x());
+    const auto y = static_cast<long>(point.y());
+    // The nearest gap between characters, and the character the pointer is on: the
+    // character decides, so both halves of a tag's '<' and '>' give the tag.
+    const int gap = DocumentPosition(static_cast<int>(SendScintilla(SCI_POSITIONFROMPOINT, x, y)));
+    const int underShown = static_cast<int>(SendScintilla(SCI_CHARPOSITIONFROMPOINT, x, y));
+    // A break shown in a long line is no character of the document.
+    if (underShown < 0 || breaks_.IsBreak(underShown))
+        return gap;
+    const int under = DocumentPosition(underShown);
+    if (under >= TextLength())
+        return gap;
+    const QByteArray ch = TextRange(under, under + 1);
+    if (ch == ">" && gap == under + 1)
+        return under;
+    if (ch == "<" && gap == under)
+        return under + 1;
+    return gap;
 }
 
 void CQuorView::ShowContextMenuAtCaret() {

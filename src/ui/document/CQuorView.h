@@ -2,13 +2,15 @@
 // with the editor's own undo history and change tracking.
 #pragma once
 
+#include "core/config/PrintingSettings.h"
 #include "core/document/ChangeTracker.h"
 #include "core/document/ChangedRange.h"
 #include "core/document/DisplayBreakPlanner.h"
 #include "core/document/DisplayBreaks.h"
 #include "core/document/TransferMessages.h"
 #include "core/document/UndoHistory.h"
-#include "core/config/PrintingSettings.h"
+#include "core/encoding/DocumentEncoding.h"
+#include "core/encoding/PageDecoding.h"
 #include "core/tagassist/TagMatcher.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -81,14 +83,17 @@ public:
         [[nodiscard]] bool Ok() const { return failure == TransferFailure::None; }
     };
     LoadResult LoadText(QIODevice& file, bool record);
-    // Writes the whole text (or the selection) unchanged.
-    bool SaveWholeText(QIODevice& file) const;
-    bool SaveSelection(QIODevice& file) const;
+    // The document's whole text: the control's buffer in place, or, while long lines are
+    // shown broken, a copy without the breaks made in store. Valid until the text next
+    // changes (or store does).
+    [[nodiscard]] std::string_view WholeTextBytes(std::string& store) const;
     // Inserts a file at the caret as one undoable change; a template or snippet has its
     // menu header skipped. Failures are reported to the user.
     bool InsertFile(const QString& path, bool isTemplate);
     // Writes the text (or the selection) to path through a temporary file renamed over
-    // it, so a failure never leaves the target half-written. Failures are reported.
+    // it, so a failure never leaves the target half-written; a link, a file with other
+    // names and the owner are kept (see SaveDocumentFile). Failures are reported with the
+    // system's own words.
     bool SaveToFile(const QString& path, bool selectionOnly);
     // Opening a document: the file's text replaces everything, unrecorded, and the undo
     // history starts empty. Returns whether the file could be opened at all; a read that
@@ -96,6 +101,28 @@ public:
     bool LoadDocumentFile(const QString& path, bool* partial = nullptr);
     // The same with the text given (a recovered document): the bytes exactly, unrecorded.
     void LoadDocumentBytes(const QByteArray& bytes);
+
+    // ---- Encoding (ViewEncoding.cpp) ----
+    // The control holds UTF-8 (or, for a page kept raw, the file's bytes); the document
+    // is read from and written to its file in this encoding.
+    [[nodiscard]] const DocumentEncoding& Encoding() const { return encoding_; }
+    void SetEncoding(const DocumentEncoding& encoding);
+    // The sentence the bar above the view shows about the page's encoding (empty for
+    // none), and the disagreement of its declaration with its bytes, if any.
+    [[nodiscard]] const QString& EncodingNotice() const { return encodingNotice_; }
+    [[nodiscard]] DeclarationConflict EncodingConflict() const { return conflict_; }
+    void DismissEncodingNotice();
+    // Reads the file again as the given encoding, replacing the text unrecorded. False
+    // (and told) when the file cannot be read.
+    bool ReopenWithEncoding(const QString& path, const EncodingInfo& encoding);
+    // Reopens in the encoding and makes the page's declaration name it, as one undoable
+    // change (the document is then modified).
+    bool CorrectDeclaration(const QString& path, const EncodingInfo& encoding);
+    // Rewrites the page's declaration to name the encoding, as one undoable change;
+    // false when there is nothing to rewrite.
+    bool RewriteDeclaration(const EncodingInfo& encoding);
+    // The encoding for pages that declare none, from the Options.
+    [[nodiscard]] const EncodingInfo& FallbackEncoding() const;
 
     // ---- Undo ----
     [[nodiscard]] CUndoHistory& UndoHistory() { return history_; }
@@ -113,6 +140,12 @@ public:
     // Gives every appearance class's style the "Text" face, size and effects with the
     // class's own colour.
     void ApplyAppearance();
+    // Widens (or narrows) the line number margin to the line count in the margin's font.
+    void UpdateLineNumberMargin();
+    [[nodiscard]] int LineNumberMarginWidth() const { return marginWidth(0); }
+    // Where a right click at point puts the caret: the character under the pointer, not
+    // the nearest gap, decides whether it is in a tag.
+    [[nodiscard]] int CaretForCharacterAt(const QPoint& point);
     // Applies the appearance afresh and colours the whole text again in idle time.
     void RestartColouring();
 
@@ -184,6 +217,8 @@ Q_SIGNALS:
     void FilesDropped(const QStringList& paths);
     // The view began or stopped showing long lines broken.
     void BrokenLinesShownChanged(bool shown);
+    // The document's encoding or the notice about it changed.
+    void EncodingChanged();
 
 protected:
     bool event(QEvent* e) override;
@@ -213,6 +248,14 @@ private:
     [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
     void DetectLineEnds();
     LoadResult LoadWholeDocument(QIODevice& source);
+    // Puts a decoded page into the control as a document load, and keeps its encoding.
+    void LoadDecodedPage(const DecodedPage& page, std::string_view input);
+    // The pieces to write for the whole text in the document's encoding; store keeps
+    // converted bytes alive. False when the user cancelled over characters the encoding
+    // cannot hold, or it could not be converted (told).
+    bool EncodeForSaving(std::string& store, std::vector<std::string_view>& pieces);
+    // Text being inserted, decoded as the document holds text.
+    [[nodiscard]] std::string DecodeInserted(std::string_view bytes, bool isTemplate) const;
     void ColourChange(int first, int pastEnd);
     void SetUpTagEditing();
     // After a '>' or '/' typed by the user: the end tag it completes, in the same change.
@@ -256,6 +299,7 @@ private:
     std::unique_ptr<TagMatcher> tagMatcher_;
     std::optional<TagPair> highlighted_;
     bool overwriteMode_ = false;
+    int marginDigits_ = 0; // the digits the line number margin has room for
     int lastGotoLine_ = 1;
     DisplayBreaks breaks_;
     // Set while the view itself puts breaks into the control: those changes are not edits.
@@ -267,6 +311,9 @@ private:
     std::unique_ptr<DisplayBreakPlanner> loadPlanner_;
     // A control that is never shown, where the text around breaks is searched.
     mutable QsciScintillaBase* searchScratch_ = nullptr;
+    DocumentEncoding encoding_;
+    QString encodingNotice_;
+    DeclarationConflict conflict_ = DeclarationConflict::None;
 };
 
 } // namespace velto

@@ -5,12 +5,12 @@
 #include "core/document/LoadableFile.h"
 #include "core/document/TransferMessages.h"
 #include "core/platform/LineEnds.h"
+#include "core/platform/ReplaceFile.h"
 #include "core/templates/TemplateHeader.h"
 #include "ui/app/CQuorApp.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -33,6 +33,22 @@ std::optional<FileRefusal> RefuseToRead(const QString& path) {
     if (refusal)
         refusal->description = (path + QStringLiteral(": ")).toStdString() + refusal->description;
     return refusal;
+}
+
+// Reads the whole file; on a failure part-way, bytes holds what was read.
+CQuorView::LoadResult ReadWholeFile(QFile& file, QByteArray& bytes) {
+    if (file.size() > 0)
+        bytes.reserve(file.size());
+    for (;;) {
+        const qsizetype before = bytes.size();
+        bytes.resize(before + (1 << 20));
+        const qint64 n = file.read(bytes.data() + before, 1 << 20);
+        bytes.resize(before + std::max<qint64>(n, 0));
+        if (n < 0)
+            return {TransferFailure::File, file.errorString().toStdString()};
+        if (n == 0)
+            return {};
+    }
 }
 
 } // namespace
@@ -99,20 +115,17 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
 }
 
 // Straight from the control's buffer: a copy would double the memory a large document
-// takes while it is saved. Breaks shown in long lines are left out.
-bool CQuorView::SaveWholeText(QIODevice& file) const {
-    const auto length = static_cast<int>(SendScintilla(SCI_GETLENGTH));
-    const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    bool ok = true;
-    breaks_.ForEachPiece(0, length, [&](int first, int pastEnd) {
-        ok = ok && file.write(data + first, pastEnd - first) == pastEnd - first;
-    });
-    return ok;
-}
-
-bool CQuorView::SaveSelection(QIODevice& file) const {
-    const QByteArray bytes = TextRange(SelectionStart(), SelectionEnd());
-    return file.write(bytes) == bytes.size();
+// takes while it is saved. Breaks shown in long lines are left out, which takes a copy.
+std::string_view CQuorView::WholeTextBytes(std::string& store) const {
+    if (breaks_.Empty()) {
+        const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+        return {data, static_cast<std::size_t>(TextLength())};
+    }
+    store.clear();
+    store.reserve(static_cast<std::size_t>(TextLength()));
+    for (const std::string_view piece : DocumentPieces())
+        store.append(piece);
+    return store;
 }
 
 void CQuorView::ReportTransferFailure(const std::string& message) {
@@ -122,7 +135,8 @@ void CQuorView::ReportTransferFailure(const std::string& message) {
 void CQuorView::DetectLineEnds() {
     // New lines typed into a file continue its own line ends.
     const QByteArray head = TextRange(0, std::min(TextLength(), 1 << 20));
-    const std::string_view end = DetectLineEnd(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
+    const std::string_view end =
+        DetectLineEnd(std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
     const int mode = end == "\r\n" ? SC_EOL_CRLF : end == "\r" ? SC_EOL_CR : SC_EOL_LF;
     SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(mode));
 }
@@ -135,6 +149,7 @@ CQuorView::LoadResult CQuorView::LoadWholeDocument(QIODevice& source) {
     const LoadResult result = LoadText(source, false);
     setWrapMode(TextLength() <= WrapLimit ? WrapWord : WrapNone);
     DetectLineEnds();
+    UpdateLineNumberMargin();
     history_.Clear();
     return result;
 }
@@ -155,16 +170,28 @@ bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportTransferFailure(LoadFailureMessage(
-            TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
+        ReportTransferFailure(
+            LoadFailureMessage(TransferFailure::File,
+                               (path + QStringLiteral(": ") + file.errorString()).toStdString()));
         return false;
     }
-    const LoadResult result = LoadWholeDocument(file);
+    QByteArray bytes;
+    const LoadResult result = ReadWholeFile(file, bytes);
+    const std::string_view input(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (!result.Ok()) {
+        // What could be read is kept as it is, undecoded: a part of a file may end inside
+        // a character, and the document has no path to be saved over the whole.
+        LoadDocumentBytes(bytes);
+        DocumentEncoding raw;
+        raw.raw = true;
+        raw.rule = EncodingRule::Chosen;
+        SetEncoding(raw);
         ReportTransferFailure(LoadFailureMessage(result.failure, result.description));
         if (partial)
             *partial = true;
+        return true;
     }
+    LoadDecodedPage(DecodePage(input, FallbackEncoding()), input);
     return true;
 }
 
@@ -176,37 +203,47 @@ bool CQuorView::InsertFile(const QString& path, bool isTemplate) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportTransferFailure(InsertFailureMessage(
-            TransferFailure::File, (path + QStringLiteral(": ") + file.errorString()).toStdString()));
+        ReportTransferFailure(
+            InsertFailureMessage(TransferFailure::File,
+                                 (path + QStringLiteral(": ") + file.errorString()).toStdString()));
         return false;
     }
-    if (isTemplate) {
-        const QByteArray all = file.readAll();
-        file.seek(static_cast<qint64>(TemplateBodyOffset(
-            std::string_view(all.constData(), static_cast<std::size_t>(all.size())))));
+    QByteArray bytes;
+    LoadResult result = ReadWholeFile(file, bytes);
+    if (!result.Ok()) {
+        ReportTransferFailure(InsertFailureMessage(result.failure, result.description));
+        return false;
     }
-    const LoadResult result = LoadText(file, true);
+    // The file is read as a page is opened, and goes in as text of this document.
+    QByteArray text = QByteArray::fromStdString(
+        DecodeInserted(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), isTemplate));
+    bytes.clear();
+    QBuffer source(&text);
+    source.open(QIODevice::ReadOnly);
+    result = LoadText(source, true);
     if (!result.Ok())
         ReportTransferFailure(InsertFailureMessage(result.failure, result.description));
     return result.Ok();
 }
 
 bool CQuorView::SaveToFile(const QString& path, bool selectionOnly) {
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = selectionOnly ? SaveSelection(file) : SaveWholeText(file);
-    if (ok)
-        ok = file.commit();
-    else
-        file.cancelWriting();
-    if (!ok) {
-        const QString why = file.errorString().isEmpty() ? QStringLiteral("Unknown error")
-                                                         : file.errorString();
-        ReportTransferFailure(SaveFailureMessage(TransferFailure::File,
-                                                 (path + QStringLiteral(": ") + why).toStdString()));
+    // A selection (a snippet) is written as the control holds it: UTF-8 text, which any
+    // page it is inserted into reads back by its bytes.
+    QByteArray selection;
+    std::string converted;
+    std::vector<std::string_view> pieces;
+    if (selectionOnly) {
+        selection = TextRange(SelectionStart(), SelectionEnd());
+        pieces.emplace_back(selection.constData(), static_cast<std::size_t>(selection.size()));
+    } else if (!EncodeForSaving(converted, pieces)) {
+        return false;
     }
-    return ok;
+    std::string error;
+    if (SaveDocumentFile(QFile::encodeName(path).toStdString(), pieces, error) ==
+        ReplaceResult::Written)
+        return true;
+    ReportTransferFailure(SaveFailureMessage(TransferFailure::File, error));
+    return false;
 }
 
 } // namespace velto

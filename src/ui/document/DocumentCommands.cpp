@@ -12,9 +12,19 @@
 #include "ui/document/FindCommands.h"
 #include "ui/document/ViewPrinting.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
 namespace velto {
 
 namespace {
+// Paste inserts text; a clipboard with none (empty, or only an image) has nothing for it.
+bool ClipboardHasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText() && !data->text().isEmpty();
+}
+
 void RegisterFileCommands(CommandTable& t, CMainFrame& frame) {
     using namespace CommandId;
     CQuorApp& app = frame.App();
@@ -67,7 +77,8 @@ void RegisterEditCommands(CommandTable& t, CMainFrame& frame) {
            WhenSelection(frame), OnView(frame, &CQuorView::OnEditCut)});
     t.Add({EditCopy, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard",
            WhenSelection(frame), OnView(frame, &CQuorView::OnEditCopy)});
-    t.Add({EditPaste, "&Paste\tCtrl+V", "Insert Clipboard contents", WhenView(frame),
+    t.Add({EditPaste, "&Paste\tCtrl+V", "Insert Clipboard contents",
+           [&frame] { return frame.ActiveView() != nullptr && ClipboardHasText(); },
            OnView(frame, &CQuorView::OnEditPaste)});
     t.Add({EditSelectAll, "Select A&ll\tCtrl+A", "Select the entire document", WhenView(frame),
            OnView(frame, &CQuorView::OnEditSelectAll)});

@@ -11,6 +11,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 
@@ -47,7 +48,48 @@ void Print(QsciPrinter& printer, CQuorView& view) {
     printer.setWrapMode(QsciScintilla::WrapWord);
     printer.printRange(&view);
 }
+
+// Prints the text from start to end, which need not be whole lines, page by page within
+// the printer's page range (none: every page).
+bool PrintCharacters(QsciPrinter& printer, CQuorView& view, long start, long end) {
+    printer.setWrapMode(QsciScintilla::WrapWord);
+    QPainter painter(&printer);
+    if (!painter.isActive())
+        return false;
+    view.SendScintilla(QsciScintillaBase::SCI_SETPRINTMAGNIFICATION, printer.magnification());
+    view.SendScintilla(QsciScintillaBase::SCI_SETPRINTWRAPMODE, static_cast<unsigned long>(printer.wrapMode()));
+    const QRect area(0, 0, printer.width(), printer.height());
+    const int firstPage = printer.fromPage();
+    const int lastPage = printer.toPage();
+    bool pageStarted = false;
+    for (int page = 1; start < end && (lastPage == 0 || page <= lastPage); ++page) {
+        const bool render = firstPage == 0 || page >= firstPage;
+        if (render && pageStarted && !printer.newPage())
+            return false;
+        const long next = view.SendScintilla(QsciScintillaBase::SCI_FORMATRANGE, render ? 1UL : 0UL, &painter,
+                                             area, start, end);
+        pageStarted = pageStarted || render;
+        if (next <= start)
+            break; // nothing fitted on the page: stop rather than loop for ever
+        start = next;
+    }
+    return true;
+}
 } // namespace
+
+bool PrintChosenRange(QsciPrinter& printer, CQuorView& view, QAbstractPrintDialog::PrintRange range) {
+    if (range == QAbstractPrintDialog::Selection) {
+        if (!view.HasSelectedText())
+            return false;
+        return PrintCharacters(printer, view, view.ShownPosition(view.SelectionStart()),
+                               view.ShownPosition(view.SelectionEnd()));
+    }
+    // A page range left from an earlier print is not this one's.
+    if (range != QAbstractPrintDialog::PageRange)
+        printer.setFromTo(0, 0);
+    printer.setWrapMode(QsciScintilla::WrapWord);
+    return printer.printRange(&view) != 0;
+}
 
 void PrintView(CQuorApp& app, CQuorView& view) {
     QsciPrinter& printer = app.Printer();
@@ -56,7 +98,7 @@ void PrintView(CQuorApp& app, CQuorView& view) {
     if (view.HasSelectedText())
         dialog.setOption(QAbstractPrintDialog::PrintSelection);
     if (dialog.exec() == QDialog::Accepted)
-        Print(printer, view);
+        PrintChosenRange(printer, view, dialog.printRange());
 }
 
 bool PrintViewDirect(CQuorApp& app, CQuorView& view) {

@@ -1,6 +1,10 @@
 // Printing a view's text, its preview, and the page setup of margins.
 #pragma once
 
+#include <QAbstractPrintDialog>
+
+class QsciPrinter;
+
 namespace velto {
 
 class CQuorApp;
@@ -8,6 +12,9 @@ class CQuorView;
 
 // The print dialog, then the text on the chosen printer with the page margins.
 void PrintView(CQuorApp& app, CQuorView& view);
+// Prints what the print dialog chose: the selection (exactly its characters), the pages of
+// a page range, or everything.
+bool PrintChosenRange(QsciPrinter& printer, CQuorView& view, QAbstractPrintDialog::PrintRange range);
 // A print preview window of the view's text.
 void PrintPreviewView(CQuorApp& app, CQuorView& view);
 // Print directly on the application's printer, without a dialog (printing from the

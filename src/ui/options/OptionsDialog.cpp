@@ -4,6 +4,7 @@
 #include "core/colouring/AppearanceSettings.h"
 #include "core/colouring/ColourSchedule.h"
 #include "core/config/VersionLists.h"
+#include "core/encoding/Encoding.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/menu/MenuModel.h"
 #include "core/reference/CHtmlHelpRefMgr.h"
@@ -44,13 +45,18 @@ QString Q(const std::string& s) {
 // The page confirmed last in this run.
 int lastPage = 0;
 
-// Every class in use, one line each.
+// Every class in use, one line each, and a style sheet, a script and references for the
+// classes inside a page.
 constexpr const char* SampleText =
     "<!-- A sample of every kind of tag -->\n"
     "<!DOCTYPE HTML public \"-//W3O//DTD W3 HTML 3.2//EN\">\n"
-    "<HTML>\n<HEAD>\n<TITLE>Sample Page</TITLE>\n</HEAD>\n<BODY>\n"
+    "<HTML>\n<HEAD>\n<TITLE>Sample Page</TITLE>\n"
+    "<STYLE>\n/* A style sheet */\n"
+    "H1 { color: #800000; margin: 0 0 4px !important; font-family: \"Serif\" }\n"
+    "@media print { HR { display: none } }\n"
+    "</STYLE>\n</HEAD>\n<BODY>\n"
     "<H1>First Heading</H1>\n<H2>Second Heading</H2>\n<HR>\n"
-    "<P>A paragraph of plain text.</P>\n"
+    "<P>A paragraph of plain text, &copy; &#233; and &Rubbish;.</P>\n"
     "<UL>\n"
     "<LI>Style:   <B>bold</B> and <I>italic</I>\n"
     "<LI>Error:   <Rubbish> and <Junk>\n"
@@ -61,8 +67,14 @@ constexpr const char* SampleText =
     "<TABLE BORDER=1>\n<CAPTION>A Table</CAPTION>\n"
     "<TR><TD ROWSPAN=2>Two rows</TD><TD>One</TD></TR>\n"
     "<TR><TD>Two</TD></TR>\n<TR><TD COLSPAN=2>Two columns</TD></TR>\n</TABLE>\n"
-    "<FORM ACTION=\"/cgi-bin/form\">\n<INPUT TYPE=TEXT NAME=\"name\">\n"
+    "<FORM ACTION=\"/cgi-bin/form\">\n<INPUT TYPE=TEXT NAME=\"name\" onchange=\"greet(this.value)\">\n"
     "<INPUT TYPE=CHECKBOX NAME=\"tick\">\n<INPUT-WoopsAnError TYPE=SUBMIT>\n</FORM>\n"
+    "<SCRIPT>\n// A script\n"
+    "function greet(name) {\n"
+    "  if (/^\\s*$/.test(name)) return 0;\n"
+    "  return `Hello, ${name}!` + ' ' + name.length / 2;\n"
+    "}\n"
+    "</SCRIPT>\n"
     "</BODY>\n</HTML>\n"
     "<!--------- The End ------------>\n";
 
@@ -291,8 +303,31 @@ QWidget* OptionsDialog::MakeGeneralPage() {
     templateRow->addWidget(template_, 1);
     templateRow->addWidget(chooseTemplate);
     layout->addLayout(templateRow);
+    layout->addLayout(MakeEncodingRows(page));
     layout->addStretch();
     return page;
+}
+
+QLayout* OptionsDialog::MakeEncodingRows(QWidget* page) {
+    auto* grid = new QGridLayout;
+    const auto combo = [&](int row, const char* text, const std::string& current, bool withUtf8) {
+        auto* box = new QComboBox(page);
+        for (const EncodingInfo& e : Encodings())
+            if (withUtf8 || !e.IsUnicode())
+                box->addItem(QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())));
+        const EncodingInfo* now = FindEncoding(current);
+        box->setCurrentIndex(now ? box->findText(QString::fromLatin1(now->name.data(), static_cast<qsizetype>(now->name.size()))) : 0);
+        auto* label = new QLabel(QString::fromLatin1(text), page);
+        label->setBuddy(box);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        return box;
+    };
+    newEncoding_ = combo(0, "Default &encoding for new documents:", editor_.defaultEncoding, true);
+    // A page that is not UTF-8 is read in this one, so it cannot be a Unicode encoding.
+    fallbackEncoding_ = combo(1, "Encoding for pages that &declare none:", editor_.fallbackEncoding, false);
+    grid->setColumnStretch(2, 1);
+    return grid;
 }
 
 void OptionsDialog::StorePreviewerPath() {
@@ -338,6 +373,8 @@ void OptionsDialog::ApplyGeneralControls() {
     editor_.insertRelativeFilePaths = relativePaths_->isChecked();
     editor_.autoCloseTags = autoClose_->isChecked();
     editor_.autoCloseOptionalEndTags = autoCloseOptional_->isChecked();
+    editor_.defaultEncoding = newEncoding_->currentText().toStdString();
+    editor_.fallbackEncoding = fallbackEncoding_->currentText().toStdString();
 }
 
 // ---- Appearance ----

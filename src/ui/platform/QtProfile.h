@@ -11,7 +11,7 @@ namespace velto {
 class QtProfile final : public Profile {
 public:
     // The file named by the environment variable VELTO_PROFILE, else
-    // ~/.config/Kestrova/Velto.conf.
+    // ~/.config/Kestrova/Velto.ini.
     QtProfile();
     explicit QtProfile(const QString& iniPath);
 

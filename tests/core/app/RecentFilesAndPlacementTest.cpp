@@ -93,21 +93,47 @@ TEST(Placement, MinimisedComesBackNormalUnlessStartedMinimised) {
 
 TEST(Placement, HiddenOrUnknownShowCommandComesBackNormal) {
     for (const char* saved : {"0,0,0,0,0,0,10,20,810,620", "0,9,0,0,0,0,10,20,810,620"})
-        EXPECT_EQ(PlanPlacementRestore(saved, false, OneScreen)->showCommand, WPlacementObj::Normal);
+        EXPECT_EQ(PlanPlacementRestore(saved, false, OneScreen)->showCommand,
+                  WPlacementObj::Normal);
 }
 
 TEST(Placement, OffScreenOrTinyRectanglesAreMadeUsable) {
     const auto away = PlanPlacementRestore("0,1,0,0,0,0,5000,5000,5800,5600", false, OneScreen);
     ASSERT_TRUE(away);
-    EXPECT_EQ(away->normal, (PlacementRect{0, 0, 800, 600}));
+    EXPECT_EQ(away->normal, (PlacementRect{800, 400, 1600, 1000}));
     const auto tiny = PlanPlacementRestore("0,1,0,0,0,0,100,100,90,90", false, OneScreen);
     ASSERT_TRUE(tiny);
     EXPECT_EQ(tiny->normal.Width(), MinimumRestoredSize);
     EXPECT_EQ(tiny->normal.Height(), MinimumRestoredSize);
-    EXPECT_FALSE(PlanPlacementRestore("0,1,0,0,0,0,-2147483648,0,2147483647,600", false, OneScreen));
+    EXPECT_FALSE(
+        PlanPlacementRestore("0,1,0,0,0,0,-2147483648,0,2147483647,600", false, OneScreen));
+    // A window too large for the screen is made to fit it.
+    const auto huge = PlanPlacementRestore("0,1,0,0,0,0,-4000,-10,6000,2000", false, OneScreen);
+    ASSERT_TRUE(huge);
+    EXPECT_EQ(huge->normal, (PlacementRect{0, 0, 1600, 1000}));
     // Without screen facts the rectangle is kept as it is.
     EXPECT_EQ(PlanPlacementRestore("0,1,0,0,0,0,5000,5000,5800,5600", false, {})->normal,
               (PlacementRect{5000, 5000, 5800, 5600}));
+}
+
+TEST(Placement, AWindowWhoseTitleBarOrMostOfItIsOffTheScreensComesBack) {
+    const std::vector<PlacementRect> twoScreens = {{0, 0, 1600, 1000}, {1600, 0, 3520, 1080}};
+    // Title bar above the top of the screen, the rest showing: moved down, same size.
+    const auto aboveTop = PlanPlacementRestore("0,1,0,0,0,0,100,-200,900,700", false, twoScreens);
+    ASSERT_TRUE(aboveTop);
+    EXPECT_EQ(aboveTop->normal, (PlacementRect{100, 0, 900, 900}));
+    // Only a sliver on the right screen's right edge: moved fully onto it.
+    const auto sliver = PlanPlacementRestore("0,1,0,0,0,0,3480,100,4280,700", false, twoScreens);
+    ASSERT_TRUE(sliver);
+    EXPECT_EQ(sliver->normal, (PlacementRect{2720, 100, 3520, 700}));
+    // Across both screens, all of it shown: left where it is.
+    const auto across = PlanPlacementRestore("0,1,0,0,0,0,1200,100,2000,700", false, twoScreens);
+    ASSERT_TRUE(across);
+    EXPECT_EQ(across->normal, (PlacementRect{1200, 100, 2000, 700}));
+    // Below the first screen, in the gap beside the taller second one: onto the nearest.
+    const auto gap = PlanPlacementRestore("0,1,0,0,0,0,1000,1040,1400,1400", false, twoScreens);
+    ASSERT_TRUE(gap);
+    EXPECT_EQ(gap->normal, (PlacementRect{1000, 640, 1400, 1000}));
 }
 
 } // namespace

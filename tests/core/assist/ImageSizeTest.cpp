@@ -83,7 +83,7 @@ TEST(GifImageSize, LogicalScreenSizeAndFailures) {
     ExpectSize(img.Size(Gif("GIF89a", 65535, 1)), 65535, 1);
     const std::string lower = img.Write(Gif("gif89a", 10, 10));
     ExpectFailure(GifImageSize(lower), ImageSizeText::InvalidGif, lower);
-    ExpectFailure(ImageSize(lower), ImageSizeText::InvalidJpeg, lower); // then tried as JPEG
+    ExpectFailure(ImageSize(lower), ImageSizeText::NotAnImage, lower); // no format announced
     // Nine bytes are too few for the GIF reader; the query goes on to the JPEG reader, and
     // a failure is reported in the terms of the format the file claims to be.
     const std::string nine = img.Write(Gif("GIF89a", 1, 1).substr(0, 9));
@@ -91,7 +91,9 @@ TEST(GifImageSize, LogicalScreenSizeAndFailures) {
     ExpectFailure(ImageSize(nine), ImageSizeText::CannotRead, nine);
     const std::string text = img.Write("not image");
     ExpectFailure(GifImageSize(text), ImageSizeText::CannotRead, text);
-    ExpectFailure(ImageSize(text), ImageSizeText::InvalidJpeg, text);
+    ExpectFailure(ImageSize(text), ImageSizeText::NotAnImage, text);
+    const std::string missing = img.Write("x") + ".gone";
+    ExpectFailure(ImageSize(missing), ImageSizeText::CannotOpen, missing);
 }
 
 TEST(JpegImageSize, FrameKindsAndSegmentsBeforeTheFrame) {
@@ -177,7 +179,7 @@ TEST(ImageSize, HugeSparseFilesReadOnlyTheirHeaders) {
         GTEST_SKIP() << "no sparse files here: " << ec.message();
     ExpectSize(ImageSize(jpeg), 1024, 768);
     ExpectSize(ImageSize(gif), 7, 8);
-    ExpectFailure(ImageSize(zeros), ImageSizeText::InvalidJpeg, zeros);
+    ExpectFailure(ImageSize(zeros), ImageSizeText::NotAnImage, zeros);
 }
 
 TEST(PngImageSize, HeaderChunk) {

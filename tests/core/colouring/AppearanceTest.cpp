@@ -128,6 +128,37 @@ TEST(Appearance, SaveAllThenLoadAllRoundTrips) {
     EXPECT_TRUE(failing.Has("Appearance", "EnableNonTextStyles"));
 }
 
+TEST(Appearance, SettingsOfTheFourteenTagClassesLoadAndTheNewClassesKeepTheirDefaults) {
+    // A profile written before the classes inside the page existed: the fourteen and the
+    // switch, every one of them changed.
+    AppearanceSettings older;
+    older.enableNonTextStyles = 0;
+    for (std::size_t i = 0; i < TagAppearanceClassCount; ++i) {
+        older.Classes()[i].textColour = Rgb(static_cast<std::uint8_t>(i), 1, 2);
+        older.Classes()[i].faceName = "Older Face";
+    }
+    MemoryProfile p;
+    p.FailWritesAfter(static_cast<int>(1 + 8 * TagAppearanceClassCount)); // the classes in order
+    EXPECT_FALSE(older.SaveAll(p));
+    ASSERT_EQ(p.Size(), 1 + 8 * TagAppearanceClassCount);
+    ASSERT_FALSE(p.Has("Appearance", "Attribute Value FaceName"));
+
+    AppearanceSettings loaded;
+    loaded.LoadAll(p);
+    EXPECT_EQ(loaded.Mode(), ColourMode::Plain);
+    for (std::size_t i = 0; i < TagAppearanceClassCount; ++i)
+        EXPECT_EQ(loaded.Classes()[i], older.Classes()[i]) << AppearanceClasses[i].name;
+    const AppearanceSettings defaults;
+    for (std::size_t i = TagAppearanceClassCount; i < AppearanceClassCount; ++i)
+        EXPECT_EQ(loaded.Classes()[i], defaults.Classes()[i]) << AppearanceClasses[i].name;
+    // The new classes stand apart from "Text" and from one another where they meet.
+    EXPECT_NE(defaults.Class(AppearanceClass::AttributeValue).textColour, Rgb(0, 0, 0));
+    EXPECT_NE(defaults.Class(AppearanceClass::CssProperty).textColour,
+              defaults.Class(AppearanceClass::CssValue).textColour);
+    EXPECT_NE(defaults.Class(AppearanceClass::ScriptKeyword).textColour,
+              defaults.Class(AppearanceClass::ScriptIdentifier).textColour);
+}
+
 TEST(Appearance, ResetCopyAndSelectionByName) {
     AppearanceSettings s;
     CAppearanceConfig& anchor = s.Class(AppearanceClass::AnchorTag);

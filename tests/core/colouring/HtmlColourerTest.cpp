@@ -18,28 +18,35 @@ using C = AppearanceClass;
 
 class HtmlColourer : public ColouringTest {
 protected:
+    CHtmlColourer colourer{kb, ColourMode::Tags};
+
     // A control whose text is already coloured whole, as after a full colouring.
     MemoryTextControl Coloured(const std::string& text) {
         MemoryTextControl control(text);
-        CHtmlColourer(kb, ColourMode::Tags).ColourWholeControl(control);
+        colourer.ColourWholeControl(control);
         control.ResetStyledCharacters();
         return control;
     }
-    // Types text at pos and colours the edit as a view does: the range starts one early,
-    // colouring is forced when the text holds '<', '>' or a line break.
+    // Types text at pos and colours the edit as a view does.
     CHtmlColourer::Result Type(MemoryTextControl& control, int pos, std::string_view text) {
         control.ReplaceRange(pos, pos, text);
-        const bool tagOrLine = text.find_first_of("<>\r\n") != std::string_view::npos;
-        return CHtmlColourer(kb, ColourMode::Tags)
-            .ColourRange(control, pos > 0 ? pos - 1 : 0, pos + static_cast<int>(text.size()),
-                         tagOrLine, true);
+        const int end = pos + static_cast<int>(text.size());
+        colourer.TextEdited(pos, pos, end);
+        return colourer.ColourEdit(control, pos, end);
+    }
+    // Colours what the last edits left pending, as the background does.
+    void Settle(MemoryTextControl& control) {
+        while (!colourer.Complete())
+            colourer.ColourNextChunk(control, 4096);
     }
 };
 
 TEST_F(HtmlColourer, TagsTakeTheirElementsClassAndTextStaysText) {
     const auto pieces = {Piece{"<P>", ClassOf("P")},
                          Piece{"Go ", C::Text},
-                         Piece{"<A HREF=\"x\">", ClassOf("A")},
+                         Piece{"<A HREF=", ClassOf("A")},
+                         Piece{"\"x\"", C::AttributeValue},
+                         Piece{">", ClassOf("A")},
                          Piece{"here", C::Text},
                          Piece{"</a>", ClassOf("A")},
                          Piece{"\r\n", C::Text},
@@ -71,8 +78,9 @@ TEST_F(HtmlColourer, CommentsAreOneTagToTheFirstClose) {
                          Piece{" -->", C::Text}};
     EXPECT_EQ(ClassOf("!--"), C::Comment);
     EXPECT_EQ(Runs(WholeStyles(TextOf(closed))), Runs(StylesOf(closed)));
-    // Without the close, the rest is text, tags included.
-    const auto open = {Piece{"<I>", ClassOf("I")}, Piece{"x <!-- a <B> b", C::Text}};
+    // Without the close, the rest of the page is inside the comment, as in a browser.
+    const auto open = {Piece{"<I>", ClassOf("I")}, Piece{"x ", C::Text},
+                       Piece{"<!-- a <B> b", C::Comment}};
     EXPECT_EQ(Runs(WholeStyles(TextOf(open))), Runs(StylesOf(open)));
 }
 
@@ -83,29 +91,40 @@ TEST_F(HtmlColourer, OnlyTagOpenersStartTags) {
 }
 
 TEST_F(HtmlColourer, PlainModeGivesEverythingTheTextClass) {
-    const std::string text = "<P>a <B>b</B> <!-- c -->";
+    const std::string text = "<P>a <B>b</B> <!-- c --><style>p{}</style>&amp;";
     MemoryTextControl control = Coloured(text);
     ASSERT_NE(Runs(control.Styles()), Runs(StylesOf({{text, C::Text}})));
-    CHtmlColourer(kb, ColourMode::Plain).ColourRange(control, 5, 6, false, false);
-    EXPECT_EQ(control.Styles()[5], static_cast<std::uint8_t>(C::Text)); // the whole <B>
-    EXPECT_EQ(control.Styles()[7], static_cast<std::uint8_t>(C::Text));
-    EXPECT_NE(control.Styles()[9], static_cast<std::uint8_t>(C::Text)); // but not </B>
     CHtmlColourer(kb, ColourMode::Plain).ColourWholeControl(control);
     EXPECT_EQ(Runs(control.Styles()), Runs(StylesOf({{text, C::Text}})));
 }
 
-TEST_F(HtmlColourer, TypingBetweenTwoTagsRecoloursNothing) {
-    MemoryTextControl control = Coloured("</B>ab<I>");
-    const auto result = Type(control, 5, "x");
-    EXPECT_FALSE(result.applied);
-    EXPECT_EQ(control.StyledCharacters(), 0);
-    EXPECT_EQ(result.first, 4); // the search stopped at the tags on either side
-    EXPECT_EQ(result.pastEnd, 7);
+TEST_F(HtmlColourer, TypingRecoloursFromTheCheckpointBeforeToTheOneAfter) {
+    std::string page;
+    for (int i = 0; page.size() < 100000; ++i)
+        page += "<P>line " + std::to_string(i) + " <B>bold</B> and <I>more</I>\n";
+    MemoryTextControl control = Coloured(page);
+    const auto result = Type(control, 50000, "x");
+    EXPECT_TRUE(colourer.Complete());
+    EXPECT_LE(result.first, 50000);
+    EXPECT_GE(result.first, 50000 - CHtmlColourer::CheckpointInterval - 100);
+    EXPECT_LE(control.StyledCharacters(), 2 * CHtmlColourer::CheckpointInterval + 200);
+    EXPECT_EQ(Runs(control.Styles()), Runs(WholeStyles(control.Text())));
+}
 
-    // Unless the range ends at a line start.
-    MemoryTextControl lines = Coloured("</B>ab\n<I>");
-    EXPECT_TRUE(Type(lines, 5, "x").applied);
-    EXPECT_EQ(Runs(lines.Styles()), Runs(WholeStyles(lines.Text())));
+TEST_F(HtmlColourer, AnEditThatChangesEverythingAfterItStopsAtTheBudget) {
+    // An opened comment swallows the rest of the page: the edit colours its budget, the
+    // rest is left pending for the background.
+    std::string page;
+    while (page.size() < 200000)
+        page += "<P>text <B>bold</B>\n";
+    MemoryTextControl control = Coloured(page);
+    Type(control, 100, "<!--");
+    EXPECT_FALSE(colourer.Complete());
+    EXPECT_LE(control.StyledCharacters(), 100 + 4 + CHtmlColourer::EditBudget + 200);
+    EXPECT_GT(colourer.FirstPending(), 100 + CHtmlColourer::EditBudget);
+    Settle(control);
+    EXPECT_EQ(Runs(control.Styles()), Runs(WholeStyles(control.Text())));
+    EXPECT_EQ(control.Styles().back(), static_cast<std::uint8_t>(C::Comment));
 }
 
 TEST_F(HtmlColourer, TypingAfterATagRecoloursItAndTheTextToTheNext) {
@@ -136,41 +155,20 @@ TEST_F(HtmlColourer, TypingAnOpenerMakesATag) {
     EXPECT_EQ(Runs(control.Styles()), Runs(StylesOf(pieces)));
 }
 
-TEST_F(HtmlColourer, TheSearchStopsFiveHundredTwelveBeyondTheRange) {
-    const std::string filler(3000, 'w');
-    MemoryTextControl control = Coloured("<B>" + filler + "<I>");
-    const int middle = 1500;
-    const auto result = Type(control, middle, "\n");
-    EXPECT_TRUE(result.applied); // a line break is always coloured
-    EXPECT_EQ(result.first, middle - 1 - CHtmlColourer::SearchLimit);
-    EXPECT_EQ(result.pastEnd, middle + 1 + CHtmlColourer::SearchLimit);
-    EXPECT_EQ(control.StyledCharacters(), result.pastEnd - result.first);
-}
-
-TEST_F(HtmlColourer, ARangeInsideATagWidensToTheWholeTag) {
-    const std::string tag = "<A HREF=\"" + std::string(300, 'u') + "\">";
-    const std::string text = std::string(600, 't') + tag + std::string(600, 't');
-    MemoryTextControl control(text);
-    const int inside = 600 + 100;
-    const auto result =
-        CHtmlColourer(kb, ColourMode::Tags).ColourRange(control, inside, inside + 10, true, false);
-    EXPECT_EQ(result.first, 600);
-    EXPECT_EQ(result.pastEnd, 600 + static_cast<int>(tag.size()));
-    EXPECT_EQ(Runs(control.Styles()), Runs(WholeStyles(text)));
-}
-
 TEST_F(HtmlColourer, OddRangesAndBytesAreSafeAndOnlyStylesChange) {
     std::string text("<B>\0\xFF<\x80>x<", 10);
     text += std::string(100, 'N') + "\x01>\r\n<I>";
     MemoryTextControl control(text);
     control.SetSelection({7, 3});
     control.SetVisibleLines(1, 1);
-    CHtmlColourer colourer(kb, ColourMode::Tags);
     for (auto [first, pastEnd] : {std::pair{-50, 5}, {5, 1}, {0, 100000}, {200, 300}, {-9, -1}}) {
-        const auto result = colourer.ColourRange(control, first, pastEnd, true, true);
-        EXPECT_LE(0, result.first);
-        EXPECT_LE(result.first, result.pastEnd);
-        EXPECT_LE(result.pastEnd, control.Length());
+        colourer.Restart(control);
+        for (const auto& result : {colourer.ColourRange(control, first, pastEnd),
+                                   colourer.ColourEdit(control, first, pastEnd)}) {
+            EXPECT_LE(0, result.first);
+            EXPECT_LE(result.first, result.pastEnd);
+            EXPECT_LE(result.pastEnd, control.Length());
+        }
     }
     colourer.ColourWholeControl(control);
     EXPECT_EQ(control.Text(), text);
@@ -180,7 +178,7 @@ TEST_F(HtmlColourer, OddRangesAndBytesAreSafeAndOnlyStylesChange) {
     EXPECT_EQ(colourer.TagClass(text.substr(text.find('<', 6))), C::UnknownOrError);
     MemoryTextControl empty;
     EXPECT_EQ(colourer.ColourWholeControl(empty).pastEnd, 0);
-    EXPECT_EQ(colourer.ColourRange(empty, 0, 0, false, false).pastEnd, 0);
+    EXPECT_EQ(colourer.ColourRange(empty, 0, 0).pastEnd, 0);
 }
 
 // The tag finder, written out as the rule reads: walk forward; an opener becomes the
@@ -216,7 +214,6 @@ TEST_F(HtmlColourer, TheFastTagFinderKeepsTheRule) {
 }
 
 TEST_F(HtmlColourer, AChangedVersionSelectionReachesTheNextColouring) {
-    CHtmlColourer colourer(kb, ColourMode::Tags);
     MemoryTextControl control("<TABLE><TABLE>");
     colourer.ColourWholeControl(control);
     EXPECT_EQ(control.Styles()[0], static_cast<std::uint8_t>(ClassOf("TABLE")));

@@ -1,6 +1,6 @@
 // The whole-text colouring, which walks the control's own buffer and hands styles over in
-// batches, against the range colouring that edits and idle chunks use, on a large page
-// whose tags, comments and odd bytes fall across the batch boundaries.
+// batches, against the chunks that the background colours, on a large page whose tags,
+// comments, scripts and odd bytes fall across the batch and chunk boundaries.
 #include "ColouringTestSupport.h"
 
 #include "core/colouring/StyleBatch.h"
@@ -65,7 +65,10 @@ std::string LargePage() {
                                              "caf\xc3\xa9 ",
                                              "\r\n",
                                              "\n",
-                                             "<SCRIPT>if (a<b) x();</SCRIPT>",
+                                             "<SCRIPT>if (a<b) x(/re/g, `t${1}`);</SCRIPT>",
+                                             "<style>p { color: #fff } /* c */</style>",
+                                             "&amp; &#233; &bogus; ",
+                                             "<a onclick=\"f('x')\" style='margin: 0'>",
                                              "<",
                                              ">",
                                              "<!",
@@ -84,10 +87,13 @@ std::string LargePage() {
 
 class WholeTextColouring : public ColouringTest {
 protected:
-    // The styles the range colouring gives the whole text.
+    // The styles the background colouring gives the whole text, chunk by chunk.
     std::vector<std::uint8_t> RangeStyles(const std::string& text, ColourMode mode) const {
         MemoryTextControl control(text);
-        CHtmlColourer(kb, mode).ColourRange(control, 0, control.Length(), true, false);
+        CHtmlColourer colourer(kb, mode);
+        colourer.Restart(control);
+        while (!colourer.Complete())
+            colourer.ColourNextChunk(control, 50000);
         return control.Styles();
     }
 
@@ -142,7 +148,8 @@ TEST_F(WholeTextColouring, OneColourerServesWholeTextsAndRangesInTurn) {
     MemoryTextControl control("<P>one</P> two <B>three</B>");
     colourer.ColourWholeControl(control);
     control.ReplaceRange(0, 3, "<I>");
-    colourer.ColourRange(control, 0, 3, true, true);
+    colourer.TextEdited(0, 3, 3);
+    colourer.ColourEdit(control, 0, 3);
     EXPECT_EQ(control.Styles(), WholeStyles(control.Text()));
     MemoryTextControl shorter("<B>x");
     colourer.ColourWholeControl(shorter);

@@ -134,12 +134,3 @@ TEST(ChangedRange, PureDeletionIsAnEmptySpanAtItsPlace) {
     r.Reset();
     EXPECT_TRUE(r.Empty());
 }
-
-TEST(ChangedRange, TagAndLineCharacters) {
-    EXPECT_TRUE(HoldsTagOrLineChars("a<b"));
-    EXPECT_TRUE(HoldsTagOrLineChars(">"));
-    EXPECT_TRUE(HoldsTagOrLineChars("\r"));
-    EXPECT_TRUE(HoldsTagOrLineChars("x\n"));
-    EXPECT_FALSE(HoldsTagOrLineChars("plain text"));
-    EXPECT_FALSE(HoldsTagOrLineChars(""));
-}

@@ -74,6 +74,11 @@ TEST_F(PasteUrlTest, ElementsWithoutAUrlAttributeAreRefused) {
     ASSERT_EQ(assistant.messages.size(), 2u);
     EXPECT_EQ(assistant.messages[0], "Can't paste a URL into this HTML element.\n\nB elements do not have a URL attribute.");
     EXPECT_EQ(assistant.messages[1], "Can't paste a URL into this HTML element.");
+    // An end tag, even of an element with a URL attribute, takes none.
+    EXPECT_EQ(PasteText("<A HREF=x>a</A>", 13, "http://x.y/"), "<A HREF=x>a</A>");
+    ASSERT_EQ(assistant.messages.size(), 3u);
+    EXPECT_EQ(assistant.messages[2], "Can't paste a URL into this HTML element.\n\n"
+                                     "An end tag takes no attributes: put the caret in the start tag.");
 }
 
 TEST_F(PasteUrlTest, OutsideATagTheUrlReplacesTheSelection) {

@@ -82,6 +82,18 @@ TEST_F(TagPopupTest, ImageWithAnExistingGifOpensItThenSetsTheSizeFromIt) {
     EXPECT_EQ(assistant.handedToDesktop, std::vector<std::string>{gif});
 }
 
+TEST_F(TagPopupTest, TheLinkedFileIsNamedByItsFileNameNotByTheUrlText) {
+    dir.Write("pics/my pic & more.gif", Gif(4, 4));
+    const std::string url = "file://" + (dir.Path() / "pics/my%20pic%20&%20more.gif").string();
+    const MenuModel menu = Menu("<IMG SRC=\"" + url + "\">", 3);
+    ASSERT_GE(menu.Items().size(), 2u);
+    EXPECT_EQ(menu.Items()[0].text, "&Open my pic && more.gif");
+    EXPECT_EQ(menu.Items()[1].text, "Set Si&ze From my pic && more.gif");
+    const MenuModel relative = Menu("<IMG SRC=\"pics/my%20pic%20%26%20more.gif?v=2\">", 3);
+    ASSERT_GE(relative.Items().size(), 2u);
+    EXPECT_EQ(relative.Items()[0].text, "&Open my pic && more.gif");
+}
+
 TEST_F(TagPopupTest, LinkedFilesOfTheEditorsOwnTypesOpenAsDocumentsCreatedWhenMissing) {
     dir.Write("there.html", "<P>");
     MenuModel menu = Menu("<A HREF=\"there.html#part\">", 2);
@@ -91,7 +103,7 @@ TEST_F(TagPopupTest, LinkedFilesOfTheEditorsOwnTypesOpenAsDocumentsCreatedWhenMi
     EXPECT_EQ(assistant.opened.back(), (dir.Path() / "there.html").string());
 
     menu = Menu("<A HREF=\"new%20page.html\">", 2);
-    EXPECT_EQ(menu.Items()[0].text, "&Create new%20page.html");
+    EXPECT_EQ(menu.Items()[0].text, "&Create new page.html"); // the file's name, not the URL's
     EXPECT_EQ(Popup().GetPrompt(1500), "&Create new file for URL");
     Run(1500);
     EXPECT_TRUE(std::filesystem::is_regular_file(dir.Path() / "new page.html"));
@@ -261,6 +273,20 @@ TEST_F(TagPopupTest, OtherAsksForAValueAndFreeTextIsQuoted) {
     EXPECT_EQ(RefuseTypedValue(Att("A", "TARGET"), "two words"), std::optional<std::string>(NoBlanksInValue));
     EXPECT_EQ(RefuseTypedValue(Att("A", "TARGET"), "one\tmore"), std::optional<std::string>(NoBlanksInValue));
     EXPECT_FALSE(RefuseTypedValue(Att("IMG", "ALT"), "two words"));
+    // ROLE's own prompt asks for several roles: a list of words is taken, and quoted.
+    const HtmlMetaAttBase* roleAttribute = nullptr;
+    El("DIV").ForEachAttribute(AttributeIteration::All, [&](const HtmlMetaAttBase& a) {
+        if (a.Name() == "ROLE")
+            roleAttribute = &a;
+        return roleAttribute == nullptr;
+    });
+    ASSERT_TRUE(roleAttribute);
+    EXPECT_FALSE(RefuseTypedValue(*roleAttribute, "navigation search"));
+    menu = Menu("<DIV>", 2);
+    MenuModel roles;
+    Popup().BuildAttributeMenu(*roleAttribute, roles);
+    assistant.values.push_back({"navigation search"});
+    EXPECT_EQ(Run(IdOf(roles, "&Other...")), "<DIV ROLE=\"navigation search\">");
     menu = Menu("<IMG SRC=a.gif>", 2);
     assistant.values.push_back({"two words"});
     EXPECT_EQ(Run(IdOf(menu, "&Text Only Description")), "<IMG ALT=\"two words\" SRC=a.gif>");

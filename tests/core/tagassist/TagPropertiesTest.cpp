@@ -7,6 +7,8 @@
 #include "core/htmlkb/HtmlMetaElement.h"
 #include "core/tagassist/TagProperties.h"
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 
 using namespace velto;
@@ -39,8 +41,7 @@ TEST_F(TagPropertiesTest, RowsOfAnImageTag) {
     // The shared attributes come first, then every one of IMG's own.
     std::vector<const HtmlMetaAttBase*> expected;
     El("IMG").ForEachAttribute(AttributeIteration::All, [&](const HtmlMetaAttBase& a) {
-        if (!a.IsEventHolder())
-            expected.push_back(&a);
+        expected.push_back(&a);
         return true;
     });
     ASSERT_EQ(rows.size(), expected.size());
@@ -49,7 +50,7 @@ TEST_F(TagPropertiesTest, RowsOfAnImageTag) {
     EXPECT_EQ(RowOf("SRC").value, "\"a.gif\"");
     EXPECT_EQ(RowOf("ISMAP").value, TagProperties::PresentNoValue);
     for (const auto& r : rows)
-        if (r.attribute->Name() != "SRC" && r.attribute->Name() != "ISMAP") {
+        if (r.attribute->Name() != "SRC" && r.attribute->Name() != "ISMAP" && !r.attribute->IsEventHolder()) {
             EXPECT_EQ(r.value, "") << r.attribute->Name();
         }
     // With HTML codes, the written name and then the popup name; without, the popup name.
@@ -59,6 +60,36 @@ TEST_F(TagPropertiesTest, RowsOfAnImageTag) {
     EXPECT_EQ(RowOf("SRC", false).second, "");
     EXPECT_EQ(TagProperties::Purpose(Att("IMG", "SRC")),
               "Purpose: The URL which provides the image to be displayed, usually a graphics file");
+}
+
+TEST_F(TagPropertiesTest, EventHandlersAreOneRowEditedFromTheEventsSubmenu) {
+    const auto lower = [](std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+        return text;
+    };
+    Open("<IMG SRC=a.gif onclick=\"go()\" onmouseover=''>");
+    const std::vector<TagProperties::Row> rows = props->Rows(true);
+    const auto holder = std::find_if(rows.begin(), rows.end(),
+                                     [](const TagProperties::Row& r) { return r.attribute->IsEventHolder(); });
+    ASSERT_NE(holder, rows.end());
+    EXPECT_EQ(holder->name, "Event Handlers");
+    EXPECT_EQ(lower(holder->value), "onclick"); // an empty handler is none
+    ASSERT_TRUE(TagProperties::EditsBySubmenu(*holder->attribute));
+
+    const MenuModel events = props->Submenu(*holder->attribute);
+    const MenuItem* other = nullptr;
+    for (const MenuItem& item : events.Items()) {
+        EXPECT_EQ(item.checked, lower(item.text) == "onclick") << item.text;
+        if (!other && !item.checked && lower(item.text) != "onmouseover")
+            other = &item;
+    }
+    ASSERT_TRUE(other);
+    const std::string name = other->text;
+    assistant.values.push_back({"ready()"});
+    ASSERT_TRUE(props->RunSubmenuCommand(other->id, assistant));
+    EXPECT_NE(props->TagText().find("=\"ready()\""), std::string::npos) << props->TagText();
+    const std::string listed = lower(RowOf(holder->attribute->Name()).value);
+    EXPECT_TRUE(listed == "onclick, " + lower(name) || listed == lower(name) + ", onclick") << listed;
 }
 
 TEST_F(TagPropertiesTest, ValuesAsTheTagWritesThem) {
