@@ -68,6 +68,15 @@ CMainFrame::CMainFrame(CQuorApp& app)
     RegisterCommands();
     CreateMenus();
     CreateBars();
+    // Shown while the active document has long lines shown broken (see the README).
+    brokenLinesPane_ = new QLabel(QStringLiteral("Long lines shown broken"), statusBar());
+    brokenLinesPane_->setObjectName(QStringLiteral("brokenLinesPane"));
+    brokenLinesPane_->setToolTip(QStringLiteral(
+        "Lines too long to edit at speed are shown in short pieces. The breaks are only on the screen: "
+        "the file and everything copied keep each line whole."));
+    brokenLinesPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    brokenLinesPane_->hide();
+    statusBar()->addPermanentWidget(brokenLinesPane_);
     new EncodingPane(*this);
     lockPanes_ = new CLockStatePanes(statusBar());
     LoadBarState();
@@ -344,12 +353,18 @@ void CMainFrame::OnActiveWindowChanged() {
         watchedView_ = view;
         if (view) {
             connect(view, &CQuorView::CommandStateChanged, this, &CMainFrame::UpdateCommands);
+            connect(view, &CQuorView::BrokenLinesShownChanged, this, &CMainFrame::UpdateBrokenLinesPane);
             if (CQuorDoc* doc = view->GetDocument())
                 connect(doc, &CQuorDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
         }
     }
     UpdateTitle();
     UpdateCommands();
+    UpdateBrokenLinesPane();
+}
+
+void CMainFrame::UpdateBrokenLinesPane() {
+    brokenLinesPane_->setVisible(watchedView_ && watchedView_->ShowsBrokenLines());
 }
 
 void CMainFrame::OpenFiles(const QStringList& paths) {
