@@ -39,6 +39,8 @@ seed url windows 'C:\\web\\\000C:\\other\\c.gif'
 seed url native '/home/u/web/\000file:///home/u/web/img/b.gif'
 seed url mail '\024\006\000\000/tmp\000Jo <jo@example.com>'
 
+seed check_page page '<!DOCTYPE html><title>t</title><p><b><i>x</b></i><div><span>y</div><table><td>z</table>&copy2 &foo;'
+seed check_page sgml '<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01//EN"><TITLE><B>t</TITLE><UL><LI><B>x<LI>y</UL><svg><path/></svg>'
 seed tag_finder page '<HTML><!-- c <B> --><A HREF="x>y">a</A> 1 < 2 > 0 <a <b></B>'
 seed tag_finder unclosed 'text <!-- open <P'
 

@@ -179,8 +179,9 @@ private Q_SLOTS:
         RecoveryRecord record;
         record.encoding = EncodingField(doc->View()->Encoding());
         QCOMPARE(record.encoding, std::string("windows-1252"));
-        const RecoveryParse parsed = ParseRecovery(RecoveryHeader(record, doc->View()->WholeTextBytes()) +
-                                                   std::string(doc->View()->WholeTextBytes()));
+        std::string store;
+        const std::string_view text = doc->View()->WholeTextBytes(store);
+        const RecoveryParse parsed = ParseRecovery(RecoveryHeader(record, text) + std::string(text));
         QVERIFY(parsed.record);
         QCOMPARE(parsed.record->encoding, record.encoding);
         // The editor went down; the next one takes the recovered text.

@@ -48,8 +48,9 @@ private Q_SLOTS:
         QVERIFY(MenuTexts(f.Frame(), QStringLiteral("&Tools")).contains(QStringLiteral("Op&tions")));
         OptionsDialog dialog(*f.app, &f.Frame());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
-        QCOMPARE(dialog.Pages()->count(), 3);
+        QCOMPARE(dialog.Pages()->count(), 4);
         QCOMPARE(dialog.Pages()->tabText(0), QStringLiteral("HTML Support"));
+        QCOMPARE(dialog.Pages()->tabText(3), QStringLiteral("Checking"));
     }
 
     void versionListsAddRemoveAndSaveAtOk() {

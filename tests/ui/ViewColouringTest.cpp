@@ -17,8 +17,10 @@ using namespace velto;
 using namespace velto::test;
 
 namespace {
+// The style of the character at a document position (a long line is shown broken).
 int StyleAt(CQuorView* view, int pos) {
-    return static_cast<int>(view->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(pos)));
+    return static_cast<int>(view->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT,
+                                                static_cast<unsigned long>(view->ShownPosition(pos))));
 }
 int Style(AppearanceClass c) {
     return static_cast<int>(c);

@@ -56,6 +56,11 @@ constexpr int SiteFindInFiles = 32972;
 constexpr int SiteCheckLinks = 32973;
 constexpr int ToggleSiteDock = 32974;
 
+// Check Page: the Problems window and going from problem to problem
+constexpr int ToggleProblems = 32980;
+constexpr int NextProblem = 32981;
+constexpr int PreviousProblem = 32982;
+
 // The tool bar's insert buttons, also items of the "&Quick" menu
 constexpr int InsertBold = 1200;
 constexpr int InsertItalic = 1201;

@@ -24,4 +24,19 @@ std::string WithLineEnds(std::string_view text, std::string_view lineEnd) {
     return out;
 }
 
+std::string AllLineEndsAs(std::string_view text, std::string_view lineEnd) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += lineEnd;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 } // namespace velto

@@ -13,4 +13,8 @@ namespace velto {
 // text with every "\r\n" written as lineEnd.
 [[nodiscard]] std::string WithLineEnds(std::string_view text, std::string_view lineEnd);
 
+// text with every line end, "\r\n", a lone "\r" or "\n", written as lineEnd (as the
+// text control makes pasted text use the document's line ends).
+[[nodiscard]] std::string AllLineEndsAs(std::string_view text, std::string_view lineEnd);
+
 } // namespace velto

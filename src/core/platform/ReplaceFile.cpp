@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace velto {
@@ -42,23 +43,41 @@ private:
     int fd_;
 };
 
-// Writes every byte at the current position, through short writes and interruptions.
+// Writes every byte at the current position, through short writes and interruptions. Many
+// pieces (a long line shown broken comes as one piece a shown line) go out in one call.
 bool WriteAll(int fd, std::span<const std::string_view> pieces) {
-    for (const std::string_view piece : pieces) {
-        const char* data = piece.data();
-        std::size_t left = piece.size();
-        while (left > 0) {
-            const ssize_t n = ::write(fd, data, left);
-            if (n < 0 && errno == EINTR)
+    constexpr std::size_t MaxBatch = 1024; // IOV_MAX on Linux
+    std::size_t next = 0;  // the first piece not yet wholly written
+    std::size_t done = 0;  // bytes of it already written
+    while (next < pieces.size()) {
+        iovec batch[MaxBatch];
+        std::size_t count = 0;
+        for (std::size_t i = next; i < pieces.size() && count < MaxBatch; ++i) {
+            const std::size_t skip = i == next ? done : 0;
+            if (pieces[i].size() == skip)
                 continue;
-            if (n <= 0) {
-                if (n == 0)
-                    errno = EIO;
-                return false;
-            }
-            data += n;
-            left -= static_cast<std::size_t>(n);
+            batch[count].iov_base = const_cast<char*>(pieces[i].data() + skip);
+            batch[count].iov_len = pieces[i].size() - skip;
+            ++count;
         }
+        if (count == 0)
+            return true;
+        ssize_t n = ::writev(fd, batch, static_cast<int>(count));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        // Past the pieces written whole, into the one written in part.
+        auto left = static_cast<std::size_t>(n);
+        while (next < pieces.size() && left >= pieces[next].size() - done) {
+            left -= pieces[next].size() - done;
+            done = 0;
+            ++next;
+        }
+        done += left;
     }
     return true;
 }

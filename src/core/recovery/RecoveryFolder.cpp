@@ -135,8 +135,17 @@ std::unique_ptr<OwnerLock> RecoveryFolder::StartOwner(std::string& owner, std::s
 
 bool RecoveryFolder::Write(std::string_view name, const RecoveryRecord& meta, std::string_view text,
                            std::string& error) const {
-    const std::string header = RecoveryHeader(meta, text);
-    if (ReplaceFileContents(FilePath(name), {header, text}, error, true) != ReplaceResult::Written)
+    return Write(name, meta, std::span<const std::string_view>(&text, 1), error);
+}
+
+bool RecoveryFolder::Write(std::string_view name, const RecoveryRecord& meta,
+                           std::span<const std::string_view> pieces, std::string& error) const {
+    std::vector<std::string_view> file;
+    file.reserve(pieces.size() + 1);
+    const std::string header = RecoveryHeader(meta, pieces);
+    file.push_back(header);
+    file.insert(file.end(), pieces.begin(), pieces.end());
+    if (ReplaceFileContents(FilePath(name), file, error, ReplaceOptions{.flushToDisk = true}) != ReplaceResult::Written)
         return false;
     FlushFolder(path_);
     return true;

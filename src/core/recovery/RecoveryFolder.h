@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,9 @@ public:
 
     // Writes a document's text with its header, flushed to the disk before the rename.
     bool Write(std::string_view name, const RecoveryRecord& meta, std::string_view text,
+               std::string& error) const;
+    // The same with the text in pieces that follow one another.
+    bool Write(std::string_view name, const RecoveryRecord& meta, std::span<const std::string_view> pieces,
                std::string& error) const;
     // Removes a recovery file (and a temporary file left beside it).
     void Remove(std::string_view name) const;

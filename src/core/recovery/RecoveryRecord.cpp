@@ -108,10 +108,19 @@ RecoveryParse Refused(std::string problem) {
 } // namespace
 
 std::string RecoveryHeader(const RecoveryRecord& meta, std::string_view text) {
-    const std::string fields = Fields(meta, text.size());
+    return RecoveryHeader(meta, std::span<const std::string_view>(&text, 1));
+}
+
+std::string RecoveryHeader(const RecoveryRecord& meta, std::span<const std::string_view> pieces) {
+    std::size_t length = 0;
+    for (const std::string_view piece : pieces)
+        length += piece.size();
+    const std::string fields = Fields(meta, length);
     std::string header(Magic);
     header += fields;
-    const std::uint32_t crc = Crc32(Crc32(Crc32(0, Magic), fields), text);
+    std::uint32_t crc = Crc32(Crc32(0, Magic), fields);
+    for (const std::string_view piece : pieces)
+        crc = Crc32(crc, piece);
     header += "crc32 " + Hex8(crc) + "\n\n";
     return header;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,8 @@ struct RecoveryRecord {
 // title, the time, the encoding (when known), the text's length, and a CRC-32 over the header lines before it and
 // the text, then an empty line. The text follows it, raw.
 [[nodiscard]] std::string RecoveryHeader(const RecoveryRecord& meta, std::string_view text);
+// The same for a text given in pieces that follow one another.
+[[nodiscard]] std::string RecoveryHeader(const RecoveryRecord& meta, std::span<const std::string_view> pieces);
 
 // Reads a whole recovery file. A file that is not one, was cut short, runs on past its
 // text or does not match its checksum is refused: problem says why.

@@ -13,6 +13,7 @@
 #include "ui/app/MainMenuLayout.h"
 #include "ui/app/MenuRenderer.h"
 #include "ui/app/ToolbarIcons.h"
+#include "ui/check/CheckCommands.h"
 #include "ui/document/CChildFrame.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
@@ -68,6 +69,15 @@ CMainFrame::CMainFrame(CQuorApp& app)
     RegisterCommands();
     CreateMenus();
     CreateBars();
+    // Shown while the active document has long lines shown broken (see the README).
+    brokenLinesPane_ = new QLabel(QStringLiteral("Long lines shown broken"), statusBar());
+    brokenLinesPane_->setObjectName(QStringLiteral("brokenLinesPane"));
+    brokenLinesPane_->setToolTip(QStringLiteral(
+        "Lines too long to edit at speed are shown in short pieces. The breaks are only on the screen: "
+        "the file and everything copied keep each line whole."));
+    brokenLinesPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    brokenLinesPane_->hide();
+    statusBar()->addPermanentWidget(brokenLinesPane_);
     new EncodingPane(*this);
     lockPanes_ = new CLockStatePanes(statusBar());
     LoadBarState();
@@ -102,6 +112,7 @@ void CMainFrame::RegisterCommands() {
     RegisterReferenceCommands(*commands_, *this);
     RegisterTemplateCommands(*commands_, *this);
     RegisterSupportCommands(*commands_, *this);
+    RegisterCheckCommands(*commands_, *this);
     commands_->afterRun = [this] { UpdateCommands(); };
 }
 
@@ -344,12 +355,18 @@ void CMainFrame::OnActiveWindowChanged() {
         watchedView_ = view;
         if (view) {
             connect(view, &CQuorView::CommandStateChanged, this, &CMainFrame::UpdateCommands);
+            connect(view, &CQuorView::BrokenLinesShownChanged, this, &CMainFrame::UpdateBrokenLinesPane);
             if (CQuorDoc* doc = view->GetDocument())
                 connect(doc, &CQuorDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
         }
     }
     UpdateTitle();
     UpdateCommands();
+    UpdateBrokenLinesPane();
+}
+
+void CMainFrame::UpdateBrokenLinesPane() {
+    brokenLinesPane_->setVisible(watchedView_ && watchedView_->ShowsBrokenLines());
 }
 
 void CMainFrame::OpenFiles(const QStringList& paths) {

@@ -11,6 +11,7 @@
 
 class QAction;
 class QKeySequence;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -61,6 +62,8 @@ public:
     [[nodiscard]] QToolBar* ReferenceToolBar() const { return referenceBar_; }
     [[nodiscard]] QToolBar* LookupBar() const { return lookupBar_; }
     [[nodiscard]] CLockStatePanes* LockPanes() const { return lockPanes_; }
+    // The status bar's pane that says the active document's long lines are shown broken.
+    [[nodiscard]] QLabel* BrokenLinesPane() const { return brokenLinesPane_; }
 
     // The placement "MainWindow" of "Settings" and the bars' layout kept under the same
     // name. Restore shows the window as saved and answers false, doing nothing, when no
@@ -108,6 +111,7 @@ private:
     void RebuildRecentFileMenu();
     void OnActiveWindowChanged();
     void UpdateTitle();
+    void UpdateBrokenLinesPane();
 
     CQuorApp& app_;
     QString title_;
@@ -120,6 +124,7 @@ private:
     QToolBar* referenceBar_ = nullptr;
     QToolBar* lookupBar_ = nullptr;
     CLockStatePanes* lockPanes_ = nullptr;
+    QLabel* brokenLinesPane_ = nullptr;
     QPointer<CQuorView> watchedView_;
     ReferenceWindow* reference_ = nullptr;
 };

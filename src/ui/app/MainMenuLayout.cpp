@@ -32,10 +32,10 @@ MenuModel MainMenuLayout() {
           EditFind, EditReplace, EditFindNext, SiteFindInFiles, EditGotoLine, EditGotoMatchingTag, 0, EditStripTags, EditInsertFile,
           EditInsertSnippet, EditSaveSelectionAsSnippet});
     // The HTML insert menus stand between "&Edit" and "&Tools".
-    Fill(bar.AddSubmenu("&Tools"), {SiteCheckLinks, 0, AppOptions});
+    Fill(bar.AddSubmenu("&Tools"), {NextProblem, PreviousProblem, 0, SiteCheckLinks, 0, AppOptions});
     // The open documents follow the window commands.
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange, 0, ToggleReferenceWindow,
-                                     DockReferenceWindow, LivePreview, ToggleSiteDock});
+                                     DockReferenceWindow, LivePreview, ToggleProblems, ToggleSiteDock});
     Fill(bar.AddSubmenu("&Help"), {HelpIndex, ContextTagLookup, HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
                                     WebValidator, 0, TipOfTheDay, ReportProblem, AppAbout});
     return bar;

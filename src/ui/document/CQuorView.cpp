@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 
@@ -60,6 +61,7 @@ CQuorView::CQuorView(CQuorApp& app, QWidget* parent) : QsciScintilla(parent), ap
                 OnScintillaModified(position, type, length);
             });
     connect(this, &QsciScintilla::selectionChanged, this, &CQuorView::CommandStateChanged);
+    SetUpBrokenLines();
 
     control_ = std::make_unique<ScintillaTextControl>(*this);
     if (app_.HasKnowledgeBase()) {
@@ -94,7 +96,8 @@ void CQuorView::UpdateLineNumberMargin() {
     // Room for every line's number in the margin's own font, and a digit to spare so the
     // margin does not jump at each new power of ten while typing; never under five.
     int digits = 1;
-    for (int n = lines(); n >= 10; n /= 10)
+    // The document's lines, not the shown ones of a long line shown broken.
+    for (int n = control_ ? control_->LineCount() : lines(); n >= 10; n /= 10)
         ++digits;
     digits = std::max(digits + 1, 5);
     if (digits == marginDigits_)
@@ -126,12 +129,16 @@ void CQuorView::ColourChange(int first, int pastEnd) {
 // ---- Text as bytes ----
 
 int CQuorView::TextLength() const {
-    return static_cast<int>(SendScintilla(SCI_GETLENGTH));
+    return static_cast<int>(SendScintilla(SCI_GETLENGTH)) - static_cast<int>(breaks_.Count());
 }
 
 QByteArray CQuorView::TextRange(int first, int pastEnd) const {
     first = std::clamp(first, 0, TextLength());
     pastEnd = std::clamp(pastEnd, first, TextLength());
+    if (!breaks_.Empty()) {
+        const DisplayBreaks::Range shown = breaks_.ToShown(first, pastEnd);
+        return DocumentBytesOfShown(shown.first, shown.pastEnd);
+    }
     QByteArray bytes(pastEnd - first, Qt::Uninitialized);
     if (!bytes.isEmpty()) {
         // GETTEXTRANGE writes a terminating zero after the range.
@@ -144,6 +151,8 @@ QByteArray CQuorView::TextRange(int first, int pastEnd) const {
 }
 
 QByteArray CQuorView::TextBytes() const {
+    if (!breaks_.Empty())
+        return DocumentBytesOfShown(0, static_cast<int>(SendScintilla(SCI_GETLENGTH)));
     const int length = TextLength();
     const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     return QByteArray(data, length);
@@ -154,24 +163,52 @@ std::string CQuorView::ReadRange(int first, int pastEnd) const {
 }
 
 int CQuorView::SelectionStart() const {
-    return static_cast<int>(SendScintilla(SCI_GETSELECTIONSTART));
+    return DocumentPosition(static_cast<int>(SendScintilla(SCI_GETSELECTIONSTART)));
 }
 
 int CQuorView::SelectionEnd() const {
-    return static_cast<int>(SendScintilla(SCI_GETSELECTIONEND));
+    return DocumentPosition(static_cast<int>(SendScintilla(SCI_GETSELECTIONEND)));
 }
 
 int CQuorView::CaretPosition() const {
-    return static_cast<int>(SendScintilla(SCI_GETCURRENTPOS));
+    return DocumentPosition(static_cast<int>(SendScintilla(SCI_GETCURRENTPOS)));
 }
 
 void CQuorView::SetSelection(int anchor, int caret) {
-    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), static_cast<long>(caret));
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(ShownPosition(anchor)),
+                  static_cast<long>(ShownPosition(caret)));
 }
 
 void CQuorView::ReplaceRange(int first, int pastEnd, const QByteArray& bytes) {
+    if (!breaks_.Empty()) {
+        // The breaks at the ends of the range stay; those inside go with the text.
+        const DisplayBreaks::Range shown = breaks_.ToShown(first, pastEnd);
+        first = shown.first;
+        pastEnd = shown.pastEnd;
+    }
+    KeepWrapWithinLimit(bytes.size());
     SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(first), static_cast<long>(pastEnd));
-    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    // Text holding a long line goes in shown broken: the control would lay out a long
+    // line inserted whole (with wrapping on, at once: seconds a megabyte).
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const std::vector<int> offsets = bytes.size() > DisplayLineLimits{}.longLine
+                                         ? DisplayBreakPlanner::PlanWhole(text)
+                                         : std::vector<int>();
+    if (offsets.empty()) {
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+        return;
+    }
+    const std::string shown = ShownText(text, offsets);
+    const std::vector<int> shownBreaks = ShownBreakPositions(offsets);
+    const QScopedValueRollback inserting(insertingBreaks_, std::span<const int>(shownBreaks));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(shown.size()), shown.data());
+}
+
+void CQuorView::KeepWrapWithinLimit(qint64 added) {
+    // As when a file is loaded: laying out wrapped text costs about half a second a
+    // megabyte.
+    if (wrapMode() != WrapNone && TextLength() + added > WrapLimit)
+        setWrapMode(WrapNone);
 }
 
 void CQuorView::ReplaceSelectionBytes(const QByteArray& bytes) {
@@ -184,16 +221,36 @@ void CQuorView::ReplaceSelectionBytes(const QByteArray& bytes) {
 // ---- Change tracking ----
 
 void CQuorView::OnScintillaModified(int position, int type, int length) {
+    if (placingBreaks_)
+        return; // the view's own breaks: the document does not change
     const auto reader = [this](int a, int b) { return ReadRange(a, b); };
-    // The inserted text itself is not passed; it is read once the step is over.
+    // Positions are the control's; the tracker and the colouring get the document's, found
+    // before the breaks move with the change.
     if (type & SC_MOD_BEFOREINSERT) {
-        tracker_.BeforeInsert(position, length, CaretPosition(), reader);
-        changed_.Inserted(position, length);
+        // The inserted text itself is not passed; it is read once the step is over. Text
+        // the view inserts shown broken holds breaks the document does not get.
+        const int pos = DocumentPosition(position);
+        const int added = length - static_cast<int>(insertingBreaks_.size());
+        tracker_.BeforeInsert(pos, added, CaretPosition(), reader);
+        changed_.Inserted(pos, added);
+        breaks_.Inserted(position, length);
+        if (!insertingBreaks_.empty()) {
+            std::vector<int> shown(insertingBreaks_.begin(), insertingBreaks_.end());
+            for (int& at : shown)
+                at += position;
+            breaks_.Add(shown);
+            insertingBreaks_ = {}; // one insertion only
+        }
     } else if (type & SC_MOD_BEFOREDELETE) {
-        if (!tracker_.Suppressed())
-            tracker_.BeforeDelete(position, ReadRange(position, position + length),
-                                  CaretPosition(), reader);
-        changed_.Deleted(position, length);
+        const int first = DocumentPosition(position);
+        const int pastEnd = DocumentPosition(position + length);
+        // Deleting only breaks (two shown lines joined) leaves the document as it is.
+        if (pastEnd > first) {
+            if (!tracker_.Suppressed())
+                tracker_.BeforeDelete(first, ReadRange(first, pastEnd), CaretPosition(), reader);
+            changed_.Deleted(first, pastEnd - first);
+        }
+        breaks_.Deleted(position, length);
     } else {
         return;
     }
@@ -214,8 +271,10 @@ void CQuorView::ScheduleFlush() {
 }
 
 void CQuorView::FlushChange() {
-    if (changed_.Empty() && !tracker_.HasPending())
+    if (changed_.Empty() && !tracker_.HasPending()) {
+        BrokenLinesChanged(); // only breaks were deleted, perhaps the last
         return;
+    }
     if (tracker_.HasPending()) {
         const int start = tracker_.PendingStart();
         auto record = tracker_.Complete(ReadRange(start, start + tracker_.PendingLength()),
@@ -226,8 +285,20 @@ void CQuorView::FlushChange() {
     }
     const ChangedRange range = changed_;
     changed_.Reset();
+    int colourFirst = range.First();
+    int colourPastEnd = range.PastEnd();
+    // Lines the change made long are shown broken before anything is drawn (a load has
+    // broken them as they went in); what is shown afresh is coloured again.
+    if (!range.Empty() && !loadPlanner_) {
+        const TextMatch broken = BreakLongLines(range.First(), range.PastEnd());
+        if (broken.Found()) {
+            colourFirst = std::min(colourFirst, broken.start);
+            colourPastEnd = std::max(colourPastEnd, broken.end);
+        }
+    }
+    BrokenLinesChanged();
     UpdateLineNumberMargin();
-    ColourChange(range.First(), range.PastEnd());
+    ColourChange(colourFirst, colourPastEnd);
     Q_EMIT TextEdited(range.First(), range.PastEnd());
     Q_EMIT CommandStateChanged();
 }
@@ -306,7 +377,8 @@ void CQuorView::OnEditPaste() {
     FlushChange();
     tracker_.SetPendingKind(HasSelectedText() ? ChangeTracker::KindReplace
                                               : ChangeTracker::KindInsert);
-    paste();
+    if (!PasteLongLines())
+        paste();
     FlushChange();
 }
 
@@ -350,11 +422,11 @@ void CQuorView::OnGotoLine() {
 bool CQuorView::GoToLine(int line) {
     if (line < 1)
         return false;
-    // Scintilla counts stored lines whatever the wrapping; past the end, the last line.
-    const int lines = static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
+    // The document's own lines, whatever the wrapping or the lines shown broken; past the
+    // end, the last line.
+    const int lines = control_->LineCount();
     const bool inRange = line <= lines;
-    const int pos = static_cast<int>(
-        SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(std::min(line, lines) - 1)));
+    const int pos = control_->LineStart(std::min(line, lines) - 1);
     SetSelection(pos, pos);
     SendScintilla(SCI_SCROLLCARET);
     if (colouring_) {
@@ -371,6 +443,12 @@ void CQuorView::keyPressEvent(QKeyEvent* e) {
         ShowContextMenuAtCaret();
         return;
     }
+    // The control's own paste keys (Shift+Insert) paste as Edit > Paste does.
+    if (e->matches(QKeySequence::Paste)) {
+        OnEditPaste();
+        return;
+    }
+    StepOverBreaks(*e);
     QsciScintilla::keyPressEvent(e);
     if (e->text() == QLatin1String(">") || e->text() == QLatin1String("/"))
         CompleteTypedTag(e->text().at(0).toLatin1());
@@ -400,9 +478,13 @@ int CQuorView::CaretForCharacterAt(const QPoint& point) {
     const auto y = static_cast<long>(point.y());
     // The nearest gap between characters, and the character the pointer is on: the
     // character decides, so both halves of a tag's '<' and '>' give the tag.
-    const int gap = static_cast<int>(SendScintilla(SCI_POSITIONFROMPOINT, x, y));
-    const int under = static_cast<int>(SendScintilla(SCI_CHARPOSITIONFROMPOINT, x, y));
-    if (under < 0 || under >= TextLength())
+    const int gap = DocumentPosition(static_cast<int>(SendScintilla(SCI_POSITIONFROMPOINT, x, y)));
+    const int underShown = static_cast<int>(SendScintilla(SCI_CHARPOSITIONFROMPOINT, x, y));
+    // A break shown in a long line is no character of the document.
+    if (underShown < 0 || breaks_.IsBreak(underShown))
+        return gap;
+    const int under = DocumentPosition(underShown);
+    if (under >= TextLength())
         return gap;
     const QByteArray ch = TextRange(under, under + 1);
     if (ch == ">" && gap == under + 1)
@@ -413,7 +495,7 @@ int CQuorView::CaretForCharacterAt(const QPoint& point) {
 }
 
 void CQuorView::ShowContextMenuAtCaret() {
-    const int pos = SelectionEnd();
+    const int pos = ShownPosition(SelectionEnd());
     const int x = static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(pos)));
     const int y = static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(pos)));
     const int lineHeight = static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0UL));

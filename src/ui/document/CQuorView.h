@@ -5,6 +5,8 @@
 #include "core/config/PrintingSettings.h"
 #include "core/document/ChangeTracker.h"
 #include "core/document/ChangedRange.h"
+#include "core/document/DisplayBreakPlanner.h"
+#include "core/document/DisplayBreaks.h"
 #include "core/document/TransferMessages.h"
 #include "core/document/UndoHistory.h"
 #include "core/encoding/DocumentEncoding.h"
@@ -17,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +39,13 @@ struct SearchRequest;
 class CQuorView : public QsciScintilla {
     Q_OBJECT
 public:
+    // A stretch of text found, in document positions; start -1 when none.
+    struct TextMatch {
+        int start = -1;
+        int end = -1;
+        [[nodiscard]] bool Found() const { return start >= 0; }
+    };
+
     explicit CQuorView(CQuorApp& app, QWidget* parent = nullptr);
     ~CQuorView() override;
 
@@ -44,8 +54,13 @@ public:
     [[nodiscard]] CQuorApp& App() const { return app_; }
 
     // ---- Text as bytes (positions are byte offsets) ----
+    // Positions are the document's: a long line shown broken (below) shows line ends the
+    // document does not hold, and these functions leave them out.
     [[nodiscard]] int TextLength() const;
     [[nodiscard]] QByteArray TextBytes() const;
+    // The whole text where the control keeps it, in the pieces between breaks shown in long
+    // lines (one piece when none); valid until the text next changes.
+    [[nodiscard]] std::vector<std::string_view> DocumentPieces() const;
     [[nodiscard]] QByteArray TextRange(int first, int pastEnd) const;
     [[nodiscard]] int SelectionStart() const;
     [[nodiscard]] int SelectionEnd() const;
@@ -68,8 +83,10 @@ public:
         [[nodiscard]] bool Ok() const { return failure == TransferFailure::None; }
     };
     LoadResult LoadText(QIODevice& file, bool record);
-    // The control's whole text, in place: valid until the text next changes.
-    [[nodiscard]] std::string_view WholeTextBytes() const;
+    // The document's whole text: the control's buffer in place, or, while long lines are
+    // shown broken, a copy without the breaks made in store. Valid until the text next
+    // changes (or store does).
+    [[nodiscard]] std::string_view WholeTextBytes(std::string& store) const;
     // Inserts a file at the caret as one undoable change; a template or snippet has its
     // menu header skipped. Failures are reported to the user.
     bool InsertFile(const QString& path, bool isTemplate);
@@ -173,6 +190,24 @@ public:
     // Requests the context menu at the selection end (Shift+F10, the menu key).
     void ShowContextMenuAtCaret();
 
+    // Lines wrap at the window edge, but laying out wrapped text costs about half a second
+    // per megabyte with Qt's text layout, so larger documents keep their lines unwrapped.
+    static constexpr qint64 WrapLimit = 256 * 1024;
+
+    // ---- Long lines shown broken (CQuorViewBreaks.cpp) ----
+    // A line too long for the control to lay out at once is shown broken into short lines:
+    // the control holds a line feed at each break, which the document, the clipboard, the
+    // files written and the undo history never see.
+    [[nodiscard]] const DisplayBreaks& Breaks() const { return breaks_; }
+    [[nodiscard]] bool ShowsBrokenLines() const { return !breaks_.Empty(); }
+    // The control's position of a document position (after any break standing there), and
+    // the document's position of a control position.
+    [[nodiscard]] int ShownPosition(int pos) const;
+    [[nodiscard]] int DocumentPosition(int shown) const;
+    // Fills or clears an indicator over a document range.
+    void SetIndicator(int indicator, int first, int pastEnd, bool on);
+    void ClearIndicatorEverywhere(int indicator);
+
 Q_SIGNALS:
     // A change is complete (its undo record added): first and pastEnd in the new text.
     void TextEdited(int first, int pastEnd);
@@ -180,6 +215,8 @@ Q_SIGNALS:
     void CommandStateChanged();
     // Files were dropped on the view: the frame opens them.
     void FilesDropped(const QStringList& paths);
+    // The view began or stopped showing long lines broken.
+    void BrokenLinesShownChanged(bool shown);
     // The document's encoding or the notice about it changed.
     void EncodingChanged();
 
@@ -192,6 +229,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    // What is copied, cut or dragged: the document's bytes of it, without shown breaks.
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
 
 private:
     void OnScintillaModified(int position, int type, int length);
@@ -201,6 +240,11 @@ private:
     void ReportTransferFailure(const std::string& message);
     // The first match in [from, to) (to < from searches backwards), or -1; *end gets its end.
     int SearchRange(const SearchRequest& request, int from, int to, int* end) const;
+    // The first match in [from, to) that crosses a break shown in a long line, where it
+    // would come before a match found at before (-1: none found); the control's own search
+    // of the shown text cannot see those.
+    [[nodiscard]] TextMatch SearchAcrossBreaks(const QByteArray& what, unsigned long flags, int from, int to,
+                                               int before) const;
     [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
     void DetectLineEnds();
     LoadResult LoadWholeDocument(QIODevice& source);
@@ -217,6 +261,31 @@ private:
     // After a '>' or '/' typed by the user: the end tag it completes, in the same change.
     void CompleteTypedTag(char typed);
     void WakeIdle();
+    // Long lines shown broken (CQuorViewBreaks.cpp).
+    void SetUpBrokenLines();
+    // Shows broken, outside the document's history, the shown lines of a document range
+    // that have grown too long; gives back the document range shown afresh (to be
+    // coloured again), start -1 when none.
+    TextMatch BreakLongLines(int first, int pastEnd);
+    // Puts breaks into shown [first, pastEnd) before the given offsets from first.
+    void InsertBreaks(int first, int pastEnd, const std::vector<int>& offsets);
+    void KeepWrapWithinLimit(qint64 added);
+    // Pastes the clipboard's text itself when it holds a long line, which then goes in
+    // shown broken; false when the control's own paste is left to do it.
+    bool PasteLongLines();
+    // Hands a loaded piece to the control, shown broken where it holds long lines; returns
+    // how many of its bytes went in (the rest starts the next piece).
+    qsizetype AddLoadedText(const QByteArray& piece, bool last);
+    // Steps the caret over the breaks a deleting or moving key would otherwise only remove
+    // or cross, so each key acts on a character of the document.
+    void StepOverBreaks(const QKeyEvent& key);
+    // The line numbers of the document's lines, not of the shown ones.
+    void UpdateLineNumbers();
+    // Tells whether long lines are shown broken, when that has changed since last told:
+    // the margin's numbers and the status bar follow.
+    void BrokenLinesChanged();
+    // The document's bytes of shown [first, pastEnd).
+    [[nodiscard]] QByteArray DocumentBytesOfShown(int first, int pastEnd) const;
 
     CQuorApp& app_;
     CQuorDoc* doc_ = nullptr;
@@ -232,6 +301,16 @@ private:
     bool overwriteMode_ = false;
     int marginDigits_ = 0; // the digits the line number margin has room for
     int lastGotoLine_ = 1;
+    DisplayBreaks breaks_;
+    // Set while the view itself puts breaks into the control: those changes are not edits.
+    bool placingBreaks_ = false;
+    // Where the breaks are in the text the view is inserting shown broken, from its start.
+    std::span<const int> insertingBreaks_;
+    bool lineNumbersAsText_ = false;
+    // Plans the breaks of a document being loaded, piece by piece; none outside a load.
+    std::unique_ptr<DisplayBreakPlanner> loadPlanner_;
+    // A control that is never shown, where the text around breaks is searched.
+    mutable QsciScintillaBase* searchScratch_ = nullptr;
     DocumentEncoding encoding_;
     QString encodingNotice_;
     DeclarationConflict conflict_ = DeclarationConflict::None;

@@ -25,9 +25,6 @@ namespace {
 constexpr qint64 LoadPiece = 16383;
 // How much read text is handed to the control at once.
 constexpr qsizetype LoadBatch = 1 << 20;
-// Lines wrap at the window edge, but laying out wrapped text costs about half a second per
-// megabyte with Qt's text layout, so larger documents keep their long lines unwrapped.
-constexpr qint64 WrapLimit = 256 * 1024;
 
 // Folders, pipes, sockets, devices and files too large to hold are refused before they
 // are opened (opening a pipe would wait for a writer); the warning names the path.
@@ -63,7 +60,7 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
     const int start = SelectionStart();
     if (HasSelectedText())
         ReplaceSelectionBytes({});
-    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(start));
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(ShownPosition(start)));
     if (!file.isSequential() && TextLength() + file.size() > WrapLimit)
         setWrapMode(WrapNone);
     // Room for the whole file at once: growing the buffer piece by piece would copy the
@@ -75,16 +72,19 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
         SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(TextLength() + file.size() + spare));
     }
 
+    // A document loaded whole has its long lines shown broken as it goes in; text inserted
+    // into one has them broken once the change is complete.
+    if (!record && TextLength() == 0)
+        loadPlanner_ = std::make_unique<DisplayBreakPlanner>();
     // The file is read in pieces, which go into the control a batch at a time: each
     // insertion costs the control a round of bookkeeping, whatever its size.
     LoadResult result;
     try {
         QByteArray batch;
         batch.reserve(LoadBatch + LoadPiece);
-        auto insertBatch = [&] {
+        auto insertBatch = [&](bool last) {
             if (!batch.isEmpty())
-                SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(batch.size()), batch.constData());
-            batch.resize(0);
+                batch.remove(0, AddLoadedText(batch, last));
         };
         for (;;) {
             const qsizetype before = batch.size();
@@ -98,9 +98,9 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
             if (n == 0)
                 break;
             if (batch.size() >= LoadBatch)
-                insertBatch();
+                insertBatch(false);
         }
-        insertBatch(); // what was read stays, also after a failure
+        insertBatch(true); // what was read stays, also after a failure
     } catch (const std::bad_alloc& e) {
         result = {TransferFailure::Memory, e.what()};
     } catch (const std::exception& e) {
@@ -108,16 +108,24 @@ CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
     }
     SetSelection(start, start);
     FlushChange();
+    loadPlanner_.reset();
     if (!record)
         tracker_.Resume();
     return result;
 }
 
 // Straight from the control's buffer: a copy would double the memory a large document
-// takes while it is saved.
-std::string_view CQuorView::WholeTextBytes() const {
-    const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    return {data, static_cast<std::size_t>(TextLength())};
+// takes while it is saved. Breaks shown in long lines are left out, which takes a copy.
+std::string_view CQuorView::WholeTextBytes(std::string& store) const {
+    if (breaks_.Empty()) {
+        const auto* data = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+        return {data, static_cast<std::size_t>(TextLength())};
+    }
+    store.clear();
+    store.reserve(static_cast<std::size_t>(TextLength()));
+    for (const std::string_view piece : DocumentPieces())
+        store.append(piece);
+    return store;
 }
 
 void CQuorView::ReportTransferFailure(const std::string& message) {

@@ -39,7 +39,8 @@ bool SaveWithEncoding(CQuorDoc& doc, const EncodingInfo& encoding) {
         return false;
     view->FlushChange();
     const DocumentEncoding before = view->Encoding();
-    if (DeclarationEdit(view->WholeTextBytes(), encoding.name) &&
+    std::string store;
+    if (DeclarationEdit(view->WholeTextBytes(store), encoding.name) &&
         PrompterOf(doc).AskYesNo("Make the page's own declaration say " + std::string(encoding.name) + " too?"))
         view->RewriteDeclaration(encoding);
     DocumentEncoding converted = NewDocumentEncoding(encoding.name);

@@ -154,12 +154,17 @@ bool RecoveryHost::Write(CQuorDoc* doc, Watched& w, const std::string& thenRemov
     meta.savedAt = SecondsNow();
     meta.encoding = EncodingField(view->Encoding());
     // One copy out of the control's contiguous buffer for the worker; the checksum and
-    // the flush to the disk happen there.
-    const auto* bytes = static_cast<const char*>(view->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    const std::string_view text(bytes, static_cast<std::size_t>(view->TextLength()));
-    if (text.size() <= LargestCopy) {
+    // the flush to the disk happen there. The pieces leave out the breaks shown in long
+    // lines.
+    const std::vector<std::string_view> pieces = view->DocumentPieces();
+    const auto size = static_cast<std::size_t>(view->TextLength());
+    if (size <= LargestCopy) {
         try {
-            w.lastWrite = writer_->Write(w.file, meta, std::string(text), thenRemove);
+            std::string text;
+            text.reserve(size);
+            for (const std::string_view piece : pieces)
+                text.append(piece);
+            w.lastWrite = writer_->Write(w.file, meta, std::move(text), thenRemove);
             w.schedule.Written(); // later edits make it pending again
             return true;
         } catch (const std::bad_alloc&) {
@@ -172,7 +177,7 @@ bool RecoveryHost::Write(CQuorDoc* doc, Watched& w, const std::string& thenRemov
     TakeResults();
     w.lastWrite = 0;
     std::string error;
-    if (!folder_.Write(w.file, meta, text, error)) {
+    if (!folder_.Write(w.file, meta, pieces, error)) {
         w.schedule.Failed(Clock::now());
         ReportFailure(w, error);
         return false;

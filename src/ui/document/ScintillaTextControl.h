@@ -3,6 +3,9 @@
 
 #include "core/platform/TextControl.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace velto {
 
 class AppearanceSettings;
@@ -38,8 +41,16 @@ public:
     static constexpr int StrikeIndicator = 8;
 
 private:
+    // The control's lines, which differ from the document's where long lines are shown
+    // broken.
+    [[nodiscard]] int ShownLineStart(int shownLine) const;
+    [[nodiscard]] int DocumentLineOfShown(int shownLine) const;
+    [[nodiscard]] int FirstShownLine() const;
+
     CQuorView& view_;
     bool strikeOut_ = false;
+    // Styles with one more for each break, reused.
+    std::vector<std::uint8_t> withBreaks_;
 };
 
 } // namespace velto

@@ -10,6 +10,7 @@
 #include "core/templates/TemplateHeader.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/document/NamedReferences.h"
+#include "ui/document/ScintillaTextControl.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -60,7 +61,8 @@ bool CQuorView::ReopenWithEncoding(const QString& path, const EncodingInfo& enco
 bool CQuorView::RewriteDeclaration(const EncodingInfo& encoding) {
     if (encoding_.raw)
         return false;
-    const std::optional<TextEdit> edit = DeclarationEdit(WholeTextBytes(), encoding.name);
+    std::string store;
+    const std::optional<TextEdit> edit = DeclarationEdit(WholeTextBytes(store), encoding.name);
     if (!edit)
         return false;
     EditAsOneChange([&] {
@@ -94,20 +96,20 @@ std::string CQuorView::DecodeInserted(std::string_view bytes, bool isTemplate) c
 }
 
 bool CQuorView::EncodeForSaving(std::string& store, std::vector<std::string_view>& pieces) {
-    const std::string_view text = WholeTextBytes();
-    if (encoding_.raw) {
-        pieces.push_back(text);
+    // A page kept as bytes, and a UTF-8 one, are written as the control holds them, with
+    // no copy and without the breaks shown in long lines: bytes that are no UTF-8 (put in
+    // as bytes) go back as they came, as they did before encodings.
+    const EncodingInfo* target = encoding_.raw ? nullptr : encoding_.encoding;
+    if (target && encoding_.bom)
+        pieces.push_back(ByteOrderMark(*target));
+    if (!target || target->kind == EncodingKind::Utf8) {
+        for (const std::string_view piece : DocumentPieces())
+            pieces.push_back(piece);
         return true;
     }
-    const EncodingInfo& e = *encoding_.encoding;
-    if (encoding_.bom)
-        pieces.push_back(ByteOrderMark(e));
-    // A UTF-8 document is written as the control holds it, with no copy: bytes that are
-    // no UTF-8 (put in as bytes) go back as they came, as they did before encodings.
-    if (e.kind == EncodingKind::Utf8) {
-        pieces.push_back(text);
-        return true;
-    }
+    const EncodingInfo& e = *target;
+    std::string joined;
+    const std::string_view text = WholeTextBytes(joined);
     EncodeResult result = EncodeFromUtf8(text, e);
     if (!result.ok && result.unencodable.count == 0) {
         ReportTransferFailure(SaveFailureMessage(
@@ -120,7 +122,7 @@ bool CQuorView::EncodeForSaving(std::string& store, std::vector<std::string_view
         AppendUtf8(character, u.first);
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(u.first));
-        const int line = static_cast<int>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(u.firstOffset))) + 1;
+        const int line = control_->LineFromPosition(static_cast<int>(u.firstOffset)) + 1;
         const std::string question =
             std::string(e.name) + " cannot hold " + std::to_string(u.count) +
             (u.count == 1 ? " character" : " characters") + " of this page; the first is \"" + character +
@@ -133,7 +135,7 @@ bool CQuorView::EncodeForSaving(std::string& store, std::vector<std::string_view
         } else if (choice == 1) {
             RewriteDeclaration(Utf8Encoding());
             SetEncoding({&Utf8Encoding(), false, EncodingRule::Chosen, false});
-            pieces.assign(1, WholeTextBytes());
+            pieces = DocumentPieces();
             return true;
         } else {
             return false;

@@ -81,7 +81,8 @@ bool PrintChosenRange(QsciPrinter& printer, CQuorView& view, QAbstractPrintDialo
     if (range == QAbstractPrintDialog::Selection) {
         if (!view.HasSelectedText())
             return false;
-        return PrintCharacters(printer, view, view.SelectionStart(), view.SelectionEnd());
+        return PrintCharacters(printer, view, view.ShownPosition(view.SelectionStart()),
+                               view.ShownPosition(view.SelectionEnd()));
     }
     // A page range left from an earlier print is not this one's.
     if (range != QAbstractPrintDialog::PageRange)

@@ -56,18 +56,14 @@ void CQuorView::UpdateTagHighlight() {
     };
     if (same(pair, highlighted_))
         return;
-    SendScintilla(SCI_SETINDICATORCURRENT, static_cast<unsigned long>(TagPairIndicator));
-    const auto mark = [this](const TagRange& r, int message) {
-        SendScintilla(message, static_cast<unsigned long>(r.first), static_cast<long>(r.pastEnd - r.first));
-    };
     // The marks have moved with any edit since; the indicator holds only these few runs,
     // so clearing it over the whole text costs next to nothing.
     if (highlighted_)
-        mark({0, TextLength()}, SCI_INDICATORCLEARRANGE);
+        ClearIndicatorEverywhere(TagPairIndicator);
     highlighted_ = pair;
     if (pair) {
-        mark(pair->tag, SCI_INDICATORFILLRANGE);
-        mark(pair->partner, SCI_INDICATORFILLRANGE);
+        SetIndicator(TagPairIndicator, pair->tag.first, pair->tag.pastEnd, true);
+        SetIndicator(TagPairIndicator, pair->partner.first, pair->partner.pastEnd, true);
     }
 }
 

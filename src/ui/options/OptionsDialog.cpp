@@ -11,7 +11,10 @@
 #include "core/tagassist/HtmlVerPopup.h"
 #include "core/templates/CTemplates.h"
 #include "ui/app/CQuorApp.h"
+#include "ui/app/CMainFrame.h"
 #include "ui/app/MenuRenderer.h"
+#include "ui/check/CheckHost.h"
+#include "ui/check/CheckOptionsPage.h"
 #include "ui/colours/ColourComboBox.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
@@ -97,6 +100,10 @@ OptionsDialog::OptionsDialog(CQuorApp& app, QWidget* parent)
     tabs_->addTab(MakeHtmlSupportPage(), QStringLiteral("HTML Support"));
     tabs_->addTab(MakeGeneralPage(), QStringLiteral("General"));
     tabs_->addTab(MakeAppearancePage(), QStringLiteral("Appearance"));
+    if (CheckHost* host = app.MainFrame() ? CheckHostOf(*app.MainFrame()) : nullptr) {
+        checking_ = new CheckOptionsPage(*host);
+        tabs_->addTab(checking_, QStringLiteral("Checking"));
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &OptionsDialog::reject);
@@ -492,6 +499,8 @@ void OptionsDialog::accept() {
     app_.Appearance().enableNonTextStyles = enableColouring_->isChecked() ? 1 : 0;
     app_.Appearance().SaveAll(app_.GetProfile());
     app_.DocManager().RecolourAll();
+    if (checking_)
+        checking_->Apply();
     lastPage = tabs_->currentIndex();
     QDialog::accept();
 }

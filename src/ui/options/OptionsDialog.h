@@ -22,6 +22,7 @@ class QTabWidget;
 
 namespace velto {
 
+class CheckOptionsPage;
 class CQuorApp;
 class CQuorView;
 class ColourComboBox;
@@ -48,6 +49,8 @@ public:
     [[nodiscard]] ColourComboBox* ItemColour() const { return colour_; }
     [[nodiscard]] QCheckBox* EnableColouring() const { return enableColouring_; }
     [[nodiscard]] CQuorView* Sample() const { return sample_; }
+    // Checking page (none without Check Page).
+    [[nodiscard]] CheckOptionsPage* Checking() const { return checking_; }
 
     void accept() override;
     void reject() override;
@@ -107,6 +110,7 @@ private:
     ColourComboBox* colour_ = nullptr;
     QCheckBox* enableColouring_ = nullptr;
     CQuorView* sample_ = nullptr;
+    CheckOptionsPage* checking_ = nullptr;
 };
 
 // Opens the dialog on the page last confirmed in this run; true after OK.

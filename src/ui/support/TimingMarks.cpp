@@ -40,9 +40,10 @@ QsciScintilla* ControlOfViewport(QObject* object) {
     return control != nullptr && control->viewport() == widget ? control : nullptr;
 }
 
-// Whether the control's lines on screen are coloured: styled up to the start of the last
-// visible line, and not all in the default style (a control without a lexer counts its
-// text as styled at once).
+// Whether the control's text on screen is coloured: styled up to the start of the last
+// visible line or the character at the window's bottom-right corner, whichever is later
+// (a page that is one long line shows only its start), and not all in the default style
+// (a control without a lexer counts its text as styled at once).
 bool VisibleLinesColoured(QsciScintilla* control) {
     const long length = control->SendScintilla(QsciScintilla::SCI_GETLENGTH);
     const long first = control->SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
@@ -53,9 +54,13 @@ bool VisibleLinesColoured(QsciScintilla* control) {
                                                  static_cast<unsigned long>(first + lines - 1));
     const long start = control->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
                                               static_cast<unsigned long>(firstLine));
-    const long lastStart =
-        std::min(length, control->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
-                                                static_cast<unsigned long>(lastLine)));
+    const QSize size = control->viewport()->size();
+    const long corner = control->SendScintilla(QsciScintilla::SCI_POSITIONFROMPOINT,
+                                               static_cast<unsigned long>(std::max(0, size.width() - 1)),
+                                               static_cast<long>(std::max(0, size.height() - 1)));
+    const long lastStart = std::min(
+        length, std::max(corner, control->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE,
+                                                        static_cast<unsigned long>(lastLine))));
     if (length == 0 || control->SendScintilla(QsciScintilla::SCI_GETENDSTYLED) < lastStart)
         return false;
     for (long pos = start; pos < lastStart; ++pos)
@@ -85,6 +90,10 @@ bool TimingMarks::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::KeyPress:
         if (qobject_cast<QsciScintilla*>(watched) != nullptr && keyAt_ == 0)
+            keyAt_ = NowMicroseconds();
+        break;
+    case QEvent::MouseButtonPress:
+        if (ControlOfViewport(watched) != nullptr && keyAt_ == 0)
             keyAt_ = NowMicroseconds();
         break;
     case QEvent::Paint:

@@ -14,8 +14,9 @@ namespace velto {
 // subtract its own start time:
 //   shown     the first top-level window has been shown and its events handled
 //   coloured  a control's first paint that found its visible lines styled
-//   key       a key press reached a control and the repaint that followed has finished
-//             (a third field gives the microseconds from the press to then)
+//   key       a key press, or a mouse button pressed in its text, reached a control and
+//             the repaint that followed has finished (a third field gives the
+//             microseconds from the press to then)
 class TimingMarks final : public QObject {
 public:
     // Installs the marks on the running application when the environment asks for them.

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <vector>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -70,6 +71,33 @@ TEST(ReplaceFile, ADocumentBehindASymbolicLinkIsSavedAndTheLinkStays) {
     ASSERT_EQ(Save(link, "new", error), ReplaceResult::Written) << error;
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFile(target), "new");
+}
+
+TEST(ReplaceFile, ManyPiecesAreWrittenInOrderWithEveryByte) {
+    // More pieces than one system call takes, some of them empty, of varying lengths: a
+    // long line shown broken is saved as one piece a shown line.
+    std::string text;
+    std::vector<std::size_t> ends;
+    for (std::size_t i = 0; i < 5000; ++i) {
+        text.append(i % 7 == 0 ? 0 : i % 300 + 1, static_cast<char>('a' + i % 26));
+        ends.push_back(text.size());
+    }
+    std::vector<std::string_view> pieces;
+    std::size_t from = 0;
+    for (const std::size_t end : ends) {
+        pieces.push_back(std::string_view(text).substr(from, end - from));
+        from = end;
+    }
+    TempDir dir;
+    std::string error;
+    for (const bool keep : {false, true}) {
+        const fs::path path = dir.Write(keep ? "kept.html" : "new.html", "old");
+        if (keep)
+            fs::create_hard_link(path, dir.Path() / "other.html"); // written in place
+        const ReplaceOptions options{keep ? ExistingFile::Keep : ExistingFile::Replace, false};
+        ASSERT_EQ(ReplaceFileContents(path.string(), pieces, error, options), ReplaceResult::Written) << error;
+        EXPECT_EQ(ReadFile(path), text);
+    }
 }
 
 TEST(ReplaceFile, AHardLinkedDocumentIsWrittenInPlaceSoEveryNameSeesTheNewText) {

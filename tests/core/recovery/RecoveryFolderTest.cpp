@@ -164,3 +164,25 @@ TEST(RecoveryFolder, DamagedFilesAreSetAsideAndLeftoversRemoved) {
     folder.Release(orphans);
     EXPECT_TRUE(folder.TakeOverOrphans(self.name).damaged.empty());
 }
+
+// A text handed over in pieces (a view's text between the line breaks it only shows) is
+// written as the same file as the pieces joined, and reads back as that text.
+TEST(RecoveryFolder, TextInPiecesIsWrittenAsTheJoinedText) {
+    test::TempDir dir;
+    const RecoveryFolder folder((dir.Path() / "recovery").string());
+    Owner self(folder);
+    const std::string text = std::string("<p>one</p>\0\xff<b>", 15) + std::string(70000, 'x') + "</b>";
+    const std::vector<std::string_view> pieces = {std::string_view(text).substr(0, 5), std::string_view(),
+                                                  std::string_view(text).substr(5, 40000),
+                                                  std::string_view(text).substr(40005)};
+    const std::string joined = RecoveryFolder::FileName(self.name, 1);
+    const std::string inPieces = RecoveryFolder::FileName(self.name, 2);
+    ASSERT_TRUE(Writes(folder, joined, "/a.html", text));
+    std::string error;
+    ASSERT_TRUE(folder.Write(inPieces, Meta("/a.html"), pieces, error)) << error;
+    EXPECT_EQ(test::ReadFile(folder.FilePath(inPieces)), test::ReadFile(folder.FilePath(joined)));
+    const std::string bytes = test::ReadFile(folder.FilePath(inPieces));
+    const RecoveryParse parsed = ParseRecovery(bytes);
+    ASSERT_TRUE(parsed.record) << parsed.problem;
+    EXPECT_EQ(parsed.record->text, text);
+}
