@@ -287,7 +287,7 @@ void RegisterSiteCommands(CommandTable& t, CMainFrame& frame) {
     using namespace CommandId;
     auto* work = new SiteWork(frame);
     t.Add({SiteOpenFolder,
-           "Open Site &Folder...",
+           "Open Si&te Folder...",
            "Show a folder of pages, images and style sheets in the Site dock",
            {},
            [work] { work->ChooseFolder(); }});
@@ -296,7 +296,7 @@ void RegisterSiteCommands(CommandTable& t, CMainFrame& frame) {
                [work] { return work->HasRecent(); }, [] {}});
     recent->setMenu(work->RecentMenu());
     t.Add({SiteFindInFiles,
-           "Find in F&iles...\tCtrl+Shift+F",
+           "Find in Fil&es...\tCtrl+Shift+F",
            "Find a text in every page of a folder",
            {},
            [work] { work->FindInFiles(); }});
