@@ -15,6 +15,7 @@ void CEditorConfig::Load(const Profile& p) {
     insertHtmlColourNames = flag("InsertHtmlColourNames", d.insertHtmlColourNames);
     autoCloseTags = flag("AutoCloseTags", d.autoCloseTags);
     autoCloseOptionalEndTags = flag("AutoCloseOptionalEndTags", d.autoCloseOptionalEndTags);
+    completeAsYouType = flag("CompleteAsYouType", d.completeAsYouType);
 }
 
 bool CEditorConfig::Save(Profile& p) const {
@@ -24,7 +25,8 @@ bool CEditorConfig::Save(Profile& p) const {
            p.WriteInt(Section, "AutoSetImageSize", autoSetImageSize) &&
            p.WriteInt(Section, "InsertHtmlColourNames", insertHtmlColourNames) &&
            p.WriteInt(Section, "AutoCloseTags", autoCloseTags) &&
-           p.WriteInt(Section, "AutoCloseOptionalEndTags", autoCloseOptionalEndTags);
+           p.WriteInt(Section, "AutoCloseOptionalEndTags", autoCloseOptionalEndTags) &&
+           p.WriteInt(Section, "CompleteAsYouType", completeAsYouType);
 }
 
 } // namespace velto

@@ -21,6 +21,9 @@ public:
     bool autoCloseTags = true;
     // ... also for elements whose end tag may be left out (P, LI, TD).
     bool autoCloseOptionalEndTags = false;
+    // Typing "<" and a letter, a blank in a tag, "=" or "&" and a letter lists what may
+    // follow; Ctrl+Space lists it whatever this says.
+    bool completeAsYouType = true;
 
     void Load(const Profile& profile);
     bool Save(Profile& profile) const;
