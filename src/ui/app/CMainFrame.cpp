@@ -12,6 +12,7 @@
 #include "ui/app/MainMenuLayout.h"
 #include "ui/app/MenuRenderer.h"
 #include "ui/app/ToolbarIcons.h"
+#include "ui/completion/CompletionCommands.h"
 #include "ui/document/CChildFrame.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
@@ -98,6 +99,7 @@ void CMainFrame::RegisterCommands() {
     RegisterReferenceCommands(*commands_, *this);
     RegisterTemplateCommands(*commands_, *this);
     RegisterSupportCommands(*commands_, *this);
+    RegisterCompletionCommands(*commands_, *this);
     commands_->afterRun = [this] { UpdateCommands(); };
 }
 

@@ -275,6 +275,7 @@ QWidget* OptionsDialog::MakeGeneralPage() {
     autoCloseOptional_ = box("Auto Close &Optional End Tags", editor_.autoCloseOptionalEndTags);
     autoCloseOptional_->setEnabled(autoClose_->isChecked());
     connect(autoClose_, &QCheckBox::toggled, autoCloseOptional_, &QWidget::setEnabled);
+    completeAsYouType_ = box("Complete as &You Type", editor_.completeAsYouType);
     el->addStretch();
     row->addWidget(editing);
     layout->addLayout(row);
@@ -349,6 +350,7 @@ void OptionsDialog::ApplyGeneralControls() {
     editor_.insertRelativeFilePaths = relativePaths_->isChecked();
     editor_.autoCloseTags = autoClose_->isChecked();
     editor_.autoCloseOptionalEndTags = autoCloseOptional_->isChecked();
+    editor_.completeAsYouType = completeAsYouType_->isChecked();
 }
 
 // ---- Appearance ----

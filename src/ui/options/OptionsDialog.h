@@ -94,6 +94,7 @@ private:
     QCheckBox* relativePaths_ = nullptr;
     QCheckBox* autoClose_ = nullptr;
     QCheckBox* autoCloseOptional_ = nullptr;
+    QCheckBox* completeAsYouType_ = nullptr;
     QCheckBox* advanced_ = nullptr;
     QCheckBox* greyed_ = nullptr;
     QLineEdit* template_ = nullptr;
