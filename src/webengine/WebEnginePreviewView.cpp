@@ -2,6 +2,7 @@
 #include "webengine/WebEnginePreviewView.h"
 
 #include <QQuickWindow>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
@@ -181,4 +182,11 @@ extern "C" Q_DECL_EXPORT velto::LivePreviewView* VeltoCreateLivePreviewView(QWid
             *error = QString::fromLocal8Bit(e.what());
         return nullptr;
     }
+}
+
+extern "C" Q_DECL_EXPORT const char* VeltoWebEngineVersion() {
+    // The engine's own release and the Chromium it is made from, for problem reports.
+    static const QByteArray version =
+        QByteArray(qWebEngineVersion()) + " (Chromium " + qWebEngineChromiumVersion() + ")";
+    return version.constData();
 }

@@ -1,16 +1,19 @@
 // Refresh Preview in the running editor: a real browser start (a script standing in for
-// the browser), the preview file beside the document and its clean-up, and the web sites
-// of the Help menu.
+// the browser), the preview file beside the document and its clean-up, the web sites of
+// the Help menu, and the editor taking the front back from the browser.
 #include "UiTestSupport.h"
 
 #include "core/menu/CommandIds.h"
 #include "ui/app/CommandTable.h"
 #include "ui/preview/PreviewHost.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <QWindow>
 #include <QtTest>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace velto;
 using namespace velto::test;
@@ -100,6 +103,49 @@ private Q_SLOTS:
         QDir::setCurrent(before);
         QCOMPARE(UiFixture::Read(here.filePath(QStringLiteral("~veltopv0.htm"))), QByteArray("<P>untitled</P>"));
         QCOMPARE(opened.last(), QUrl::fromLocalFile(QDir(here.path()).canonicalPath() + QStringLiteral("/~veltopv0.htm")));
+    }
+
+    void theEditorComesBackInFrontOnceTheBrowserHasTakenIt() {
+        UiFixture f([](MemoryProfile& p) { p.WriteInt("Settings", "Keep Velto In Front", 1); });
+        f.app->Previews().Browser().desktopHook = [](const QUrl&) { return true; };
+        f.Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+        QVERIFY(f.Frame().Commands().Run(CommandId::WebValidator));
+        // Nothing is raised yet, and nothing waits: the editor holds the front for a while.
+        QVERIFY(f.app->Previews().Browser().Keeper().Holding());
+
+        // A dialog of the editor's own takes the focus: it is left in front.
+        QDialog dialog(&f.Frame());
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCoreApplication::processEvents();
+        QVERIFY(dialog.isActiveWindow());
+        dialog.close();
+        f.Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+
+        // The browser's window comes up and takes the front from the editor's windows.
+        bool lost = false;
+        connect(qApp, &QGuiApplication::focusWindowChanged, &f.Frame(), [&lost](QWindow* now) { lost |= !now; });
+        QWindowSystemInterface::handleWindowActivated(nullptr);
+        QTRY_VERIFY(lost);
+        QTRY_VERIFY(f.Frame().isActiveWindow());
+    }
+
+    void withoutTheOptionTheBrowserKeepsTheFront() {
+        UiFixture f;
+        f.app->Previews().Browser().desktopHook = [](const QUrl&) { return true; };
+        f.Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+        QVERIFY(f.Frame().Commands().Run(CommandId::WebValidator));
+        QVERIFY(!f.app->Previews().Browser().Keeper().Holding());
+        bool lost = false;
+        connect(qApp, &QGuiApplication::focusWindowChanged, &f.Frame(), [&lost](QWindow* now) { lost |= !now; });
+        QWindowSystemInterface::handleWindowActivated(nullptr);
+        QTRY_VERIFY(lost);
+        QCoreApplication::processEvents();
+        QVERIFY(!f.Frame().isActiveWindow());
     }
 };
 

@@ -3,6 +3,7 @@
 // name stored, and a folder that cannot be written keeping the dialog open.
 #include "UiTestSupport.h"
 
+#include "core/colouring/AppearanceSettings.h"
 #include "core/menu/CommandIds.h"
 #include "core/support/CProblemReport.h"
 #include "ui/support/ProbReportDlg.h"
@@ -11,10 +12,28 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QtTest>
+
+#include <Qsci/qsciglobal.h>
+
+#include <clocale>
+#include <ctime>
 
 using namespace velto;
 using namespace velto::test;
+
+namespace {
+// Whether the C library names months in German, as the program then runs.
+bool GermanTimeLocale() {
+    std::tm december{};
+    december.tm_mon = 11;
+    december.tm_mday = 1;
+    december.tm_year = 126;
+    char name[64];
+    return std::strftime(name, sizeof name, "%B", &december) > 0 && std::string(name) == "Dezember";
+}
+} // namespace
 
 class ProblemReportTest : public QObject {
     Q_OBJECT
@@ -60,8 +79,28 @@ private Q_SLOTS:
         QVERIFY(report.contains("First Name : Ada\r\n"));
         QVERIFY(report.contains("Address    : \r\n1 Lane\r\nTown\r\n"));
         QVERIFY(report.contains(QStringLiteral("It fails.\r\n%1\r\n").arg(longLine).toUtf8()));
-        QVERIFY(report.contains("Qt Platform: offscreen"));
         QVERIFY(report.contains("Contents of file os-release"));
+        // The date in its English form, though the test runs in a German time locale.
+        QVERIFY2(GermanTimeLocale(), "the test runs without its German LC_TIME");
+        QVERIFY(QRegularExpression(QStringLiteral("\r\nDate       : [0-3][0-9] (January|February|March|April|May|June|"
+                                                  "July|August|September|October|November|December) [0-9]{4} at "
+                                                  "[01][0-9]:[0-5][0-9] (AM|PM)\r\n"))
+                    .match(QString::fromUtf8(report))
+                    .hasMatch());
+        // What a maintainer needs of this desktop: the libraries, the display, the fonts.
+        const QString text = QString::fromUtf8(report);
+        QVERIFY(text.contains(QStringLiteral("Qt Platform: offscreen (Qt %1)\r\n").arg(QString::fromLatin1(qVersion()))));
+        QVERIFY(text.contains(QStringLiteral("Qt         : %1 (built with " QT_VERSION_STR ")\r\n").arg(QString::fromLatin1(qVersion()))));
+        QVERIFY(text.contains(QStringLiteral("QScintilla : " QSCINTILLA_VERSION_STR "\r\n")));
+        QVERIFY(text.contains(QStringLiteral("WebEngine  : not loaded in this run\r\n")));
+        QVERIFY(text.contains(QStringLiteral("Display    : none (offscreen plug-in")));
+        QVERIFY(text.contains(QStringLiteral("Desktop    : ")));
+        QVERIFY(text.contains(QStringLiteral("Settings   : kept in memory only\r\n")));
+        const CRecCharFormat& face = f.app->Appearance().Class(AppearanceClass::Text);
+        QVERIFY(text.contains(QStringLiteral("Fonts      : Editor text: \"%1\" %2 pt")
+                                  .arg(QString::fromStdString(face.faceName))
+                                  .arg(face.HeightInPoints())));
+        QVERIFY(text.contains(QStringLiteral("           : Window: \"")));
 
         // The next report proposes the next name in the same folder, with the same fields.
         ProbReportDlg next(*f.app, &f.Frame());

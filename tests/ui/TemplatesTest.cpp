@@ -114,6 +114,81 @@ private Q_SLOTS:
         QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://validator.w3.org/"))});
     }
 
+    void theMenusFollowTheirFoldersOnDisk() {
+        TemplatesFixture t;
+        const auto write = [&t](const QString& relative, const QByteArray& bytes) {
+            const QString path = t.User(relative);
+            QDir().mkpath(QFileInfo(path).path());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        // A template added beside the others, and one in a new sub-folder.
+        write(QStringLiteral("Templates/Newsletter.htt"), "<!--\nMENU: A monthly letter\n-->\n<P>News</P>\n");
+        QTRY_VERIFY(FindAction(t.Menu(FolderMenuKind::Templates), QStringLiteral("Newsletter")));
+        QAction* added = FindAction(t.Menu(FolderMenuKind::Templates), QStringLiteral("Newsletter"));
+        QCOMPARE(t.f.Frame().GetMessageString(added->data().toInt()), QStringLiteral("A monthly letter"));
+        write(QStringLiteral("Templates/Letters/Thanks.htt"), "<P>Thanks</P>\n");
+        QTRY_VERIFY(FindAction(t.Menu(FolderMenuKind::Templates), QStringLiteral("Thanks")));
+        // The new folder is watched in turn: a file added inside it shows too.
+        write(QStringLiteral("Templates/Letters/Apology.htt"), "<P>Sorry</P>\n");
+        QTRY_VERIFY(FindAction(t.Menu(FolderMenuKind::Templates), QStringLiteral("Apology")));
+
+        // Snippets, reference pages and web entries likewise; a removed one goes.
+        write(QStringLiteral("Templates/Snippets/Signature.htt"), "<P>-- me</P>\n");
+        write(QStringLiteral("On The Web/Example.mnu"), "URL https://example.org/\n");
+        QVERIFY(QFile::remove(t.User(QStringLiteral("On The Web/W3C Markup Validator.mnu"))));
+        QTRY_VERIFY(FindAction(t.Menu(FolderMenuKind::Snippets), QStringLiteral("Signature")));
+        QTRY_VERIFY(FindAction(t.Menu(FolderMenuKind::OnTheWeb), QStringLiteral("Example")));
+        QTRY_VERIFY(!FindAction(t.Menu(FolderMenuKind::OnTheWeb), QStringLiteral("W3C Markup Validator")));
+        QVERIFY(t.f.app->FolderMenus().WatchedFolders().contains(t.User(QStringLiteral("Templates/Letters"))));
+    }
+
+    void sixteenTemplatesKeepTheOtherTemplateEntry() {
+        TemplatesFixture t;
+        // With the seven shipped ones, more than the fifteen a level shows.
+        for (int i = 0; i < 9; ++i) {
+            QFile file(t.User(QStringLiteral("Templates/Extra %1.htt").arg(i)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<P>extra</P>\n");
+        }
+        t.f.app->FolderMenus().BuildAll();
+        const QStringList texts = Texts(t.Menu(FolderMenuKind::Templates));
+        QCOMPARE(texts.size(), 15 + 3);
+        QCOMPARE(texts.mid(15), (QStringList{"&More Templates...", "-", "Other Template..."}));
+        // Both browse: the overflow entry in the templates folder, the other from the
+        // folder last used, as File > New From Template does.
+        t.Answer({});
+        FindAction(t.Menu(FolderMenuKind::Templates), QStringLiteral("Other Template..."))->trigger();
+        FindAction(t.Menu(FolderMenuKind::Templates), QStringLiteral("More Templates..."))->trigger();
+        QCOMPARE(t.asked, (std::vector<std::string>{"Choose Template for New Document", "Choose Template for New Document"}));
+    }
+
+    void onTheWebOpensMailAddressesAndSaysWhyOthersAreNot() {
+        TemplatesFixture t;
+        QList<QUrl> opened;
+        t.f.app->FolderMenus().openUrlHook = [&opened](const QUrl& url) { opened << url; };
+        const auto entry = [&t](const QString& name, const QByteArray& url) {
+            QFile file(t.User(QStringLiteral("On The Web/%1.mnu").arg(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("URL " + url + "\n");
+        };
+        entry(QStringLiteral("Write To Us"), "mailto:webmaster@example.org");
+        entry(QStringLiteral("Local Page"), "file:///etc/passwd");
+        entry(QStringLiteral("Launcher"), "steam://run/10");
+        t.f.app->FolderMenus().BuildAll();
+        QMenu* web = t.Menu(FolderMenuKind::OnTheWeb);
+        FindAction(web, QStringLiteral("Write To Us"))->trigger();
+        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("mailto:webmaster@example.org"))});
+        FindAction(web, QStringLiteral("Local Page"))->trigger();
+        FindAction(web, QStringLiteral("Launcher"))->trigger();
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(t.f.prompter.messages.size(), std::size_t{2});
+        QVERIFY(QString::fromStdString(t.f.prompter.messages[0]).contains(QStringLiteral("\"Local Page\"")));
+        QVERIFY(QString::fromStdString(t.f.prompter.messages[0]).contains(QStringLiteral("file:///etc/passwd")));
+        QVERIFY(QString::fromStdString(t.f.prompter.messages[1]).contains(t.User(QStringLiteral("On The Web/Launcher.mnu"))));
+    }
+
     void aTemplateEntryMakesAnUnmodifiedDocumentWithOneUndoableChange() {
         TemplatesFixture t;
         QAction* form = FindAction(t.Menu(FolderMenuKind::Templates), QStringLiteral("Form Page"));

@@ -9,10 +9,26 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
+
+#include <clocale>
+#include <ctime>
 
 using namespace velto;
 using namespace velto::test;
+
+namespace {
+// Whether the C library names months in German, as the program then runs.
+bool GermanTimeLocale() {
+    std::tm december{};
+    december.tm_mon = 11;
+    december.tm_mday = 1;
+    december.tm_year = 126;
+    char name[64];
+    return std::strftime(name, sizeof name, "%B", &december) > 0 && std::string(name) == "Dezember";
+}
+} // namespace
 
 class TipTest : public QObject {
     Q_OBJECT
@@ -40,6 +56,16 @@ private Q_SLOTS:
         shown->accept();
         QTRY_VERIFY(f.Frame().findChild<CTipDlg*>() == nullptr);
         QCOMPARE(f.profile->GetInt("Tip", "StartUp", 0), 1);
+        // The file's time stamp keeps its English calendar form in the German time locale
+        // the test runs in (set for it by the build).
+        QVERIFY2(GermanTimeLocale(), "the test runs without its German LC_TIME");
+        const QString stamp = QString::fromStdString(f.profile->GetString("Tip", "TimeStamp", ""));
+        QVERIFY2(QRegularExpression(QStringLiteral("^(Mon|Tue|Wed|Thu|Fri|Sat|Sun) (Jan|Feb|Mar|Apr|May|Jun|Jul|"
+                                                   "Aug|Sep|Oct|Nov|Dec) [ 1-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] "
+                                                   "[0-9]{4}$"))
+                     .match(stamp)
+                     .hasMatch(),
+                 qPrintable(stamp));
 
         // The Help menu's command shows the next one; the first follows the last.
         CTipDlg again(*f.app, &f.Frame());

@@ -1,6 +1,9 @@
 // velto-tool colour-runs [--count] FILE: the style runs the colouring gives a whole file.
 #include "ColourRuns.h"
 #include "MappedInput.h"
+#include "PageInput.h"
+
+#include "core/encoding/PageDecoding.h"
 #include "RunTallyControl.h"
 #include "ToolCommand.h"
 
@@ -32,6 +35,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     MappedInput input;
     if (!input.Open(args.back(), err))
         return 1;
+    // Coloured as the editor holds the page: a page that is not UTF-8 is decoded first.
+    const DecodedPage page = ChosenEncoding() ? DecodePageAs(input.Bytes(), *ChosenEncoding())
+                                              : DecodePage(input.Bytes(), Windows1252Encoding());
+    const std::string_view text = page.Text(input.Bytes());
 
     CHtmlConfig htmlConfig;
     const CEditorConfig editorConfig;
@@ -40,7 +47,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const AppearanceSettings appearance;
     // The runs are taken as the colouring hands them over; no style is stored.
     std::array<std::size_t, AppearanceClassCount> runs{};
-    RunTallyControl control(input.Bytes(), [&](std::size_t start, std::size_t end, std::uint8_t style) {
+    RunTallyControl control(text, [&](std::size_t start, std::size_t end, std::uint8_t style) {
         if (count) {
             if (style < runs.size())
                 ++runs[style];

@@ -1,5 +1,6 @@
 // velto-tool complete FILE OFFSET [--versions LIST]: what completion offers with the caret
 // at a byte offset, one item a line.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/assist/InsertableUrl.h"
@@ -47,7 +48,8 @@ int RunComplete(const std::vector<std::string>& args, std::ostream& out, std::os
     if (versions && !SelectVersions(html, args[3], err))
         return 2;
     std::string bytes;
-    if (!ReadInputFile(args[0], bytes, err))
+    DocumentEncoding encoding;
+    if (!ReadPageFile(args[0], bytes, encoding, err))
         return 1;
     const std::optional<int> offset = OffsetInFile(*parsed, bytes.size(), args[0], err);
     if (!offset)

@@ -1,4 +1,5 @@
 // velto-tool hover FILE OFFSET: the tooltip that resting the pointer on a byte shows.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/colouring/CHtmlColourer.h"
@@ -30,7 +31,8 @@ int RunHover(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!parsed)
         return 2;
     std::string bytes;
-    if (!ReadInputFile(args[0], bytes, err))
+    DocumentEncoding encoding;
+    if (!ReadPageFile(args[0], bytes, encoding, err))
         return 1;
     const std::optional<int> offset = OffsetInFile(*parsed, bytes.size(), args[0], err);
     if (!offset)

@@ -1,5 +1,6 @@
 // velto-tool popup FILE OFFSET [--versions LIST]: the right-click menu of the tag at a byte
 // offset; velto-tool popup-run FILE OFFSET ID [ANSWER]: the text after one of its commands.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/assist/InsertableUrl.h"
@@ -99,6 +100,7 @@ struct Loaded {
     std::unique_ptr<MemoryTextControl> control;
     std::unique_ptr<HtmlElementEd> tag;
     std::string folder;
+    DocumentEncoding encoding;
 };
 
 // Reads the file and finds the tag at the offset; the exit status on failure.
@@ -110,7 +112,7 @@ std::optional<int> Load(const std::string& path, const std::string& offsetText,
     if (versions && !SelectVersions(l.html, *versions, err))
         return 2;
     std::string bytes;
-    if (!ReadInputFile(path, bytes, err))
+    if (!ReadPageFile(path, bytes, l.encoding, err))
         return 1;
     const std::optional<int> offset = OffsetInFile(*parsed, bytes.size(), path, err);
     if (!offset)
@@ -169,7 +171,7 @@ int RunPopupCommand(const std::vector<std::string>& args, std::ostream& out, std
     popup.Execute(id, assistant);
     std::string text;
     l.control->GetTextRange(0, l.control->Length(), text);
-    out << text;
+    out << InPageEncoding(text, l.encoding);
     return assistant.refused ? 1 : (out ? 0 : 1);
 }
 

@@ -1,5 +1,6 @@
 // velto-tool preview-file DOC [options] and velto-tool previewers: the preview file that
 // Refresh Preview writes, and the previewer profiles as the settings give them.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/config/GeneralConfig.h"
@@ -58,8 +59,7 @@ class NoBrowser final : public BrowserPort {
 public:
     bool Start(const std::string&, const std::vector<std::string>&) override { return false; }
     bool OpenWithDesktop(const std::string&) override { return false; }
-    void Wait(int) override {}
-    void BringEditorToFront() override {}
+    void KeepEditorInFront(int) override {}
 };
 
 bool OnPath(const std::string& program) {
@@ -95,7 +95,8 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
         }
     }
     std::string text;
-    if (!ReadInputFile(args[0], text, err))
+    DocumentEncoding encoding;
+    if (!ReadPageFile(args[0], text, encoding, err))
         return 1;
     MemoryTextControl control(std::move(text));
     control.SetVisibleLines(firstLine, 1);
@@ -108,7 +109,7 @@ int RunPreviewFile(const std::vector<std::string>& args, std::ostream& out, std:
     // The editor previews a document by its full path: so does the tool, however the
     // document was named on the command line.
     const std::string path = AbsolutePath(args[0]);
-    const std::optional<std::string> url = driver.WritePreview(control, path);
+    const std::optional<std::string> url = driver.WritePreview(control, path, &encoding);
     if (!url)
         return 1;
     out << *url << '\n';

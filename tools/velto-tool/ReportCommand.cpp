@@ -58,6 +58,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     request.executable = std::filesystem::read_symlink("/proc/self/exe", ec).string();
     request.settingsPath = QtProfile().FileName().toStdString();
     request.qtPlatform = "none (velto-tool has no window)";
+    request.qtVersion = std::string(qVersion()) + " (built with " QT_VERSION_STR ")";
     request.currentFolder = std::filesystem::current_path(ec).string();
     const std::string absolute = std::filesystem::absolute(path, ec).string();
     std::string error;

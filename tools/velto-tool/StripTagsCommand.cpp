@@ -1,4 +1,5 @@
 // velto-tool strip-tags FILE: the file's text with every tag removed, as Strip Tags does.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/tagassist/TagSyntax.h"
@@ -18,9 +19,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args.size() != 1)
         return UsageError("strip-tags", err);
     std::string text;
-    if (!ReadInputFile(args[0], text, err))
+    DocumentEncoding encoding;
+    if (!ReadPageFile(args[0], text, encoding, err))
         return 1;
-    out << StripTags(text);
+    out << InPageEncoding(StripTags(text), encoding);
     return 0;
 }
 

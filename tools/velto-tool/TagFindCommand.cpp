@@ -1,5 +1,6 @@
 // velto-tool tag-find FILE OFFSET: the tag around a byte offset, found as the tag popup
 // finds the tag under the caret.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/config/EditorConfig.h"
@@ -29,7 +30,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (!parsed)
         return 2;
     std::string bytes;
-    if (!ReadInputFile(args[0], bytes, err))
+    DocumentEncoding encoding;
+    if (!ReadPageFile(args[0], bytes, encoding, err))
         return 1;
     if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
         err << "velto-tool: " << args[0] << " is too large\n";
@@ -51,7 +53,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "velto-tool: no tag at offset " << offset << '\n';
         return 1;
     }
-    out << tag.First() << ' ' << tag.PastEnd() << ' ' << tag.TagText() << '\n';
+    out << tag.First() << ' ' << tag.PastEnd() << ' ' << InPageEncoding(tag.TagText(), encoding) << '\n';
     return 0;
 }
 

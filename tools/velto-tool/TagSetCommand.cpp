@@ -1,5 +1,6 @@
 // velto-tool tag-set TAG NAME VALUE and tag-remove TAG NAME: a tag text with one attribute
 // set or removed, as the tag popup writes it.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/config/EditorConfig.h"
@@ -40,7 +41,11 @@ int Rewrite(const std::string& tagText, const std::string& name, const std::stri
             << "'\n";
         return 1;
     }
-    out << HtmlElementEd::SetAttributeText(*attribute, tagText, value, set) << '\n';
+    // The tag comes as text (UTF-8); with --encoding it goes out in that encoding.
+    DocumentEncoding encoding;
+    if (ChosenEncoding())
+        encoding.encoding = ChosenEncoding();
+    out << InPageEncoding(HtmlElementEd::SetAttributeText(*attribute, tagText, value, set), encoding) << '\n';
     return 0;
 }
 

@@ -1,4 +1,5 @@
 // velto-tool: runs one of the registered subcommands.
+#include "PageInput.h"
 #include "ToolCommand.h"
 
 #include "core/document/LoadableFile.h"
@@ -68,7 +69,11 @@ void PrintHelp(std::ostream& out) {
     for (const ToolCommand& c : commands)
         out << "  " << c.name << (c.usage.empty() ? "" : " ") << c.usage << "\n      "
             << c.summary << '\n';
-    out << "\nOptions:\n  --help     show this help\n  --version  show the version\n";
+    out << "\nPages are read in the encoding their bytes or declaration give, as the editor reads\n"
+           "them, and results are written in it; encoding, tag-find, strip-tags, colour-runs, popup,\n"
+           "popup-run, preview-file, complete and hover take --encoding NAME to read a page in\n"
+           "another.\n"
+           "\nOptions:\n  --help     show this help\n  --version  show the version\n";
 }
 } // namespace
 
@@ -85,10 +90,18 @@ int main(int argc, char** argv) {
         std::cout << "velto-tool " << VELTO_VERSION << '\n';
         return 0;
     }
+    // The commands that read pages read them in the encoding "--encoding NAME" gives.
+    static const std::vector<std::string> PageCommands = {
+        "encoding", "tag-find", "tag-set", "tag-remove", "strip-tags", "colour-runs", "popup", "popup-run", "preview-file",
+        "complete", "hover"};
     for (const ToolCommand& c : Commands()) {
         if (c.name == args[0]) {
             std::cout.sync_with_stdio(false);
-            return c.run({args.begin() + 1, args.end()}, std::cout, std::cerr);
+            std::vector<std::string> rest(args.begin() + 1, args.end());
+            if (std::find(PageCommands.begin(), PageCommands.end(), c.name) != PageCommands.end() &&
+                !TakeEncodingOption(rest, std::cerr))
+                return 2;
+            return c.run(rest, std::cout, std::cerr);
         }
     }
     std::cerr << "velto-tool: unknown command '" << args[0] << "' (see velto-tool --help)\n";

@@ -16,6 +16,8 @@ void CEditorConfig::Load(const Profile& p) {
     autoCloseTags = flag("AutoCloseTags", d.autoCloseTags);
     autoCloseOptionalEndTags = flag("AutoCloseOptionalEndTags", d.autoCloseOptionalEndTags);
     completeAsYouType = flag("CompleteAsYouType", d.completeAsYouType);
+    defaultEncoding = p.GetString(Section, "DefaultEncoding", d.defaultEncoding);
+    fallbackEncoding = p.GetString(Section, "FallbackEncoding", d.fallbackEncoding);
 }
 
 bool CEditorConfig::Save(Profile& p) const {
@@ -26,7 +28,9 @@ bool CEditorConfig::Save(Profile& p) const {
            p.WriteInt(Section, "InsertHtmlColourNames", insertHtmlColourNames) &&
            p.WriteInt(Section, "AutoCloseTags", autoCloseTags) &&
            p.WriteInt(Section, "AutoCloseOptionalEndTags", autoCloseOptionalEndTags) &&
-           p.WriteInt(Section, "CompleteAsYouType", completeAsYouType);
+           p.WriteInt(Section, "CompleteAsYouType", completeAsYouType) &&
+           p.WriteString(Section, "DefaultEncoding", defaultEncoding) &&
+           p.WriteString(Section, "FallbackEncoding", fallbackEncoding);
 }
 
 } // namespace velto

@@ -1,6 +1,8 @@
 // Editing options of section "Editor Configuration".
 #pragma once
 
+#include <string>
+
 namespace velto {
 
 class Profile;
@@ -24,6 +26,10 @@ public:
     // Typing "<" and a letter, a blank in a tag, "=" or "&" and a letter lists what may
     // follow; Ctrl+Space lists it whatever this says.
     bool completeAsYouType = true;
+    // Encodings by name: new documents are saved in the first; a page that declares none
+    // and is not UTF-8 is read in the second.
+    std::string defaultEncoding = "UTF-8";
+    std::string fallbackEncoding = "windows-1252";
 
     void Load(const Profile& profile);
     bool Save(Profile& profile) const;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace velto {
@@ -25,5 +26,12 @@ inline constexpr std::size_t MaxCharacterReferenceName = 31;
 
 // The reference of that exact name, or none.
 [[nodiscard]] const CharacterReference* FindCharacterReference(std::string_view name) noexcept;
+
+// The name to write a character as ("eacute" for U+00E9, "euro" for U+20AC) among the
+// references that the versions accepted by `allowed` define, or empty when none of them
+// names it. Of several names for one character the oldest form wins (the Latin-1 names
+// that browsers read even without ';'), then the shortest, then the lower-case one.
+[[nodiscard]] std::string_view PreferredReferenceName(char32_t ch,
+                                                      const std::function<bool(std::uint32_t)>& allowed);
 
 } // namespace velto

@@ -61,6 +61,7 @@ constexpr int WindowArrange = 57649;
 constexpr int WindowCascade = 57650;
 constexpr int WindowTile = 57651;
 constexpr int AppAbout = 57664;
+constexpr int HelpIndex = 57667;
 constexpr int HelpHtmlReferences = 32853;
 constexpr int HelpOnTheWeb = 32854;
 // The Help menu's web sites, each one fixed address.

@@ -39,6 +39,15 @@ PreviewerList BuiltInPreviewers(const ProgramSearch& onPath) {
             browser("Epiphany", "epiphany-browser")};
 }
 
+std::string KeepInFrontPrompt(bool programsMayRaiseThemselves) {
+    const std::string what = "After a preview, bring Velto's window back in front of the browser's once that has "
+                             "come up (within a few seconds, or the previewer's start-up delay).";
+    if (programsMayRaiseThemselves)
+        return what;
+    return what + " On this desktop (Wayland) the desktop decides: it may only show Velto as wanting attention "
+                  "and leave the browser in front.";
+}
+
 bool IsValidProfileName(std::string_view name, Prompter* report) {
     const bool valid = !name.empty() && !IsBlank(name.front()) && !IsBlank(name.back()) &&
                        !ascii::EqualNoCase(name, "<empty>");

@@ -40,6 +40,11 @@ using ProgramSearch = std::function<bool(const std::string& program)>;
 // Google Chrome, Epiphany. Firefox runs as "firefox-esr" where only that is installed.
 [[nodiscard]] PreviewerList BuiltInPreviewers(const ProgramSearch& onPath);
 
+// The prompt of the "Velto In Front Of Browser" option: what it does on a window system
+// where a program may bring its own window back in front (X11), or where the desktop
+// decides (Wayland).
+[[nodiscard]] std::string KeepInFrontPrompt(bool programsMayRaiseThemselves);
+
 // Not empty, no white space at either end, and not "<empty>" in any case. An invalid name
 // is reported through report when one is given.
 bool IsValidProfileName(std::string_view name, Prompter* report = nullptr);

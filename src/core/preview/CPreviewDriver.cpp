@@ -51,7 +51,8 @@ void CPreviewDriver::ReportFileFailure(const std::string& description) {
 }
 
 std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& control,
-                                                        const std::string& documentPath) {
+                                                        const std::string& documentPath,
+                                                        const DocumentEncoding* encoding) {
     const CPreviewConfig* current = profiles_.Current();
     if (!current) {
         prompter_.Message(
@@ -72,6 +73,7 @@ std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& contr
     const bool scroll = settings_.scrollPreview != 0;
     control.GetTextRange(0, control.Length(), text_);
     PreviewContents contents;
+    contents.encoding = encoding;
     contents.baseElement = current->NeedBaseURL;
     contents.defaultTitle = current->NeedDefaultTitle;
     contents.folder = fs::path(path).parent_path().string();
@@ -97,8 +99,9 @@ std::optional<std::string> CPreviewDriver::WritePreview(const TextControl& contr
     return url;
 }
 
-bool CPreviewDriver::Preview(const TextControl& control, const std::string& documentPath) {
-    const std::optional<std::string> url = WritePreview(control, documentPath);
+bool CPreviewDriver::Preview(const TextControl& control, const std::string& documentPath,
+                             const DocumentEncoding* encoding) {
+    const std::optional<std::string> url = WritePreview(control, documentPath, encoding);
     return url && OpenUrl(*url);
 }
 
@@ -116,8 +119,10 @@ bool CPreviewDriver::OpenUrl(const std::string& url) {
     } else {
         opened = OpenWithCommand(*current, url);
     }
+    // Raised at once, the editor would go behind the browser's window as soon as that
+    // comes up: the port waits for it (or for the profile's start-up delay).
     if (profiles_.KeepInFront())
-        browser_.BringEditorToFront();
+        browser_.KeepEditorInFront(current->UsesDesktopBrowser() ? 0 : current->DelayOnAppStart);
     return opened;
 }
 
@@ -139,9 +144,6 @@ bool CPreviewDriver::OpenWithCommand(const CPreviewConfig& profile, const std::s
         if (!prompter_.AskYesNo("Failed to start preview application: " + profile.Previewer +
                                 "\n\nPress YES to try again."))
             break;
-    // The browser gets time to come up before the editor's window is raised again.
-    if (profile.DelayOnAppStart > 0)
-        browser_.Wait(profile.DelayOnAppStart);
     return started;
 }
 

@@ -11,6 +11,7 @@
 namespace velto {
 
 class CCleanupList;
+struct DocumentEncoding;
 class CGeneralConfig;
 class PreviewerProfiles;
 class Profile;
@@ -28,10 +29,11 @@ public:
     virtual bool Start(const std::string& program, const std::vector<std::string>& arguments) = 0;
     // Hands the address to the desktop's own browser; false when that is refused.
     virtual bool OpenWithDesktop(const std::string& url) = 0;
-    // Waits while the window goes on working.
-    virtual void Wait(int milliseconds) = 0;
-    // Puts the editor's main window back in front.
-    virtual void BringEditorToFront() = 0;
+    // Puts the editor's main window back in front once the browser's window has come up
+    // and taken the front: when another program's window takes it within a few seconds,
+    // or startDelayMs (a slow browser's start-up time, 0: none), and at the end of that
+    // delay. Never waits: the editor goes on working meanwhile.
+    virtual void KeepEditorInFront(int startDelayMs) = 0;
 };
 
 class CPreviewDriver {
@@ -46,13 +48,16 @@ public:
     // Refresh Preview of a document (documentPath empty for an untitled one, previewed
     // from the current folder). False when nothing was handed to a browser; the document
     // is never changed.
-    bool Preview(const TextControl& control, const std::string& documentPath);
+    // The file is written in the document's encoding when one is given.
+    bool Preview(const TextControl& control, const std::string& documentPath,
+                 const DocumentEncoding* encoding = nullptr);
     // Opens an address (a web page, or a preview file's) in the current profile's browser.
     bool OpenUrl(const std::string& url);
 
     // Writes the preview file without handing it over; the address to open, or nothing
     // after a reported failure.
-    std::optional<std::string> WritePreview(const TextControl& control, const std::string& documentPath);
+    std::optional<std::string> WritePreview(const TextControl& control, const std::string& documentPath,
+                                            const DocumentEncoding* encoding = nullptr);
     // The path of the next preview file for a document.
     [[nodiscard]] std::string NextPreviewPath(const std::string& documentPath);
 

@@ -21,9 +21,10 @@ int CaretAnchorLine(const TextControl& control, std::string_view text) {
 std::optional<LivePreviewWriter::Written>
 LivePreviewWriter::Write(const TextControl& control, const std::string& documentPath,
                          const std::string& untitledFolder, bool anchorAtCaret,
-                         std::string& error) {
+                         std::string& error, const DocumentEncoding* encoding) {
     control.GetTextRange(0, control.Length(), text_);
     PreviewContents contents;
+    contents.encoding = encoding;
     if (anchorAtCaret) {
         const int line = CaretAnchorLine(control, text_);
         if (line >= 0)

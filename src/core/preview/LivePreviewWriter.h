@@ -30,9 +30,11 @@ public:
     // document, or one whose folder refuses the file, is written to untitledFolder
     // (made when missing), the latter with a base element pointing back at its folder.
     // With anchorAtCaret the scroll anchor goes before the caret's line. On failure gives
-    // nothing and the reason in error; the document is never touched.
+    // nothing and the reason in error; the document is never touched. The file is in the
+    // document's encoding when one is given.
     std::optional<Written> Write(const TextControl& control, const std::string& documentPath,
-                                 const std::string& untitledFolder, bool anchorAtCaret, std::string& error);
+                                 const std::string& untitledFolder, bool anchorAtCaret, std::string& error,
+                                 const DocumentEncoding* encoding = nullptr);
 
 private:
     std::optional<std::string> WriteIn(const std::string& folder, const std::string& documentPath,

@@ -1,6 +1,9 @@
 // The intermediate preview file.
 #include "core/preview/PreviewFile.h"
 
+#include "core/encoding/CharacterReferenceText.h"
+#include "core/encoding/Codec.h"
+#include "core/encoding/DocumentEncoding.h"
 #include "core/platform/ReplaceFile.h"
 #include "core/tagassist/TagSyntax.h"
 
@@ -168,9 +171,29 @@ PreviewFilePieces(std::string_view text, const PreviewContents& contents, std::s
     return pieces;
 }
 
+namespace {
+// The pieces in the document's encoding, when it is one to convert to: then they are
+// one converted piece, held by store.
+void Encode(std::vector<std::string_view>& pieces, const PreviewContents& contents, std::string& store) {
+    const DocumentEncoding* e = contents.encoding;
+    if (!e || e->raw || (e->encoding->kind == EncodingKind::Utf8 && !e->bom))
+        return;
+    std::string text;
+    for (const std::string_view piece : pieces)
+        text += piece;
+    const ReferenceWriter references = MakeReferenceWriter();
+    store = e->bom ? std::string(ByteOrderMark(*e->encoding)) : std::string();
+    store += EncodeFromUtf8(text, *e->encoding, &references).bytes;
+    pieces.assign(1, store);
+}
+} // namespace
+
 bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewContents& contents) {
     std::string head;
-    for (const std::string_view piece : PreviewFilePieces(text, contents, head))
+    std::string encoded;
+    std::vector<std::string_view> pieces = PreviewFilePieces(text, contents, head);
+    Encode(pieces, contents, encoded);
+    for (const std::string_view piece : pieces)
         out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
     return static_cast<bool>(out.flush());
 }
@@ -178,7 +201,9 @@ bool WritePreviewFile(std::ostream& out, std::string_view text, const PreviewCon
 bool WritePreviewFile(const std::string& path, std::string_view text,
                       const PreviewContents& contents, std::string& error) {
     std::string head;
-    const std::vector<std::string_view> pieces = PreviewFilePieces(text, contents, head);
+    std::string encoded;
+    std::vector<std::string_view> pieces = PreviewFilePieces(text, contents, head);
+    Encode(pieces, contents, encoded);
     return ReplaceFileContents(path, pieces, error, ReplaceOptions{}) == ReplaceResult::Written;
 }
 

@@ -11,6 +11,8 @@
 
 namespace velto {
 
+struct DocumentEncoding;
+
 // The scroll anchor the preview file carries: <A NAME="_quorbm+0">.
 inline constexpr std::string_view ScrollAnchorName = "_quorbm+0";
 inline constexpr std::string_view ScrollAnchor = "<A NAME=\"_quorbm+0\">";
@@ -48,6 +50,10 @@ struct PreviewContents {
     bool defaultTitle = false; // end with <TITLE>Untitled</TITLE>
     std::string folder;        // the preview file's folder, for the base element
     std::size_t anchorAt = std::string_view::npos; // where the scroll anchor goes, if any
+    // The document's encoding: the file is written in it, as the page declares, so the
+    // browser reads it so; characters it cannot hold go as numeric references. Null (or
+    // a page kept raw): the bytes as they are.
+    const DocumentEncoding* encoding = nullptr;
 };
 
 inline constexpr std::string_view DefaultTitle = "<TITLE>Untitled</TITLE>\n";

@@ -71,6 +71,8 @@ std::string Fields(const RecoveryRecord& meta, std::size_t length) {
     f += meta.path.empty() ? std::string(UntitledWord) : Escape(meta.path);
     f += "\ntitle " + Escape(meta.title);
     f += "\ntime " + std::to_string(meta.savedAt);
+    if (!meta.encoding.empty())
+        f += "\nencoding " + Escape(meta.encoding);
     f += "\nlength " + std::to_string(length) + "\n";
     return f;
 }
@@ -121,11 +123,19 @@ RecoveryParse ParseRecovery(std::string_view bytes) {
     const std::size_t headerEnd = rest.find("\n\n");
     if (headerEnd == std::string_view::npos || headerEnd > MaxHeader)
         return Refused("the header is incomplete");
-    std::string_view document, title, time, length, crc;
+    std::string_view document, title, time, encoding, length, crc;
     std::string_view header = rest.substr(0, headerEnd + 1);
     const std::string_view fieldsText = header;
     if (!Field(header, "document", document) || !Field(header, "title", title) ||
-        !Field(header, "time", time) || !Field(header, "length", length))
+        !Field(header, "time", time))
+        return Refused("the header is damaged");
+    // Files written before encodings were kept have no encoding line.
+    std::string_view afterTime = header;
+    if (!Field(afterTime, "encoding", encoding))
+        encoding = {};
+    else
+        header = afterTime;
+    if (!Field(header, "length", length))
         return Refused("the header is damaged");
     const std::string_view signedFields = fieldsText.substr(0, fieldsText.size() - header.size());
     if (!Field(header, "crc32", crc) || !header.empty())
@@ -137,11 +147,13 @@ RecoveryParse ParseRecovery(std::string_view bytes) {
     const std::optional<std::string> path =
         document == UntitledWord ? std::optional<std::string>("") : Unescape(document);
     const std::optional<std::string> plainTitle = Unescape(title);
-    if (!path || !plainTitle || !ParseNumber(time, record.savedAt) || !ParseNumber(length, size) ||
+    const std::optional<std::string> plainEncoding = Unescape(encoding);
+    if (!path || !plainTitle || !plainEncoding || !ParseNumber(time, record.savedAt) || !ParseNumber(length, size) ||
         crc.size() != 8 || !ParseNumber(crc, expected, 16))
         return Refused("the header is damaged");
     record.path = *path;
     record.title = *plainTitle;
+    record.encoding = *plainEncoding;
 
     const std::string_view text = rest.substr(headerEnd + 2);
     if (text.size() < size)

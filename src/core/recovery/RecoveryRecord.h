@@ -15,12 +15,16 @@ struct RecoveryRecord {
     std::string title;       // the title it had ("Velto3" for an untitled one)
     std::int64_t savedAt = 0; // when the text was written, seconds since 1970 (UTC)
     std::string text;        // the document's bytes, exactly
+    // How the text is written to its file: an encoding's name, with " bom" and " raw" as
+    // the document has them (see EncodingField). Empty in files of editors that kept
+    // the file's bytes themselves.
+    std::string encoding;
 
     [[nodiscard]] bool Untitled() const { return path.empty(); }
 };
 
 // The header written before the text: a first line naming the format, the document, the
-// title, the time, the text's length, and a CRC-32 over the header lines before it and
+// title, the time, the encoding (when known), the text's length, and a CRC-32 over the header lines before it and
 // the text, then an empty line. The text follows it, raw.
 [[nodiscard]] std::string RecoveryHeader(const RecoveryRecord& meta, std::string_view text);
 

@@ -5,6 +5,8 @@
 #include "core/templates/CFileTreeScanner.h"
 #include "core/templates/CTemplates.h"
 
+#include <filesystem>
+
 namespace velto {
 
 namespace {
@@ -80,6 +82,20 @@ void CQuorHtmlHelpRefMgr::SetDefaultName(int cls, std::string name) {
         defaultNames_[cls] = std::move(name);
 }
 
+void CQuorHtmlHelpRefMgr::SaveDefaultName(int cls) {
+    if (cls == 0 || cls == 1)
+        settings_.WriteString(Section, ClassKey(cls), defaultNames_[cls]);
+}
+
+void CQuorHtmlHelpRefMgr::BuildIndexAnnounced(CHtmlHelpRef& ref) {
+    const bool building = !ref.IndexBuilt() && ref.IsIndexed();
+    if (building && status)
+        status("Creating help index for " + ref.Name() + " HTML reference...");
+    BuildIndex(ref);
+    if (building && status)
+        status("");
+}
+
 CHtmlHelpRef* CQuorHtmlHelpRefMgr::ReferenceForClass(int cls, bool buildIndex) {
     if (cls == 0 || cls == 1)
         if (CHtmlHelpRef* named = FindByName(defaultNames_[cls], false))
@@ -91,24 +107,36 @@ std::optional<CQuorHtmlHelpRefMgr::Topic> CQuorHtmlHelpRefMgr::Lookup(int cls, s
     CHtmlHelpRef* ref = ReferenceForClass(cls, false);
     if (!ref)
         return std::nullopt;
-    const bool building = !ref->IndexBuilt() && ref->IsIndexed();
-    if (building && status)
-        status("Creating help index for " + ref->Name() + " HTML reference...");
-    BuildIndex(*ref);
+    BuildIndexAnnounced(*ref);
     const std::optional<CHtmlHelpRef::Answer> answer = ref->Lookup(word, cls);
-    if (building && status)
-        status("");
     if (!answer || answer->file->Page().empty())
         return std::nullopt;
     return Topic{answer->file->Page(), answer->entry->anchor};
 }
 
 std::optional<CQuorHtmlHelpRefMgr::Topic> CQuorHtmlHelpRefMgr::Introduction(int cls) {
-    CHtmlHelpRef* ref = ReferenceForClass(cls, true);
+    CHtmlHelpRef* ref = ReferenceForClass(cls, false);
     if (!ref)
         return std::nullopt;
+    BuildIndexAnnounced(*ref);
     if (std::optional<CHtmlHelpRef::Answer> answer = ref->Lookup("__introduction", -1))
         return Topic{answer->file->Page(), answer->entry->anchor};
+    return std::nullopt;
+}
+
+std::optional<CQuorHtmlHelpRefMgr::PagePlace> CQuorHtmlHelpRefMgr::FindPage(const std::string& page) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path folder = fs::path(page).parent_path();
+    for (const auto& ref : refs_) {
+        // Index files stand beside their pages, in the set's own folder.
+        if (!ref->IsIndexed() || !fs::equivalent(ref->Base(), folder, ec))
+            continue;
+        BuildIndexAnnounced(*ref);
+        for (const auto& file : ref->Files())
+            if (fs::equivalent(file->Page(), page, ec))
+                return PagePlace{ref.get(), file.get()};
+    }
     return std::nullopt;
 }
 

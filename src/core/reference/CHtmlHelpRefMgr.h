@@ -64,6 +64,8 @@ public:
     void SetFolder(std::string folder) { folder_ = std::move(folder); }
     [[nodiscard]] std::string DefaultName(int cls) const;
     void SetDefaultName(int cls, std::string name);
+    // Writes only the class's "Default For Class" key (a choice made outside the options).
+    void SaveDefaultName(int cls);
 
     // The reference named for the class, else the default one for it.
     CHtmlHelpRef* ReferenceForClass(int cls, bool buildIndex);
@@ -71,14 +73,26 @@ public:
     // The page and anchor of a word's topic. status is told "Creating help index for %s
     // HTML reference..." while an index is first built, then an empty text.
     std::optional<Topic> Lookup(int cls, std::string_view word);
-    // The introduction of the class's reference.
+    // The introduction of the class's reference (its index built, with the same texts).
     std::optional<Topic> Introduction(int cls);
     [[nodiscard]] std::string LoadingPagePath() const;
+
+    // The reference set a page belongs to and its index file: the set whose folder holds
+    // the page, its index built (with the same texts) when needed. Nothing for a page of
+    // no set, or one its set's index does not list.
+    struct PagePlace {
+        CHtmlHelpRef* reference;
+        const CHtmlHelpRefFile* file;
+    };
+    std::optional<PagePlace> FindPage(const std::string& page);
 
     std::function<void(const std::string& text)> status;
     PendingRequest pendingRequest;
 
 private:
+    // Builds the reference's index, telling status while it does.
+    void BuildIndexAnnounced(CHtmlHelpRef& ref);
+
     Profile& settings_;
     std::string defaultFolder_;
     bool useDefaultFolder_ = true;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -271,6 +272,40 @@ std::vector<DriveFacts> ParseMounts(std::string_view mounts, bool (*isRemovable)
     return drives;
 }
 
+std::string DisplayServerText(std::string_view qtPlatformName, EnvironmentLookup env) {
+    const auto value = [env](const char* name) { return env ? env(name).value_or(std::string()) : std::string(); };
+    const std::string display = value("DISPLAY");
+    const std::string wayland = value("WAYLAND_DISPLAY");
+    const std::string session = value("XDG_SESSION_TYPE");
+    const bool waylandSession = !wayland.empty() || session == "wayland";
+    if (qtPlatformName.empty()) {
+        // No window system in use (velto-tool): what the session offers.
+        if (!wayland.empty())
+            return "not in use; the session has Wayland (WAYLAND_DISPLAY=" + wayland + ")";
+        return display.empty() ? "none" : "not in use; the session has X11 (DISPLAY=" + display + ")";
+    }
+    if (qtPlatformName == "xcb") {
+        const std::string where = "DISPLAY=" + display;
+        return waylandSession ? "X11 through XWayland (" + where + ", Wayland session)" : "X11 (" + where + ")";
+    }
+    if (qtPlatformName.substr(0, 7) == "wayland")
+        return "Wayland (WAYLAND_DISPLAY=" + (wayland.empty() ? std::string("wayland-0") : wayland) + ")";
+    // Another plug-in draws on no display server (offscreen, a framebuffer, VNC).
+    std::string text = "none (" + std::string(qtPlatformName) + " plug-in";
+    if (!session.empty())
+        text += ", session " + session;
+    return text + ")";
+}
+
+std::string DesktopText(EnvironmentLookup env) {
+    const auto value = [env](const char* name) { return env ? env(name).value_or(std::string()) : std::string(); };
+    const std::string desktop = value("XDG_CURRENT_DESKTOP");
+    const std::string session = value("DESKTOP_SESSION");
+    if (desktop.empty())
+        return session.empty() ? "unknown" : "unknown (session " + session + ")";
+    return session.empty() ? desktop : desktop + " (session " + session + ")";
+}
+
 SystemFacts GatherSystemFacts(const FactsRequest& request) {
     SystemFacts facts;
     facts.productVersion = request.productVersion;
@@ -304,7 +339,22 @@ SystemFacts GatherSystemFacts(const FactsRequest& request) {
 
     facts.executable = request.executable;
     facts.qtPlatform = request.qtPlatform;
+    facts.qtVersion = request.qtVersion;
+    facts.qscintillaVersion = request.qscintillaVersion;
+    facts.webEngineVersion = request.webEngineVersion;
+    facts.fonts = request.fonts;
+    const EnvironmentLookup environment = [](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    facts.displayServer = DisplayServerText(request.qtPlatformName, environment);
+    facts.desktop = DesktopText(environment);
+    facts.settingsPath = request.settingsPath;
     if (!request.settingsPath.empty()) {
+        std::error_code sizeError;
+        const std::uintmax_t size = fs::file_size(request.settingsPath, sizeError);
+        if (!sizeError)
+            facts.settingsSize = size;
         const fs::path settings(request.settingsPath);
         facts.settingsFile = Included(settings.filename().string(), settings.parent_path().string(), ReportDetail::Concise);
     }

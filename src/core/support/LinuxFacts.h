@@ -32,12 +32,28 @@ namespace velto {
 [[nodiscard]] std::vector<DriveFacts> ParseMounts(std::string_view mounts,
                                                    bool (*isRemovable)(std::string_view device));
 
+// The environment variables of the running program, by name (nothing: not set).
+using EnvironmentLookup = std::optional<std::string> (*)(const char* name);
+
+// The display server the program draws on, from the window system plug-in ("xcb",
+// "wayland", ...) and the session's variables: "X11 (DISPLAY=:0)", "Wayland
+// (WAYLAND_DISPLAY=wayland-0)", or "X11 through XWayland (...)" for an X11 program in a
+// Wayland session. Without a plug-in (no window in use), what the session offers.
+[[nodiscard]] std::string DisplayServerText(std::string_view qtPlatformName, EnvironmentLookup env);
+// The desktop from XDG_CURRENT_DESKTOP and DESKTOP_SESSION: "XFCE (session xfce)".
+[[nodiscard]] std::string DesktopText(EnvironmentLookup env);
+
 struct FactsRequest {
     std::string productVersion;
     std::string executable;
     std::string settingsPath; // the program's settings file, copied into the report
     std::string qtPlatform;
-    std::string currentFolder; // where a "Crash Log" is looked for
+    std::string currentFolder;  // where a "Crash Log" is looked for
+    std::string qtPlatformName; // the plug-in's own name, as "xcb"
+    std::string qtVersion;
+    std::string qscintillaVersion;
+    std::string webEngineVersion;
+    std::vector<std::string> fonts;
 };
 
 // Everything the report says about this computer now.

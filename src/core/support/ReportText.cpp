@@ -1,6 +1,8 @@
 // The problem report's text, made from what the user typed and the system's facts.
 #include "core/support/ReportText.h"
 
+#include "core/support/FixedTimeText.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -47,15 +49,6 @@ const char* DetailName(ReportDetail detail) {
         return " (Detailed)";
     }
     return "";
-}
-
-std::string ReportDate(std::time_t now) {
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[128];
-    if (std::strftime(text, sizeof text, "%d %B %Y at %I:%M %p", &local) == 0)
-        return {};
-    return text;
 }
 
 std::string MemoryBlock(const std::optional<MemoryFacts>& memory) {
@@ -105,6 +98,24 @@ std::string IncludedFileText(const IncludedFile& file) {
     return text;
 }
 
+// What the program runs on and with: the libraries, the display, the settings file and
+// the fonts, the usual suspects of a fault that happens on one desktop only.
+std::string RunningOnLines(const SystemFacts& facts) {
+    std::string lines = Line("Qt Platform", facts.qtPlatform);
+    lines += Line("Qt         ", facts.qtVersion);
+    lines += Line("QScintilla ", facts.qscintillaVersion.empty() ? "not in use" : facts.qscintillaVersion);
+    lines += Line("WebEngine  ", facts.webEngineVersion.empty() ? "not loaded in this run" : facts.webEngineVersion);
+    lines += Line("Display    ", facts.displayServer);
+    lines += Line("Desktop    ", facts.desktop);
+    std::string settings = facts.settingsPath.empty() ? std::string("kept in memory only") : facts.settingsPath;
+    if (!facts.settingsPath.empty())
+        settings += facts.settingsSize ? " (" + ReportSize(*facts.settingsSize) + ")" : " (not written yet)";
+    lines += Line("Settings   ", settings);
+    for (std::size_t i = 0; i < facts.fonts.size(); ++i)
+        lines += Line(i == 0 ? "Fonts      " : "           ", facts.fonts[i]);
+    return lines;
+}
+
 } // namespace
 
 std::string ReportHeading(int level, const std::string& title) {
@@ -145,7 +156,7 @@ std::string BuildReport(const ReportContact& contact, const SystemFacts& facts, 
     std::string r;
     r += ReportHeading(1, facts.productName + " Problem Report" + DetailName(contact.detail));
     r += Line("File       ", reportPath);
-    r += Line("Date       ", ReportDate(facts.now));
+    r += Line("Date       ", ReportDateText(LocalTime(facts.now)));
     r += Line("Product    ", facts.productName + " " + facts.productVersion);
     r += Line("Platform   ", facts.platform);
     r += Line("           ", facts.platformDetail);
@@ -175,7 +186,7 @@ std::string BuildReport(const ReportContact& contact, const SystemFacts& facts, 
     r += ReportHeading(2, "Installation Summary");
     r += Line("Executable ", facts.executable);
     if (contact.detail == ReportDetail::Detailed)
-        r += Line("Qt Platform", facts.qtPlatform);
+        r += RunningOnLines(facts);
     if (facts.settingsFile)
         r += IncludedFileText(*facts.settingsFile);
 

@@ -52,7 +52,16 @@ struct SystemFacts {
     std::optional<std::uint64_t> heapFree; // free bytes of the program's own heap
     std::vector<DriveFacts> drives;
     std::string executable;
-    std::string qtPlatform; // the window system plug-in; given in a detailed report
+    // Given in a detailed report: what the program runs on and with.
+    std::string qtPlatform;       // the window system plug-in
+    std::string qtVersion;        // the Qt library in use, and the one built against
+    std::string qscintillaVersion;
+    std::string webEngineVersion; // empty: the live preview's engine was not loaded
+    std::string displayServer;    // X11, Wayland, or X11 through XWayland
+    std::string desktop;
+    std::string settingsPath;
+    std::optional<std::uint64_t> settingsSize;
+    std::vector<std::string> fonts; // what each kind of text asked for and was given
     std::optional<IncludedFile> settingsFile;
     std::vector<IncludedFile> includedFiles; // in report order
 };

@@ -1,6 +1,8 @@
 // The tips file of the tip of the day.
 #include "core/support/TipsFile.h"
 
+#include "core/support/FixedTimeText.h"
+
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -25,13 +27,7 @@ std::string CTipsFile::TimeStamp(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return {};
-    std::tm local{};
-    localtime_r(&st.st_mtime, &local);
-    char text[32];
-    // asctime's form: "Www Mmm dd hh:mm:ss yyyy".
-    if (std::strftime(text, sizeof text, "%a %b %e %H:%M:%S %Y", &local) == 0)
-        return {};
-    return text;
+    return CalendarTimeText(LocalTime(st.st_mtime));
 }
 
 bool CTipsFile::Open(const std::string& path) {

@@ -10,13 +10,6 @@ namespace {
 std::size_t IndexOf(FolderMenuKind kind) {
     return static_cast<std::size_t>(kind);
 }
-
-bool HasOverflow(const CFileTreeMenu& menu) {
-    for (const MenuItem& item : menu.Menu().Items())
-        if (const CFTItem* entry = menu.Item(item.id); entry && entry->kind == CFTItem::Overflow)
-            return true;
-    return false;
-}
 } // namespace
 
 FolderMenuSet::FolderMenuSet(const CGeneralConfig& settings, std::string folder)
@@ -40,11 +33,9 @@ const CFileTreeMenu& FolderMenuSet::Menu(FolderMenuKind kind) const {
 }
 
 MenuModel FolderMenuSet::Shown(FolderMenuKind kind) const {
-    const CFileTreeMenu& menu = Menu(kind);
-    MenuModel shown = menu.Menu();
-    if (HasOverflow(menu))
-        return shown;
-    // A template or snippet kept anywhere else is still reachable.
+    MenuModel shown = Menu(kind).Menu();
+    // A template or snippet kept anywhere else is still reachable, also when a full folder
+    // ends the menu with its own overflow entry (which browses that folder only).
     if (kind == FolderMenuKind::Templates || kind == FolderMenuKind::Snippets) {
         if (!shown.Empty())
             shown.AddSeparator();

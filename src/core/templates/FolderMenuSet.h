@@ -27,8 +27,8 @@ public:
     void BuildAll();
 
     [[nodiscard]] const CFileTreeMenu& Menu(FolderMenuKind kind) const;
-    // What the window shows: the menu's entries and, where the top level has no overflow
-    // entry of its own, the templates and snippets menus' command for browsing.
+    // What the window shows: the menu's entries and, for the templates and snippets
+    // menus, their command for browsing anywhere.
     [[nodiscard]] MenuModel Shown(FolderMenuKind kind) const;
 
     // The menu whose entry the id is.

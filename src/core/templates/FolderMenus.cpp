@@ -32,6 +32,39 @@ std::optional<std::string> ReadMenuFileKey(const std::string& path, std::string_
     return value;
 }
 
+WebEntryAddress ClassifyWebEntryAddress(std::string_view url) {
+    const auto isAlpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    const auto isSchemeChar = [&](char c) {
+        return isAlpha(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+    };
+    // Blanks and control characters have no place in an address: the browser or the
+    // desktop would read them as something else.
+    for (char c : url)
+        if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7f)
+            return WebEntryAddress::Refused;
+    std::size_t colon = 0;
+    while (colon < url.size() && isSchemeChar(url[colon]))
+        ++colon;
+    if (colon == 0 || colon == url.size() || url[colon] != ':' || !isAlpha(url[0]))
+        return WebEntryAddress::Refused;
+    std::string scheme(url.substr(0, colon));
+    for (char& c : scheme)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const std::string_view rest = url.substr(colon + 1);
+    if ((scheme == "http" || scheme == "https") && rest.size() > 2 && rest.substr(0, 2) == "//")
+        return WebEntryAddress::WebPage;
+    if (scheme == "mailto" && !rest.empty())
+        return WebEntryAddress::MailAddress;
+    return WebEntryAddress::Refused;
+}
+
+std::string RefusedWebEntryMessage(const std::string& menuFile, const std::string& url) {
+    const std::filesystem::path file(menuFile);
+    return "The On The Web entry \"" + file.stem().string() + "\" has an address Velto does not open:\n\n" + url +
+           "\n\nThis menu opens web pages (http: and https:) in your browser and mail addresses (mailto:) in "
+           "your mail program. To change the address, edit the URL line of:\n\n" + menuFile;
+}
+
 const FolderMenuSetup& SetupOf(FolderMenuKind kind) noexcept {
     return Setups[static_cast<int>(kind)];
 }

@@ -46,4 +46,12 @@ void BuildFolderMenu(CFileTreeMenu& menu, FolderMenuKind kind, const std::string
 // The non-empty value of a key of a menu description file (.mnu): "MENU", "HTML", "URL".
 [[nodiscard]] std::optional<std::string> ReadMenuFileKey(const std::string& path, std::string_view key);
 
+// What an On The Web entry's address may open: web pages go to the browser, mail addresses
+// to the desktop's mail program (which only starts a message); anything else (local files,
+// programs, scripts, other schemes) is refused, since a menu file can come from anywhere.
+enum class WebEntryAddress { WebPage, MailAddress, Refused };
+[[nodiscard]] WebEntryAddress ClassifyWebEntryAddress(std::string_view url);
+// What the user is told about a refused address: the entry, the address and the file.
+[[nodiscard]] std::string RefusedWebEntryMessage(const std::string& menuFile, const std::string& url);
+
 } // namespace velto

@@ -119,10 +119,19 @@ void CTemplateCommands::OnEntryChosen(FolderMenuKind menu, const std::string& pa
             host_.ShowReference(full);
         return;
     }
-    case FolderMenuKind::OnTheWeb:
-        if (std::optional<std::string> url = ReadMenuFileKey(path, "URL"))
-            host_.OpenUrl(*url);
+    case FolderMenuKind::OnTheWeb: {
+        const std::optional<std::string> url = ReadMenuFileKey(path, "URL");
+        if (!url)
+            return;
+        switch (ClassifyWebEntryAddress(*url)) {
+        case WebEntryAddress::WebPage: host_.OpenUrl(*url); break;
+        case WebEntryAddress::MailAddress: host_.OpenMailAddress(*url); break;
+        case WebEntryAddress::Refused:
+            prompter_.Message(RefusedWebEntryMessage(path, *url), Prompter::Kind::Warning);
+            break;
+        }
         return;
+    }
     }
 }
 

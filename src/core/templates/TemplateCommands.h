@@ -33,7 +33,10 @@ public:
     virtual bool SaveActive(const std::string& path, bool selectionOnly) = 0;
     // Shows a reference page in the reference window.
     virtual void ShowReference(const std::string& page) = 0;
+    // Opens a web page in the browser of the current previewer profile.
     virtual void OpenUrl(const std::string& url) = 0;
+    // Hands a "mailto:" address to the desktop's mail program.
+    virtual void OpenMailAddress(const std::string& url) = 0;
     // A template or snippet was saved: the templates and snippets menus are built again.
     virtual void TemplatesChanged() = 0;
 };

@@ -5,6 +5,7 @@
 #include "core/menu/MenuModel.h"
 #include "ui/app/AppCommands.h"
 #include "ui/app/CLockStatePanes.h"
+#include "ui/document/EncodingPane.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/app/CommandTable.h"
 #include "ui/app/FolderMenuAttach.h"
@@ -50,7 +51,7 @@ namespace velto {
 namespace {
 const QString AppName = QStringLiteral("Velto");
 // What the status bar says while no prompt is shown.
-const QString IdleMessage = QStringLiteral("Ready");
+const QString IdleMessage = QStringLiteral("For Application Help, press F1. For HTML Context Help, press F5.");
 }
 
 CMainFrame::CMainFrame(CQuorApp& app)
@@ -67,6 +68,7 @@ CMainFrame::CMainFrame(CQuorApp& app)
     RegisterCommands();
     CreateMenus();
     CreateBars();
+    new EncodingPane(*this);
     lockPanes_ = new CLockStatePanes(statusBar());
     LoadBarState();
     connect(&app_, &CQuorApp::RecentFilesChanged, this, &CMainFrame::RebuildRecentFileMenu);

@@ -90,7 +90,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    // Status tips: the item's prompt, "Ready" when it has none.
+    // Status tips: the item's prompt, the idle text when it has none.
     bool event(QEvent* e) override;
     // Keeps the title the frame gives itself: a maximised MDI window would append its
     // own title to it again.

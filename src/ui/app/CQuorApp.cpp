@@ -28,6 +28,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <cstdio>
@@ -193,9 +194,17 @@ void CQuorApp::OfferTipOfTheDay(bool showSplash) {
 void CQuorApp::LoadReferenceManager() {
     references_ = std::make_unique<CQuorHtmlHelpRefMgr>(
         *profile_, JoinPath(userFolder_, QStringLiteral("HTML References")).toStdString());
+    // An index is built on the window's own thread: the wait cursor and the status text
+    // are shown (painted at once, as nothing else paints meanwhile) until it is done.
     references_->status = [this](const std::string& text) {
-        if (mainFrame_)
+        if (!text.empty())
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+        if (mainFrame_) {
             mainFrame_->ShowPrompt(QString::fromStdString(text));
+            mainFrame_->statusBar()->repaint();
+        }
     };
     references_->Start();
 }

@@ -36,7 +36,7 @@ MenuModel MainMenuLayout() {
     // The open documents follow the window commands.
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange, 0, ToggleReferenceWindow,
                                      DockReferenceWindow, LivePreview});
-    Fill(bar.AddSubmenu("&Help"), {ContextTagLookup, HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
+    Fill(bar.AddSubmenu("&Help"), {HelpIndex, ContextTagLookup, HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
                                     WebValidator, 0, TipOfTheDay, ReportProblem, AppAbout});
     return bar;
 }

@@ -11,7 +11,8 @@ class CQuorView;
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // The frame owns the view (its widget) and the document (a child object).
+    // The frame owns the view (in its widget, below the encoding bar) and the document (a
+    // child object).
     CChildFrame(CQuorDoc* doc, CQuorView* view, QWidget* parent = nullptr);
 
     [[nodiscard]] CQuorDoc* Document() const { return doc_; }

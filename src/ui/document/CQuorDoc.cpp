@@ -64,10 +64,17 @@ bool CQuorDoc::OnOpenDocument(const QString& path) {
     return true;
 }
 
-void CQuorDoc::OpenRecovered(const QString& path, const QByteArray& text) {
+void CQuorDoc::OpenRecovered(const QString& path, const QByteArray& text, const std::string& encoding) {
     if (!view_)
         return;
     view_->LoadDocumentBytes(text);
+    std::optional<DocumentEncoding> kept = ParseEncodingField(encoding);
+    if (!kept) {
+        kept.emplace();
+        kept->raw = true;
+        kept->rule = EncodingRule::Chosen;
+    }
+    view_->SetEncoding(*kept);
     if (!path.isEmpty())
         SetPathName(path);
     SetModifiedFlag(true);

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <string>
+
 namespace velto {
 
 class CQuorDocManager;
@@ -37,8 +39,10 @@ public:
     bool OnOpenDocument(const QString& path);
     // Takes a text recovered after a crash: it replaces the view's text unrecorded, the
     // document takes the path it had (none for an untitled one), and it counts as
-    // modified, with no undo step leading back to the saved state.
-    void OpenRecovered(const QString& path, const QByteArray& text);
+    // modified, with no undo step leading back to the saved state. encoding is the
+    // recovery file's (see EncodingField); without one the text is the file's own bytes,
+    // kept raw.
+    void OpenRecovered(const QString& path, const QByteArray& text, const std::string& encoding = {});
     // Writes the text to path (through a temporary file); clears the modified flag.
     bool OnSaveDocument(const QString& path);
     // Saves to path, asking for one when it is empty; with replace the document takes

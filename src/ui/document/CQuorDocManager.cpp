@@ -144,6 +144,7 @@ void Show(QMdiArea* area, CChildFrame* frame) {
 CQuorDoc* CQuorDocManager::CreateUntitled(int typeIndex) {
     CChildFrame* frame = CreateFrame(typeIndex);
     frame->Document()->SetTitle(QStringLiteral("Velto%1").arg(++untitledCount_));
+    frame->View()->SetEncoding(NewDocumentEncoding(app_.Editor().defaultEncoding));
     Show(area_, frame);
     Q_EMIT DocumentOpened(frame->Document());
     return frame->Document();
@@ -182,10 +183,10 @@ CQuorDoc* CQuorDocManager::OpenDocumentFile(const QString& path) {
     return frame->Document();
 }
 
-CQuorDoc* CQuorDocManager::OpenRecovered(const QString& path, const QByteArray& text) {
+CQuorDoc* CQuorDocManager::OpenRecovered(const QString& path, const QByteArray& text, const std::string& encoding) {
     CQuorDoc* open = path.isEmpty() ? nullptr : FindByPath(path);
     if (open && !open->IsModified()) {
-        open->OpenRecovered(path, text);
+        open->OpenRecovered(path, text, encoding);
         if (auto* frame = qobject_cast<CChildFrame*>(open->parent()))
             Show(area_, frame);
         return open;
@@ -195,7 +196,7 @@ CQuorDoc* CQuorDocManager::OpenRecovered(const QString& path, const QByteArray& 
     CChildFrame* frame = CreateFrame(isTemplateType ? 1 : 0);
     if (keptPath.isEmpty())
         frame->Document()->SetTitle(QStringLiteral("Velto%1").arg(++untitledCount_));
-    frame->Document()->OpenRecovered(keptPath, text);
+    frame->Document()->OpenRecovered(keptPath, text, encoding);
     Show(area_, frame);
     Q_EMIT DocumentOpened(frame->Document());
     return frame->Document();

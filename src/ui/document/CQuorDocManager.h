@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,7 +42,7 @@ public:
     // A document recovered after a crash, shown modified with its text and its original
     // path (untitled when it had none). When that file is open already with changes of
     // this session, the recovered text comes as an untitled document beside it instead.
-    CQuorDoc* OpenRecovered(const QString& path, const QByteArray& text);
+    CQuorDoc* OpenRecovered(const QString& path, const QByteArray& text, const std::string& encoding = {});
     // File Open: asks for one or more files and opens them.
     void OnFileOpen();
     // Saves every modified document (asking for a name where there is none).

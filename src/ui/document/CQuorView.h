@@ -7,6 +7,8 @@
 #include "core/document/ChangedRange.h"
 #include "core/document/TransferMessages.h"
 #include "core/document/UndoHistory.h"
+#include "core/encoding/DocumentEncoding.h"
+#include "core/encoding/PageDecoding.h"
 #include "core/tagassist/TagMatcher.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -17,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QIODevice;
 class QMimeData;
@@ -82,6 +85,28 @@ public:
     bool LoadDocumentFile(const QString& path, bool* partial = nullptr);
     // The same with the text given (a recovered document): the bytes exactly, unrecorded.
     void LoadDocumentBytes(const QByteArray& bytes);
+
+    // ---- Encoding (ViewEncoding.cpp) ----
+    // The control holds UTF-8 (or, for a page kept raw, the file's bytes); the document
+    // is read from and written to its file in this encoding.
+    [[nodiscard]] const DocumentEncoding& Encoding() const { return encoding_; }
+    void SetEncoding(const DocumentEncoding& encoding);
+    // The sentence the bar above the view shows about the page's encoding (empty for
+    // none), and the disagreement of its declaration with its bytes, if any.
+    [[nodiscard]] const QString& EncodingNotice() const { return encodingNotice_; }
+    [[nodiscard]] DeclarationConflict EncodingConflict() const { return conflict_; }
+    void DismissEncodingNotice();
+    // Reads the file again as the given encoding, replacing the text unrecorded. False
+    // (and told) when the file cannot be read.
+    bool ReopenWithEncoding(const QString& path, const EncodingInfo& encoding);
+    // Reopens in the encoding and makes the page's declaration name it, as one undoable
+    // change (the document is then modified).
+    bool CorrectDeclaration(const QString& path, const EncodingInfo& encoding);
+    // Rewrites the page's declaration to name the encoding, as one undoable change;
+    // false when there is nothing to rewrite.
+    bool RewriteDeclaration(const EncodingInfo& encoding);
+    // The encoding for pages that declare none, from the Options.
+    [[nodiscard]] const EncodingInfo& FallbackEncoding() const;
 
     // ---- Undo ----
     [[nodiscard]] CUndoHistory& UndoHistory() { return history_; }
@@ -162,6 +187,8 @@ Q_SIGNALS:
     void CommandStateChanged();
     // Files were dropped on the view: the frame opens them.
     void FilesDropped(const QStringList& paths);
+    // The document's encoding or the notice about it changed.
+    void EncodingChanged();
 
 protected:
     bool event(QEvent* e) override;
@@ -184,6 +211,14 @@ private:
     [[nodiscard]] std::string ReadRange(int first, int pastEnd) const;
     void DetectLineEnds();
     LoadResult LoadWholeDocument(QIODevice& source);
+    // Puts a decoded page into the control as a document load, and keeps its encoding.
+    void LoadDecodedPage(const DecodedPage& page, std::string_view input);
+    // The pieces to write for the whole text in the document's encoding; store keeps
+    // converted bytes alive. False when the user cancelled over characters the encoding
+    // cannot hold, or it could not be converted (told).
+    bool EncodeForSaving(std::string& store, std::vector<std::string_view>& pieces);
+    // Text being inserted, decoded as the document holds text.
+    [[nodiscard]] std::string DecodeInserted(std::string_view bytes, bool isTemplate) const;
     void ColourChange(int first, int pastEnd);
     void SetUpTagEditing();
     // After a '>' or '/' typed by the user: the end tag it completes, in the same change.
@@ -205,6 +240,9 @@ private:
     bool overwriteMode_ = false;
     int marginDigits_ = 0; // the digits the line number margin has room for
     int lastGotoLine_ = 1;
+    DocumentEncoding encoding_;
+    QString encodingNotice_;
+    DeclarationConflict conflict_ = DeclarationConflict::None;
 };
 
 } // namespace velto

@@ -38,6 +38,22 @@ std::optional<FileRefusal> RefuseToRead(const QString& path) {
     return refusal;
 }
 
+// Reads the whole file; on a failure part-way, bytes holds what was read.
+CQuorView::LoadResult ReadWholeFile(QFile& file, QByteArray& bytes) {
+    if (file.size() > 0)
+        bytes.reserve(file.size());
+    for (;;) {
+        const qsizetype before = bytes.size();
+        bytes.resize(before + (1 << 20));
+        const qint64 n = file.read(bytes.data() + before, 1 << 20);
+        bytes.resize(before + std::max<qint64>(n, 0));
+        if (n < 0)
+            return {TransferFailure::File, file.errorString().toStdString()};
+        if (n == 0)
+            return {};
+    }
+}
+
 } // namespace
 
 CQuorView::LoadResult CQuorView::LoadText(QIODevice& file, bool record) {
@@ -151,12 +167,23 @@ bool CQuorView::LoadDocumentFile(const QString& path, bool* partial) {
                                (path + QStringLiteral(": ") + file.errorString()).toStdString()));
         return false;
     }
-    const LoadResult result = LoadWholeDocument(file);
+    QByteArray bytes;
+    const LoadResult result = ReadWholeFile(file, bytes);
+    const std::string_view input(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (!result.Ok()) {
+        // What could be read is kept as it is, undecoded: a part of a file may end inside
+        // a character, and the document has no path to be saved over the whole.
+        LoadDocumentBytes(bytes);
+        DocumentEncoding raw;
+        raw.raw = true;
+        raw.rule = EncodingRule::Chosen;
+        SetEncoding(raw);
         ReportTransferFailure(LoadFailureMessage(result.failure, result.description));
         if (partial)
             *partial = true;
+        return true;
     }
+    LoadDecodedPage(DecodePage(input, FallbackEncoding()), input);
     return true;
 }
 
@@ -173,28 +200,38 @@ bool CQuorView::InsertFile(const QString& path, bool isTemplate) {
                                  (path + QStringLiteral(": ") + file.errorString()).toStdString()));
         return false;
     }
-    if (isTemplate) {
-        const QByteArray all = file.readAll();
-        file.seek(static_cast<qint64>(TemplateBodyOffset(
-            std::string_view(all.constData(), static_cast<std::size_t>(all.size())))));
+    QByteArray bytes;
+    LoadResult result = ReadWholeFile(file, bytes);
+    if (!result.Ok()) {
+        ReportTransferFailure(InsertFailureMessage(result.failure, result.description));
+        return false;
     }
-    const LoadResult result = LoadText(file, true);
+    // The file is read as a page is opened, and goes in as text of this document.
+    QByteArray text = QByteArray::fromStdString(
+        DecodeInserted(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), isTemplate));
+    bytes.clear();
+    QBuffer source(&text);
+    source.open(QIODevice::ReadOnly);
+    result = LoadText(source, true);
     if (!result.Ok())
         ReportTransferFailure(InsertFailureMessage(result.failure, result.description));
     return result.Ok();
 }
 
 bool CQuorView::SaveToFile(const QString& path, bool selectionOnly) {
+    // A selection (a snippet) is written as the control holds it: UTF-8 text, which any
+    // page it is inserted into reads back by its bytes.
     QByteArray selection;
-    std::string_view bytes;
+    std::string converted;
+    std::vector<std::string_view> pieces;
     if (selectionOnly) {
         selection = TextRange(SelectionStart(), SelectionEnd());
-        bytes = {selection.constData(), static_cast<std::size_t>(selection.size())};
-    } else {
-        bytes = WholeTextBytes();
+        pieces.emplace_back(selection.constData(), static_cast<std::size_t>(selection.size()));
+    } else if (!EncodeForSaving(converted, pieces)) {
+        return false;
     }
     std::string error;
-    if (SaveDocumentFile(QFile::encodeName(path).toStdString(), std::span(&bytes, 1), error) ==
+    if (SaveDocumentFile(QFile::encodeName(path).toStdString(), pieces, error) ==
         ReplaceResult::Written)
         return true;
     ReportTransferFailure(SaveFailureMessage(TransferFailure::File, error));

@@ -152,6 +152,7 @@ bool RecoveryHost::Write(CQuorDoc* doc, Watched& w, const std::string& thenRemov
     meta.path = QFile::encodeName(doc->PathName()).toStdString();
     meta.title = doc->BaseTitle().toStdString();
     meta.savedAt = SecondsNow();
+    meta.encoding = EncodingField(view->Encoding());
     // One copy out of the control's contiguous buffer for the worker; the checksum and
     // the flush to the disk happen there.
     const auto* bytes = static_cast<const char*>(view->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
@@ -350,7 +351,7 @@ std::uint64_t RecoveryHost::Recover() {
         const QByteArray text = QByteArray::fromStdString(o.record.text);
         o.record.text.clear();
         CQuorDoc* doc = app_.DocManager().OpenRecovered(
-            QFile::decodeName(QByteArray::fromStdString(o.record.path)), text);
+            QFile::decodeName(QByteArray::fromStdString(o.record.path)), text, o.record.encoding);
         // The old file goes once this editor's own file holds the text: after the write,
         // and only when it succeeded.
         const auto it = watched_.find(doc);

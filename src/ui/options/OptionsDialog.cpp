@@ -4,6 +4,7 @@
 #include "core/colouring/AppearanceSettings.h"
 #include "core/colouring/ColourSchedule.h"
 #include "core/config/VersionLists.h"
+#include "core/encoding/Encoding.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/menu/MenuModel.h"
 #include "core/reference/CHtmlHelpRefMgr.h"
@@ -24,6 +25,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,6 +225,12 @@ QWidget* OptionsDialog::MakeGeneralPage() {
         PreviewerProfiles::ChoiceIndex(previewers_, app_.Previews().Profiles().SelectedName())));
     inFront_ = new QCheckBox(QStringLiteral("Velto I&n Front Of Browser"), previewGroup);
     inFront_->setChecked(app_.Previews().Profiles().KeepInFront());
+    // Under Wayland a program cannot put its own window in front: the prompt says so.
+    const QString inFrontPrompt = QString::fromStdString(
+        KeepInFrontPrompt(!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))));
+    inFront_->setToolTip(inFrontPrompt);
+    inFront_->setStatusTip(inFrontPrompt);
+    inFront_->setWhatsThis(inFrontPrompt);
     programPath_ = new QLineEdit(previewGroup);
     programPath_->setPlaceholderText(QStringLiteral("the desktop's default browser"));
     auto* pathLabel = new QLabel(QStringLiteral("&Application Path:"), previewGroup);
@@ -303,8 +311,31 @@ QWidget* OptionsDialog::MakeGeneralPage() {
     templateRow->addWidget(template_, 1);
     templateRow->addWidget(chooseTemplate);
     layout->addLayout(templateRow);
+    layout->addLayout(MakeEncodingRows(page));
     layout->addStretch();
     return page;
+}
+
+QLayout* OptionsDialog::MakeEncodingRows(QWidget* page) {
+    auto* grid = new QGridLayout;
+    const auto combo = [&](int row, const char* text, const std::string& current, bool withUtf8) {
+        auto* box = new QComboBox(page);
+        for (const EncodingInfo& e : Encodings())
+            if (withUtf8 || !e.IsUnicode())
+                box->addItem(QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())));
+        const EncodingInfo* now = FindEncoding(current);
+        box->setCurrentIndex(now ? box->findText(QString::fromLatin1(now->name.data(), static_cast<qsizetype>(now->name.size()))) : 0);
+        auto* label = new QLabel(QString::fromLatin1(text), page);
+        label->setBuddy(box);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        return box;
+    };
+    newEncoding_ = combo(0, "Default &encoding for new documents:", editor_.defaultEncoding, true);
+    // A page that is not UTF-8 is read in this one, so it cannot be a Unicode encoding.
+    fallbackEncoding_ = combo(1, "Encoding for pages that &declare none:", editor_.fallbackEncoding, false);
+    grid->setColumnStretch(2, 1);
+    return grid;
 }
 
 void OptionsDialog::StorePreviewerPath() {
@@ -351,6 +382,8 @@ void OptionsDialog::ApplyGeneralControls() {
     editor_.autoCloseTags = autoClose_->isChecked();
     editor_.autoCloseOptionalEndTags = autoCloseOptional_->isChecked();
     editor_.completeAsYouType = completeAsYouType_->isChecked();
+    editor_.defaultEncoding = newEncoding_->currentText().toStdString();
+    editor_.fallbackEncoding = fallbackEncoding_->currentText().toStdString();
 }
 
 // ---- Appearance ----

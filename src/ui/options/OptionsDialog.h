@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -54,6 +55,8 @@ public:
 private:
     QWidget* MakeHtmlSupportPage();
     QWidget* MakeGeneralPage();
+    // The two encodings: for new documents and for pages that declare none.
+    QLayout* MakeEncodingRows(QWidget* page);
     QWidget* MakeAppearancePage();
     void FillVersionLists();
     void ShowAddMenu(bool allTags);
@@ -95,6 +98,8 @@ private:
     QCheckBox* autoClose_ = nullptr;
     QCheckBox* autoCloseOptional_ = nullptr;
     QCheckBox* completeAsYouType_ = nullptr;
+    QComboBox* newEncoding_ = nullptr;
+    QComboBox* fallbackEncoding_ = nullptr;
     QCheckBox* advanced_ = nullptr;
     QCheckBox* greyed_ = nullptr;
     QLineEdit* template_ = nullptr;

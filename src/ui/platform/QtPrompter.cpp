@@ -1,6 +1,10 @@
 // Prompts shown as Qt message boxes.
 #include "ui/platform/QtPrompter.h"
 
+#include <QAbstractButton>
+#include <QPushButton>
+#include <algorithm>
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -43,6 +47,21 @@ Prompter::Answer QtPrompter::AskYesNoCancel(const std::string& text) {
     default:
         return Answer::Cancel;
     }
+}
+
+std::size_t QtPrompter::AskChoice(const std::string& text, const std::vector<std::string>& choices) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(),
+                    QString::fromStdString(text), QMessageBox::NoButton, Owner());
+    std::vector<QAbstractButton*> buttons;
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        buttons.push_back(box.addButton(QString::fromStdString(choices[i]),
+                                        i + 1 == choices.size() ? QMessageBox::RejectRole
+                                                                : QMessageBox::AcceptRole));
+    if (!buttons.empty())
+        box.setEscapeButton(buttons.back());
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? choices.size() - 1 : static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 } // namespace velto

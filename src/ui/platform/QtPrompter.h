@@ -16,6 +16,7 @@ public:
     void Message(const std::string& text, Kind kind) override;
     bool AskYesNo(const std::string& text) override;
     Answer AskYesNoCancel(const std::string& text) override;
+    std::size_t AskChoice(const std::string& text, const std::vector<std::string>& choices) override;
 
 private:
     QWidget* Owner() const;

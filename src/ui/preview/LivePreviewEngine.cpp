@@ -28,8 +28,14 @@ QStringList ModuleCandidates() {
 struct Loaded {
     bool tried = false;
     CreateLivePreviewViewFunction create = nullptr;
+    WebEngineVersionFunction version = nullptr;
     QString error;
 };
+
+Loaded& State() {
+    static Loaded loaded;
+    return loaded;
+}
 
 // What Qt does at start-up for an application that links the engine, done at first use:
 // the OpenGL contexts shared, and the share context the engine's compositor draws with.
@@ -54,7 +60,7 @@ void PrepareOpenGL() {
 }
 
 Loaded& Module() {
-    static Loaded loaded;
+    Loaded& loaded = State();
     if (loaded.tried)
         return loaded;
     loaded.tried = true;
@@ -71,6 +77,7 @@ Loaded& Module() {
         QLibrary library(path); // never unloaded: the pane's objects live until exit
         library.setLoadHints(QLibrary::ExportExternalSymbolsHint);
         loaded.create = reinterpret_cast<CreateLivePreviewViewFunction>(library.resolve(CreateLivePreviewViewSymbol));
+        loaded.version = reinterpret_cast<WebEngineVersionFunction>(library.resolve(WebEngineVersionSymbol));
         if (loaded.create)
             return loaded;
         loaded.error = library.errorString();
@@ -80,6 +87,11 @@ Loaded& Module() {
     return loaded;
 }
 } // namespace
+
+QString LoadedWebEngineVersion() {
+    const Loaded& loaded = State();
+    return loaded.create && loaded.version ? QString::fromUtf8(loaded.version()) : QString();
+}
 
 QByteArray EngineFlags(const QByteArray& userFlags, bool root) {
     if (!root || userFlags.split(' ').contains("--no-sandbox"))

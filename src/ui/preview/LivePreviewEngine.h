@@ -14,6 +14,10 @@ class LivePreviewView;
 // has failed to load, it is not tried again in this run.
 LivePreviewView* CreateLivePreviewView(QWidget* parent, QString& error);
 
+// The engine's version when its module has been loaded in this run, else an empty text
+// (asking never loads it).
+[[nodiscard]] QString LoadedWebEngineVersion();
+
 // The Chromium flags the engine starts with: "--no-sandbox" added for root, whose
 // processes Chromium's sandbox refuses to run; the user's own flags are kept.
 [[nodiscard]] QByteArray EngineFlags(const QByteArray& userFlags, bool root);

@@ -181,7 +181,8 @@ void LivePreviewPane::Refresh(LivePreviewCause cause) {
     }
     std::string error;
     const auto written = writer_.Write(view->Control(), doc_->PathName().toStdString(),
-                                       untitledFolder_.path().toStdString(), followCaret_->isChecked(), error);
+                                       untitledFolder_.path().toStdString(), followCaret_->isChecked(), error,
+                                       &view->Encoding());
     if (!written) {
         loading_ = false;
         stuck_.stop();

@@ -43,5 +43,8 @@ public:
 // The module's one entry point: a new view, or nullptr with the reason.
 using CreateLivePreviewViewFunction = LivePreviewView* (*)(QWidget* parent, QString* error);
 inline constexpr const char* CreateLivePreviewViewSymbol = "VeltoCreateLivePreviewView";
+// The engine's version text: "6.4.2 (Chromium 90.0.4430.228)".
+using WebEngineVersionFunction = const char* (*)();
+inline constexpr const char* WebEngineVersionSymbol = "VeltoWebEngineVersion";
 
 } // namespace velto

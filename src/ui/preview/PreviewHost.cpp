@@ -30,7 +30,7 @@ void PreviewHost::SetUpDefaults() {
 
 bool PreviewHost::Preview(CQuorView& view) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = driver_.Preview(view.Control(), view.GetDocument()->PathName().toStdString());
+    const bool ok = driver_.Preview(view.Control(), view.GetDocument()->PathName().toStdString(), &view.Encoding());
     QGuiApplication::restoreOverrideCursor();
     return ok;
 }

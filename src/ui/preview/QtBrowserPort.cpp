@@ -2,11 +2,8 @@
 #include "ui/preview/QtBrowserPort.h"
 
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QProcess>
-#include <QTimer>
 #include <QUrl>
-#include <QWidget>
 
 namespace velto {
 
@@ -23,17 +20,8 @@ bool QtBrowserPort::OpenWithDesktop(const std::string& url) {
     return desktopHook ? desktopHook(address) : QDesktopServices::openUrl(address);
 }
 
-void QtBrowserPort::Wait(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-void QtBrowserPort::BringEditorToFront() {
-    if (QWidget* window = mainWindow_ ? mainWindow_() : nullptr) {
-        window->raise();
-        window->activateWindow();
-    }
+void QtBrowserPort::KeepEditorInFront(int startDelayMs) {
+    keeper_.Hold(startDelayMs);
 }
 
 } // namespace velto

@@ -1,8 +1,9 @@
 // Reaching the browsers from the Qt layer: programs started detached, the desktop's
-// browser through QDesktopServices, waits that keep the window working.
+// browser through QDesktopServices, the editor kept in front without waiting.
 #pragma once
 
 #include "core/preview/CPreviewDriver.h"
+#include "ui/preview/FrontKeeper.h"
 
 #include <QStringList>
 
@@ -15,18 +16,18 @@ namespace velto {
 
 class QtBrowserPort final : public BrowserPort {
 public:
-    explicit QtBrowserPort(std::function<QWidget*()> mainWindow) : mainWindow_(std::move(mainWindow)) {}
+    explicit QtBrowserPort(std::function<QWidget*()> mainWindow) : keeper_(std::move(mainWindow)) {}
 
     bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
     bool OpenWithDesktop(const std::string& url) override;
-    void Wait(int milliseconds) override;
-    void BringEditorToFront() override;
+    void KeepEditorInFront(int startDelayMs) override;
+    [[nodiscard]] const FrontKeeper& Keeper() const { return keeper_; }
 
     // Tests see the addresses the desktop would open (and answer whether it did).
     std::function<bool(const QUrl&)> desktopHook;
 
 private:
-    std::function<QWidget*()> mainWindow_;
+    FrontKeeper keeper_;
 };
 
 } // namespace velto

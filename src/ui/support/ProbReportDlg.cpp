@@ -2,14 +2,12 @@
 #include "ui/support/ProbReportDlg.h"
 
 #include "core/support/CProblemReport.h"
-#include "core/support/LinuxFacts.h"
 #include "ui/app/CQuorApp.h"
-#include "ui/platform/QtProfile.h"
+#include "ui/support/QtReportFacts.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,31 +26,6 @@ QString Text(const std::string& s) {
     // The settings keep lines ending in CR LF; the edit boxes want "\n".
     return QString::fromStdString(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
-
-// This computer's facts, gathered when the report is written, with a wait cursor.
-class QtReportFacts final : public ReportFactsSource {
-public:
-    explicit QtReportFacts(CQuorApp& app) : app_(app) {}
-    SystemFacts Gather() override {
-        FactsRequest request;
-        request.productVersion = VELTO_VERSION;
-        request.executable = QCoreApplication::applicationFilePath().toStdString();
-        if (const auto* profile = dynamic_cast<const QtProfile*>(&app_.GetProfile()))
-            request.settingsPath = profile->FileName().toStdString();
-        request.qtPlatform = QGuiApplication::platformName().toStdString() + " (Qt " + qVersion() + ")";
-        request.currentFolder = QDir::currentPath().toStdString();
-        return GatherSystemFacts(request);
-    }
-    void Busy(bool busy) override {
-        if (busy)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QApplication::restoreOverrideCursor();
-    }
-
-private:
-    CQuorApp& app_;
-};
 
 QPlainTextEdit* MultiLineBox(QWidget* parent, int lines) {
     auto* box = new QPlainTextEdit(parent);
@@ -115,7 +88,7 @@ ProbReportDlg::ProbReportDlg(CQuorApp& app, QWidget* parent)
     detailLayout->addStretch();
     detail_[0]->setToolTip(QStringLiteral("The system summary only"));
     detail_[1]->setToolTip(QStringLiteral("Also the system's release and kernel files"));
-    detail_[2]->setToolTip(QStringLiteral("Also the window system in use"));
+    detail_[2]->setToolTip(QStringLiteral("Also the libraries, display, desktop, settings file and fonts in use"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     buttons->addButton(save_, QDialogButtonBox::AcceptRole);

@@ -7,6 +7,7 @@
 
 #include "ui/app/CQuorApp.h"
 #include "ui/support/CTipDlg.h"
+#include "ui/support/HelpPage.h"
 #include "ui/support/ProbReportDlg.h"
 
 #include <QMessageBox>
@@ -14,6 +15,9 @@
 namespace velto {
 
 void RegisterSupportCommands(CommandTable& t, CMainFrame& frame) {
+    // The status bar's idle text sends the user to F1.
+    t.Add({CommandId::HelpIndex, "Velto &Help\tF1", "Show how to use Velto: its commands, keys and folders", nullptr,
+           [&frame] { ShowApplicationHelp(frame); }});
     t.Add({CommandId::TipOfTheDay, "&Tip of the Day...", "Shows a tip about using Velto", nullptr, [&frame] {
                CTipDlg dialog(frame.App(), &frame);
                dialog.exec();

@@ -11,8 +11,12 @@
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
 
+#include <QDesktopServices>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
+#include <QSet>
 #include <QUrl>
 
 namespace velto {
@@ -44,6 +48,11 @@ QIcon WebIcon() {
     return icon;
 }
 
+// How long the folders must stay quiet before the menus are built again.
+constexpr int RebuildPauseMs = 300;
+// A folder tree bigger than this (a home folder linked in by mistake) is watched only in part.
+constexpr int MaxWatchedFolders = 512;
+
 void SetIcons(QMenu& menu, const QIcon& icon) {
     for (QAction* a : menu.actions()) {
         if (a->menu())
@@ -58,9 +67,13 @@ FolderMenuHost::FolderMenuHost(CQuorApp& app, const QString& folder)
     : app_(app), chooser_([&app] { return app.MainWindow(); }),
       templates_(app.GetProfile(), (folder + QStringLiteral("/Templates")).toStdString()),
       commands_(templates_, chooser_, app.GetPrompter(), *this),
-      menus_(app.General(), folder.toStdString()) {
+      menus_(app.General(), folder.toStdString()), folder_(folder) {
     for (auto& menu : qmenus_)
         menu = std::make_unique<QMenu>();
+    rebuildTimer_.setSingleShot(true);
+    rebuildTimer_.setInterval(RebuildPauseMs);
+    connect(&rebuildTimer_, &QTimer::timeout, this, &FolderMenuHost::OnFolderChanged);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &rebuildTimer_, qOverload<>(&QTimer::start));
 }
 
 FolderMenuHost::~FolderMenuHost() = default;
@@ -69,6 +82,46 @@ void FolderMenuHost::BuildAll() {
     menus_.BuildAll();
     for (FolderMenuKind kind : FolderMenuSet::Kinds)
         Render(kind);
+    WatchFolders();
+}
+
+void FolderMenuHost::WatchFolders() {
+    // The data folder shows a menu's folder made or removed; the menus' folders and those
+    // below them show files and folders added, removed or renamed (a save by rename too).
+    QSet<QString> wanted{folder_};
+    for (FolderMenuKind kind : FolderMenuSet::Kinds) {
+        const QString root = folder_ + QLatin1Char('/') + QString::fromUtf8(SetupOf(kind).folder);
+        if (!QFileInfo(root).isDir())
+            continue;
+        wanted.insert(root);
+        QDirIterator below(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (below.hasNext() && wanted.size() < MaxWatchedFolders)
+            wanted.insert(below.next());
+    }
+    const QStringList watched = watcher_.directories();
+    QStringList gone;
+    for (const QString& path : watched)
+        if (!wanted.contains(path))
+            gone << path;
+    if (!gone.isEmpty())
+        watcher_.removePaths(gone);
+    QStringList added;
+    for (const QString& path : wanted)
+        if (!watched.contains(path) && QFileInfo(path).isDir())
+            added << path;
+    if (!added.isEmpty())
+        watcher_.addPaths(added);
+}
+
+void FolderMenuHost::OnFolderChanged() {
+    // An open menu is not rebuilt under the pointer: it waits until the menu has closed.
+    for (const auto& menu : qmenus_) {
+        if (menu->isVisible()) {
+            rebuildTimer_.start();
+            return;
+        }
+    }
+    BuildAll();
 }
 
 void FolderMenuHost::RebuildTemplates() {
@@ -151,18 +204,24 @@ void FolderMenuHost::ShowReference(const std::string& page) {
 }
 
 void FolderMenuHost::OpenUrl(const std::string& url) {
-    // A menu file may only send the browser to the web: no local programs or files.
-    const QUrl address(QString::fromStdString(url), QUrl::StrictMode);
-    const QString scheme = address.scheme().toLower();
-    if (address.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
-        Open(address);
+    // The core lets only web addresses through; what Qt still cannot read is said so.
+    const QUrl address(QString::fromStdString(url));
+    if (!address.isValid()) {
+        app_.GetPrompter().Message("The address is not valid:\n\n" + url, Prompter::Kind::Warning);
+        return;
+    }
+    if (openUrlHook)
+        openUrlHook(address);
+    else
+        app_.Previews().OpenUrl(address.toEncoded().toStdString());
 }
 
-void FolderMenuHost::Open(const QUrl& url) {
+void FolderMenuHost::OpenMailAddress(const std::string& url) {
+    const QUrl address(QString::fromStdString(url));
     if (openUrlHook)
-        openUrlHook(url);
-    else
-        app_.Previews().OpenUrl(url.toEncoded().toStdString());
+        openUrlHook(address);
+    else if (!QDesktopServices::openUrl(address))
+        app_.GetPrompter().Message("No mail program took the address:\n\n" + url, Prompter::Kind::Warning);
 }
 
 } // namespace velto

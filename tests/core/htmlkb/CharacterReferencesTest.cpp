@@ -79,3 +79,17 @@ TEST(CharacterReferences, TheSetsOfEachVersion) {
 }
 
 } // namespace
+
+TEST(CharacterReferences, TheNameToWriteIsOneTheSelectedVersionsKnow) {
+    const auto only = [](std::uint32_t selected) {
+        return [selected](std::uint32_t versions) { return (versions & selected) != 0; };
+    };
+    const auto all = [](std::uint32_t) { return true; };
+    EXPECT_EQ(PreferredReferenceName(U'\u00E9', all), "eacute");
+    EXPECT_EQ(PreferredReferenceName(U'&', all), "amp"); // not "AMP"
+    EXPECT_EQ(PreferredReferenceName(U'\u20AC', all), "euro");
+    EXPECT_EQ(PreferredReferenceName(U'\u20AC', only(VersionBits::Html20)), "");
+    EXPECT_EQ(PreferredReferenceName(U'\u20AC', only(VersionBits::Html40)), "euro");
+    EXPECT_EQ(PreferredReferenceName(U'\u00E9', only(VersionBits::Html20)), "eacute");
+    EXPECT_EQ(PreferredReferenceName(U'x', all), "");
+}

@@ -50,8 +50,7 @@ public:
         calls.push_back("desktop " + url);
         return desktopRefusals-- <= 0;
     }
-    void Wait(int ms) override { calls.push_back("wait " + std::to_string(ms)); }
-    void BringEditorToFront() override { calls.push_back("front"); }
+    void KeepEditorInFront(int startDelayMs) override { calls.push_back("front after " + std::to_string(startDelayMs)); }
 
     std::set<std::string> installed{"chromium"};
     int startFailures = 0;
@@ -353,8 +352,8 @@ TEST_F(PreviewDriverTest, BrowsersThatCannotBeReachedAreAskedAboutAgain) {
               "the Options dialog to specify the previewer application's location.");
     EXPECT_TRUE(browser.calls.empty());
 
-    // A program that will not start: Yes starts again, No gives up; the delay and the
-    // return to the front happen either way.
+    // A program that will not start: Yes starts again, No gives up; the return to the
+    // front, after the start-up delay, is asked for either way and nothing waits.
     PreviewerList edited = profiles.List();
     edited[2].Previewer = "chromium --no-sandbox --app=%u";
     edited[2].DelayOnAppStart = 300;
@@ -365,7 +364,17 @@ TEST_F(PreviewDriverTest, BrowsersThatCannotBeReachedAreAskedAboutAgain) {
     prompter.answers = {true, false};
     EXPECT_FALSE(driver.OpenUrl("https://x.test/"));
     const std::string start = "/usr/bin/chromium --no-sandbox --app=https://x.test/";
-    EXPECT_EQ(browser.calls, (std::vector<std::string>{start, start, "wait 300", "front"}));
+    EXPECT_EQ(browser.calls, (std::vector<std::string>{start, start, "front after 300"}));
+    // The desktop's browser has no start-up delay of its own; without the option nothing
+    // comes back in front.
+    profiles.Select(&profiles.List()[0]);
+    browser.calls.clear();
+    EXPECT_TRUE(driver.OpenUrl("https://x.test/"));
+    EXPECT_EQ(browser.calls, (std::vector<std::string>{"desktop https://x.test/", "front after 0"}));
+    profiles.SetKeepInFront(false);
+    browser.calls.clear();
+    EXPECT_TRUE(driver.OpenUrl("https://x.test/"));
+    EXPECT_EQ(browser.calls, std::vector<std::string>{"desktop https://x.test/"});
     EXPECT_EQ(prompter.questions.back(), "Failed to start preview application: chromium "
                                          "--no-sandbox --app=%u\n\nPress YES to try again.");
 }

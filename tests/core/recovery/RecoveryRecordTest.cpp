@@ -85,3 +85,25 @@ TEST(RecoveryRecord, DamagedFilesAreRefused) {
     }
     EXPECT_NE(ParseRecovery(whole.substr(0, whole.size() - 1)).problem.find("cut short"), std::string::npos);
 }
+
+// The encoding comes back with the text, and files from before encodings were kept still
+// read (without one); a changed encoding line fails the checksum like any other field.
+TEST(RecoveryRecord, KeepsTheEncodingOfTheText) {
+    RecoveryRecord r = Record("/site/old.html", "caf\xC3\xA9");
+    r.encoding = "UTF-16LE bom";
+    const std::string file = FileOf(r);
+    const RecoveryParse parsed = ParseRecovery(file);
+    ASSERT_TRUE(parsed.record) << parsed.problem;
+    EXPECT_EQ(parsed.record->encoding, "UTF-16LE bom");
+    EXPECT_EQ(parsed.record->text, r.text);
+
+    std::string changed = file;
+    changed.replace(changed.find("UTF-16LE"), 8, "KOI8-R  ");
+    EXPECT_FALSE(ParseRecovery(changed).record);
+
+    const RecoveryRecord older = Record("/site/old.html", "caf\xE9");
+    const std::string olderFile = FileOf(older);
+    EXPECT_EQ(olderFile.find("encoding"), std::string::npos);
+    ASSERT_TRUE(ParseRecovery(olderFile).record);
+    EXPECT_EQ(ParseRecovery(olderFile).record->encoding, "");
+}

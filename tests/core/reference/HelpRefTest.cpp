@@ -171,3 +171,40 @@ TEST(HelpRefMgr, DefaultsByNameThenMarkThenFirstAndTheMessages) {
               "HTML Context Help for <P> is not available.\n\n"
               "See the Help menu for alternative HTML reference information.");
 }
+
+TEST(HelpRefMgr, PagesOfEverySetAreFoundAndEveryIndexBuildIsAnnounced) {
+    TempDir dir;
+    WriteReference(dir, "a", "Alpha",
+                   {{"p", "HTMLREF Alpha\nSECTION Text\nKEYSINDEXSTART\n1,1,0,__introduction,top,Introduction\n"}}, 1);
+    WriteReference(dir, "b", "Beta", {{"t", "HTMLREF Beta\nSECTION Tables\nKEYSINDEXSTART\n1,1,0,TABLE,tbl,Tables\n"}});
+    dir.Write("b pages/unlisted.htm", "<HTML></HTML>");
+    MemoryProfile settings;
+    settings.WriteString("Velto HTML Help", "CurrentFolder", dir.Path().string());
+    CQuorHtmlHelpRefMgr mgr(settings, "/nowhere");
+    std::vector<std::string> statuses;
+    mgr.status = [&statuses](const std::string& s) { statuses.push_back(s); };
+    mgr.Start();
+
+    // Home's first use builds the index as a lookup does, and says so.
+    ASSERT_TRUE(mgr.Introduction(1));
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Creating help index for Alpha HTML reference...", ""}));
+
+    // A page of the other set, reached through a path that names its folder differently.
+    const auto place = mgr.FindPage((dir.Path() / "b pages/../b pages/t.htm").string());
+    ASSERT_TRUE(place);
+    EXPECT_EQ(place->reference->Name(), "Beta");
+    EXPECT_EQ(place->file->Section(), "Tables");
+    EXPECT_EQ(statuses.size(), 4u);
+    EXPECT_EQ(statuses[2], "Creating help index for Beta HTML reference...");
+    EXPECT_TRUE(mgr.FindPage((dir.Path() / "a pages/p.htm").string()));
+    EXPECT_EQ(statuses.size(), 4u); // both indexes were built already
+    EXPECT_FALSE(mgr.FindPage((dir.Path() / "b pages/unlisted.htm").string()));
+    EXPECT_FALSE(mgr.FindPage((dir.Path() / "elsewhere.htm").string()));
+
+    // The window's choice of reference writes its own key and nothing else.
+    mgr.SetDefaultName(1, "Beta");
+    mgr.SaveDefaultName(1);
+    EXPECT_EQ(settings.GetString("Velto HTML Help", "Default For Class 1", ""), "Beta");
+    EXPECT_FALSE(settings.Has("Velto HTML Help", "Default For Class 0"));
+    EXPECT_EQ(settings.GetString("Velto HTML Help", "CurrentFolder", ""), dir.Path().string());
+}

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 using namespace velto;
 using namespace velto::test;
@@ -111,6 +112,13 @@ SystemFacts FixedFacts() {
                 {"/mnt/share", std::nullopt, std::nullopt, "network drive"}};
     f.executable = "/usr/bin/velto";
     f.qtPlatform = "xcb";
+    f.qtVersion = "6.4.2 (built with 6.4.2)";
+    f.qscintillaVersion = "2.13.3";
+    f.displayServer = "X11 (DISPLAY=:0)";
+    f.desktop = "XFCE (session xfce)";
+    f.settingsPath = "/home/u/.config/Kestrova/Velto.conf";
+    f.settingsSize = 5000;
+    f.fonts = {"Editor text: \"Courier New\" 10 pt, shown as \"DejaVu Sans Mono\" 10 pt", "Window: \"Cantarell\" 11 pt"};
     f.settingsFile = IncludedFile{"Velto.conf", "/home/u/.config/Kestrova", std::string("[General]\n"),
                                   ReportDetail::Concise};
     f.includedFiles = {{"Crash Log", "", std::nullopt, ReportDetail::Concise},
@@ -163,7 +171,26 @@ TEST(ReportText, SectionsInOrderWithAlignedLabels) {
     c.detail = ReportDetail::Detailed;
     const std::string detailed = BuildReport(c, FixedFacts(), "/tmp/prep01.txt");
     EXPECT_NE(detailed.find("(Detailed) "), std::string::npos);
-    EXPECT_NE(detailed.find("Qt Platform: xcb\r\n"), std::string::npos);
+    // What a maintainer asks first on Linux, in one block after the executable.
+    EXPECT_NE(detailed.find("Executable : /usr/bin/velto\r\n"
+                            "Qt Platform: xcb\r\n"
+                            "Qt         : 6.4.2 (built with 6.4.2)\r\n"
+                            "QScintilla : 2.13.3\r\n"
+                            "WebEngine  : not loaded in this run\r\n"
+                            "Display    : X11 (DISPLAY=:0)\r\n"
+                            "Desktop    : XFCE (session xfce)\r\n"
+                            "Settings   : /home/u/.config/Kestrova/Velto.conf (4K)\r\n"
+                            "Fonts      : Editor text: \"Courier New\" 10 pt, shown as \"DejaVu Sans Mono\" 10 pt\r\n"
+                            "           : Window: \"Cantarell\" 11 pt\r\n"),
+              std::string::npos)
+        << detailed;
+    SystemFacts loaded = FixedFacts();
+    loaded.webEngineVersion = "6.4.2 (Chromium 90.0.4430.228)";
+    loaded.settingsPath.clear();
+    const std::string withEngine = BuildReport(c, loaded, "/tmp/prep01.txt");
+    EXPECT_NE(withEngine.find("WebEngine  : 6.4.2 (Chromium 90.0.4430.228)\r\n"), std::string::npos);
+    EXPECT_NE(withEngine.find("Settings   : kept in memory only\r\n"), std::string::npos);
+    EXPECT_EQ(r.find("QScintilla"), std::string::npos) << "only a detailed report has them";
     // A file without a final line end still leaves the next heading its own line.
     EXPECT_NE(detailed.find("Path       : /etc/os-release\r\nNAME=Debian\r\n---"), std::string::npos);
     EXPECT_NE(detailed.find("Path       : /proc/version\r\nLinux version 6\n"), std::string::npos);
@@ -294,8 +321,15 @@ TEST_F(ProblemReportSave, FailuresKeepTheDialogAndStoreNothing) {
 TEST(LinuxFacts, GathersThisMachine) {
     TempDir dir;
     dir.Write("Crash Log", "boom\n");
-    FactsRequest request{"9.9", "/x/velto", (dir.Path() / "Velto.conf").string(), "offscreen", dir.Path().string()};
+    FactsRequest request;
+    request.productVersion = "9.9";
+    request.executable = "/x/velto";
+    request.settingsPath = (dir.Path() / "Velto.conf").string();
+    request.qtPlatform = "offscreen";
+    request.currentFolder = dir.Path().string();
     const SystemFacts f = GatherSystemFacts(request);
+    EXPECT_EQ(f.settingsPath, request.settingsPath);
+    EXPECT_FALSE(f.settingsSize) << "no settings file written yet";
     EXPECT_FALSE(f.platform.empty());
     EXPECT_FALSE(f.processor.empty());
     ASSERT_TRUE(f.memory) << "every Linux has /proc/meminfo";
@@ -306,6 +340,33 @@ TEST(LinuxFacts, GathersThisMachine) {
     ASSERT_FALSE(f.includedFiles.empty());
     EXPECT_EQ(f.includedFiles[0].name, "Crash Log");
     EXPECT_EQ(f.includedFiles[0].bytes, std::optional<std::string>("boom\n"));
+    dir.Write("Velto.conf", "[Settings]\nx=1\n");
+    EXPECT_EQ(GatherSystemFacts(request).settingsSize, std::optional<std::uint64_t>(15));
 }
 
 } // namespace
+
+TEST(LinuxFacts, NamesTheDisplayServerAndTheDesktop) {
+    static std::map<std::string, std::string> env;
+    const EnvironmentLookup lookup = [](const char* name) -> std::optional<std::string> {
+        const auto it = env.find(name);
+        return it == env.end() ? std::nullopt : std::optional<std::string>(it->second);
+    };
+    env = {{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "XFCE"}, {"DESKTOP_SESSION", "xfce"}};
+    EXPECT_EQ(DisplayServerText("xcb", lookup), "X11 (DISPLAY=:0)");
+    EXPECT_EQ(DesktopText(lookup), "XFCE (session xfce)");
+    // An X11 program in a Wayland session goes through XWayland, where windows activate
+    // differently: the report says so.
+    env = {{"DISPLAY", ":1"}, {"WAYLAND_DISPLAY", "wayland-1"}, {"XDG_CURRENT_DESKTOP", "GNOME"}};
+    EXPECT_EQ(DisplayServerText("xcb", lookup), "X11 through XWayland (DISPLAY=:1, Wayland session)");
+    EXPECT_EQ(DisplayServerText("wayland", lookup), "Wayland (WAYLAND_DISPLAY=wayland-1)");
+    EXPECT_EQ(DisplayServerText("wayland-egl", lookup), "Wayland (WAYLAND_DISPLAY=wayland-1)");
+    EXPECT_EQ(DesktopText(lookup), "GNOME");
+    EXPECT_EQ(DisplayServerText("", lookup), "not in use; the session has Wayland (WAYLAND_DISPLAY=wayland-1)");
+    env = {{"XDG_SESSION_TYPE", "tty"}};
+    EXPECT_EQ(DisplayServerText("offscreen", lookup), "none (offscreen plug-in, session tty)");
+    EXPECT_EQ(DisplayServerText("", lookup), "none");
+    EXPECT_EQ(DesktopText(lookup), "unknown");
+    env = {{"DESKTOP_SESSION", "openbox"}};
+    EXPECT_EQ(DesktopText(lookup), "unknown (session openbox)");
+}

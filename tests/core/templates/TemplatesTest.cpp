@@ -38,6 +38,7 @@ public:
     }
     void ShowReference(const std::string& page) override { calls.push_back("reference " + page); }
     void OpenUrl(const std::string& url) override { calls.push_back("url " + url); }
+    void OpenMailAddress(const std::string& url) override { calls.push_back("mail " + url); }
     void TemplatesChanged() override { calls.push_back("rebuild"); }
 
     std::vector<std::string> calls;
@@ -179,10 +180,14 @@ TEST_F(TemplatesTest, FolderMenuEntriesRouteToTheirCommands) {
     CTemplates templates(profile, Folder());
     CTemplateCommands commands(templates, chooser, prompter, host);
 
-    // Templates: two entries, then the overflow entry standing for the folder.
+    // Templates: two entries, the overflow entry standing for the folder, and the command
+    // that browses anywhere (a full folder once lost it).
     const MenuModel shown = menus.Shown(FolderMenuKind::Templates);
-    ASSERT_EQ(shown.Items().size(), 3u);
+    ASSERT_EQ(shown.Items().size(), 5u);
     EXPECT_EQ(shown.Items()[2].text, "&More Templates...");
+    EXPECT_TRUE(shown.Items()[3].IsSeparator());
+    EXPECT_EQ(shown.Items()[4].id, CommandId::FileNewFromTemplate);
+    EXPECT_EQ(shown.Items()[4].text, "Other Template...");
     EXPECT_EQ(menus.PromptFor(2002), "Browse for the template you want to use");
     chooser.answers.push_back(Folder() + "/t2.htt");
     EXPECT_TRUE(menus.OnCmdMsg(2002, commands));
@@ -263,4 +268,33 @@ TEST_F(TemplatesTest, ShippedFoldersAreCopiedOnceWithoutTouchingTheUsersFiles) {
     EXPECT_EQ(CopyShippedFolders(shipped.Path().string(), user, folders).copied, 0);
     for (const auto& entry : fs::recursive_directory_iterator(user))
         EXPECT_NE(entry.path().extension(), ".part") << entry.path();
+}
+
+TEST(WebEntryAddress, OnlyWebPagesAndMailAddressesAreOpened) {
+    EXPECT_EQ(ClassifyWebEntryAddress("https://www.w3.org/"), WebEntryAddress::WebPage);
+    EXPECT_EQ(ClassifyWebEntryAddress("HTTP://example.org"), WebEntryAddress::WebPage);
+    EXPECT_EQ(ClassifyWebEntryAddress("mailto:webmaster@example.org"), WebEntryAddress::MailAddress);
+    for (const char* refused : {"file:///usr/bin/xterm", "ftp://ftp.example.org/", "javascript:alert(1)",
+                                "data:text/html,<p>", "steam://run/1", "/home/u/page.html", "www.w3.org",
+                                "http:relative", "https://", "mailto:", "https://a b.org/", "https://x.org/\t",
+                                "1http://x.org/", ":", ""})
+        EXPECT_EQ(ClassifyWebEntryAddress(refused), WebEntryAddress::Refused) << refused;
+}
+
+TEST_F(TemplatesTest, OnTheWebSaysWhyAnAddressIsNotOpened) {
+    dir.Write("On The Web/Mail Us.mnu", "URL mailto:webmaster@example.org\n");
+    dir.Write("On The Web/Old Archive.mnu", "URL ftp://ftp.example.org/pub/\n");
+    dir.Write("On The Web/W3C.mnu", "URL https://www.w3.org/\n");
+    FolderMenuSet menus(CGeneralConfig(), dir.Path().string());
+    menus.BuildAll();
+    CTemplates templates(profile, Folder());
+    CTemplateCommands commands(templates, chooser, prompter, host);
+    for (int id = 2500; id < 2503; ++id)
+        EXPECT_TRUE(menus.OnCmdMsg(id, commands));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"mail mailto:webmaster@example.org", "url https://www.w3.org/"}));
+    const std::string file = (dir.Path() / "On The Web/Old Archive.mnu").string();
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{
+        "The On The Web entry \"Old Archive\" has an address Velto does not open:\n\nftp://ftp.example.org/pub/\n\n"
+        "This menu opens web pages (http: and https:) in your browser and mail addresses (mailto:) in your mail "
+        "program. To change the address, edit the URL line of:\n\n" + file});
 }
