@@ -160,9 +160,12 @@ void CompletionPopup::ShowItems(std::vector<CompletionItem> items, QPoint below,
     QWidget* host = parentWidget();
     const int rowHeight = metrics.height() + 4;
     const int scrollBar = model_->rowCount({}) > MaxVisibleRows ? list_->verticalScrollBar()->sizeHint().width() : 0;
-    int width = IconColumn + model_->nameWidth + Gap + std::min(descriptions, MaxDescriptionWidth) + scrollBar + 12;
+    // The popup's frame, the layout's margin and the list's own frame around the rows.
+    const int frames = 2 * (frameWidth() + 1 + list_->frameWidth());
+    int width = IconColumn + model_->nameWidth + Gap + std::min(descriptions, MaxDescriptionWidth) + scrollBar +
+                frames + 8;
     width = std::clamp(width, 160, std::max(160, host->width() - 8));
-    const int height = rows * rowHeight + 4;
+    const int height = rows * rowHeight + frames;
     QPoint at = below;
     if (at.y() + height > host->height() && below.y() - lineHeight - height >= 0)
         at.setY(below.y() - lineHeight - height);
