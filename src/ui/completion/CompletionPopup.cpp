@@ -147,8 +147,8 @@ void CompletionPopup::ShowItems(std::vector<CompletionItem> items, QPoint below,
     int names = 0;
     int descriptions = 0;
     // Measuring every name of a long list (2000 references) would cost more than it tells:
-    // the first few hundred give the width.
-    const std::size_t measured = std::min<std::size_t>(items.size(), 300);
+    // the first rows, those shown first, give the width.
+    const std::size_t measured = std::min<std::size_t>(items.size(), 5 * MaxVisibleRows);
     for (std::size_t i = 0; i < measured; ++i) {
         names = std::max(names, metrics.horizontalAdvance(Q(items[i].text)));
         descriptions = std::max(descriptions, metrics.horizontalAdvance(Q(items[i].description)));
