@@ -71,8 +71,8 @@ void PrintHelp(std::ostream& out) {
             << c.summary << '\n';
     out << "\nPages are read in the encoding their bytes or declaration give, as the editor reads\n"
            "them, and results are written in it (check writes its reports in UTF-8); check,\n"
-           "encoding, tag-find, strip-tags, colour-runs, popup, popup-run and preview-file take\n"
-           "--encoding NAME to read a page in another.\n"
+           "encoding, tag-find, strip-tags, colour-runs, popup, popup-run, preview-file, complete\n"
+           "and hover take --encoding NAME to read a page in another.\n"
            "\nOptions:\n  --help     show this help\n  --version  show the version\n";
 }
 } // namespace
@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
     }
     // The commands that read pages read them in the encoding "--encoding NAME" gives.
     static const std::vector<std::string> PageCommands = {
-        "check", "encoding", "tag-find", "tag-set", "tag-remove", "strip-tags", "colour-runs", "popup", "popup-run", "preview-file"};
+        "check", "encoding", "tag-find", "tag-set", "tag-remove", "strip-tags", "colour-runs", "popup", "popup-run", "preview-file",
+        "complete", "hover"};
     for (const ToolCommand& c : Commands()) {
         if (c.name == args[0]) {
             std::cout.sync_with_stdio(false);

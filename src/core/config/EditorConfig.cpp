@@ -15,6 +15,7 @@ void CEditorConfig::Load(const Profile& p) {
     insertHtmlColourNames = flag("InsertHtmlColourNames", d.insertHtmlColourNames);
     autoCloseTags = flag("AutoCloseTags", d.autoCloseTags);
     autoCloseOptionalEndTags = flag("AutoCloseOptionalEndTags", d.autoCloseOptionalEndTags);
+    completeAsYouType = flag("CompleteAsYouType", d.completeAsYouType);
     defaultEncoding = p.GetString(Section, "DefaultEncoding", d.defaultEncoding);
     fallbackEncoding = p.GetString(Section, "FallbackEncoding", d.fallbackEncoding);
 }
@@ -27,6 +28,7 @@ bool CEditorConfig::Save(Profile& p) const {
            p.WriteInt(Section, "InsertHtmlColourNames", insertHtmlColourNames) &&
            p.WriteInt(Section, "AutoCloseTags", autoCloseTags) &&
            p.WriteInt(Section, "AutoCloseOptionalEndTags", autoCloseOptionalEndTags) &&
+           p.WriteInt(Section, "CompleteAsYouType", completeAsYouType) &&
            p.WriteString(Section, "DefaultEncoding", defaultEncoding) &&
            p.WriteString(Section, "FallbackEncoding", fallbackEncoding);
 }

@@ -23,6 +23,9 @@ public:
     bool autoCloseTags = true;
     // ... also for elements whose end tag may be left out (P, LI, TD).
     bool autoCloseOptionalEndTags = false;
+    // Typing "<" and a letter, a blank in a tag, "=" or "&" and a letter lists what may
+    // follow; Ctrl+Space lists it whatever this says.
+    bool completeAsYouType = true;
     // Encodings by name: new documents are saved in the first; a page that declares none
     // and is not UTF-8 is read in the second.
     std::string defaultEncoding = "UTF-8";

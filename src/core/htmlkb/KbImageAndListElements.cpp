@@ -13,7 +13,9 @@ void Image(KbBuilder& b) {
     b.Element("I&MG\tCtrl+E", "I&mage\tCtrl+E", "", 0x7030f, Empty, "");
     b.Att("S&RC", "Image Sou&rce", "Image File U&RI", 0x7030f, Required | ImageUrl,
           "The URL which provides the image to be displayed, usually a graphics file");
-    b.Att("&LOWSRC", "&Low Resolution Image", "", 0x70307, Required | ImageUrl,
+    // Netscape's preview image: optional, whatever lists of its day said. Marked required, it
+    // could not be removed in the properties dialog and was written into every new image.
+    b.Att("&LOWSRC", "&Low Resolution Image", "", 0x70307, ImageUrl,
           "The URL of a low resolution image to display while loading SRC (specify before SRC)");
     b.Att("AL&T", "Alternative &Text", "&Text Only Description", 0x7030f, Text,
           "Description for use when content can't be displayed (e.g. while loading), or as a "

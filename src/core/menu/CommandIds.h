@@ -38,6 +38,7 @@ constexpr int EditInsertSnippet = 32822;
 constexpr int EditSaveSelectionAsSnippet = 32828;
 constexpr int EditGotoLine = 32851;
 constexpr int EditGotoMatchingTag = 32960;
+constexpr int EditComplete = 32970;
 
 // The HTML reference window and the tag lookup (tool bar "<?> HTML", bar "Lookup HTML Tag")
 constexpr int ToggleReferenceWindow = 32844;

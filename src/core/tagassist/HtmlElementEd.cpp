@@ -319,6 +319,10 @@ std::string HtmlElementEd::SetAttributeText(const HtmlMetaAttBase& attribute,
     return before + after;
 }
 
+std::string HtmlElementEd::ValueTextFor(const HtmlMetaAttBase& attribute, std::string_view value) {
+    return AttributeValueText(attribute, value);
+}
+
 std::string_view HtmlElementEd::NameOfTag(std::string_view tagText) noexcept {
     const std::size_t start = NameStart(tagText);
     std::size_t end = start;

@@ -88,6 +88,11 @@ public:
     [[nodiscard]] static std::string SetAttributeText(const HtmlMetaAttBase& attribute,
                                                       std::string_view tagText,
                                                       std::string_view value, bool set);
+    // What follows an attribute's name when it is set to value: nothing for a flag or an
+    // empty optional value, else '=' and the value, in quotes unless it is enumerated and
+    // can stand without them.
+    [[nodiscard]] static std::string ValueTextFor(const HtmlMetaAttBase& attribute,
+                                                  std::string_view value);
     // The element name of a tag text: a leading '<' and one '/' skipped, then at most 72
     // name characters.
     [[nodiscard]] static std::string_view NameOfTag(std::string_view tagText) noexcept;

@@ -14,6 +14,7 @@
 #include "ui/app/MenuRenderer.h"
 #include "ui/app/ToolbarIcons.h"
 #include "ui/check/CheckCommands.h"
+#include "ui/completion/CompletionCommands.h"
 #include "ui/document/CChildFrame.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
@@ -113,6 +114,7 @@ void CMainFrame::RegisterCommands() {
     RegisterTemplateCommands(*commands_, *this);
     RegisterSupportCommands(*commands_, *this);
     RegisterCheckCommands(*commands_, *this);
+    RegisterCompletionCommands(*commands_, *this);
     commands_->afterRun = [this] { UpdateCommands(); };
 }
 

@@ -7,6 +7,7 @@
 #include "core/tagassist/TagSyntax.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CQuorApp.h"
+#include "ui/completion/ViewCompletion.h"
 #include "ui/document/CQuorDoc.h"
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/GotoLineDlg.h"
@@ -76,6 +77,7 @@ CQuorView::CQuorView(CQuorApp& app, QWidget* parent) : QsciScintilla(parent), ap
         });
         ApplyAppearance();
         SetUpTagEditing();
+        completion_ = std::make_unique<ViewCompletion>(*this, app_);
         colouring_->ViewReady();
         WakeIdle();
     }
@@ -443,6 +445,8 @@ void CQuorView::keyPressEvent(QKeyEvent* e) {
         ShowContextMenuAtCaret();
         return;
     }
+    if (completion_ && completion_->KeyBeforeControl(*e))
+        return;
     // The control's own paste keys (Shift+Insert) paste as Edit > Paste does.
     if (e->matches(QKeySequence::Paste)) {
         OnEditPaste();
@@ -452,6 +456,13 @@ void CQuorView::keyPressEvent(QKeyEvent* e) {
     QsciScintilla::keyPressEvent(e);
     if (e->text() == QLatin1String(">") || e->text() == QLatin1String("/"))
         CompleteTypedTag(e->text().at(0).toLatin1());
+    if (completion_)
+        completion_->KeyAfterControl(*e);
+}
+
+void CQuorView::OnEditComplete() {
+    if (completion_)
+        completion_->Request();
 }
 
 void CQuorView::keyReleaseEvent(QKeyEvent* e) {

@@ -34,6 +34,7 @@ class CQuorDoc;
 class ColourSchedule;
 class ScintillaTextControl;
 class TagClosing;
+class ViewCompletion;
 struct SearchRequest;
 
 class CQuorView : public QsciScintilla {
@@ -208,6 +209,12 @@ public:
     void SetIndicator(int indicator, int first, int pastEnd, bool on);
     void ClearIndicatorEverywhere(int indicator);
 
+    // ---- Completion and hover help ----
+    // nullptr before the knowledge base exists.
+    [[nodiscard]] ViewCompletion* Completion() const { return completion_.get(); }
+    // Lists what may be written at the caret (Ctrl+Space).
+    void OnEditComplete();
+
 Q_SIGNALS:
     // A change is complete (its undo record added): first and pastEnd in the new text.
     void TextEdited(int first, int pastEnd);
@@ -297,6 +304,7 @@ private:
     std::unique_ptr<ColourSchedule> colouring_;
     std::unique_ptr<TagClosing> tagClosing_;
     std::unique_ptr<TagMatcher> tagMatcher_;
+    std::unique_ptr<ViewCompletion> completion_;
     std::optional<TagPair> highlighted_;
     bool overwriteMode_ = false;
     int marginDigits_ = 0; // the digits the line number margin has room for

@@ -290,6 +290,7 @@ QWidget* OptionsDialog::MakeGeneralPage() {
     autoCloseOptional_ = box("Auto Close &Optional End Tags", editor_.autoCloseOptionalEndTags);
     autoCloseOptional_->setEnabled(autoClose_->isChecked());
     connect(autoClose_, &QCheckBox::toggled, autoCloseOptional_, &QWidget::setEnabled);
+    completeAsYouType_ = box("Complete as &You Type", editor_.completeAsYouType);
     el->addStretch();
     row->addWidget(editing);
     layout->addLayout(row);
@@ -387,6 +388,7 @@ void OptionsDialog::ApplyGeneralControls() {
     editor_.insertRelativeFilePaths = relativePaths_->isChecked();
     editor_.autoCloseTags = autoClose_->isChecked();
     editor_.autoCloseOptionalEndTags = autoCloseOptional_->isChecked();
+    editor_.completeAsYouType = completeAsYouType_->isChecked();
     editor_.defaultEncoding = newEncoding_->currentText().toStdString();
     editor_.fallbackEncoding = fallbackEncoding_->currentText().toStdString();
 }

@@ -100,6 +100,7 @@ private:
     QCheckBox* relativePaths_ = nullptr;
     QCheckBox* autoClose_ = nullptr;
     QCheckBox* autoCloseOptional_ = nullptr;
+    QCheckBox* completeAsYouType_ = nullptr;
     QComboBox* newEncoding_ = nullptr;
     QComboBox* fallbackEncoding_ = nullptr;
     QCheckBox* advanced_ = nullptr;

@@ -32,6 +32,7 @@ TEST(ConfigSections, EmptyProfileGivesEveryDefault) {
     e.autoSetImageSize = false;
     e.autoCloseTags = false;
     e.autoCloseOptionalEndTags = true;
+    e.completeAsYouType = false;
     e.Load(p);
     EXPECT_FALSE(e.insertHtmlLowerCase);
     // Paths on this platform are case-sensitive: lowering them would break links.
@@ -41,6 +42,7 @@ TEST(ConfigSections, EmptyProfileGivesEveryDefault) {
     EXPECT_TRUE(e.insertHtmlColourNames);
     EXPECT_TRUE(e.autoCloseTags);
     EXPECT_FALSE(e.autoCloseOptionalEndTags);
+    EXPECT_TRUE(e.completeAsYouType);
 
     CHtmlConfig h;
     h.Load(p);
@@ -95,11 +97,13 @@ TEST(ConfigSections, SavedValuesReadBack) {
     CEditorConfig e;
     e.insertHtmlLowerCase = true;
     e.insertRelativeFilePaths = false;
+    e.completeAsYouType = false;
     ASSERT_TRUE(e.Save(p));
     CEditorConfig e2;
     e2.Load(p);
     EXPECT_TRUE(e2.insertHtmlLowerCase);
     EXPECT_FALSE(e2.insertRelativeFilePaths);
+    EXPECT_FALSE(e2.completeAsYouType);
 
     CHtmlConfig h;
     h.userNameType = 2;

@@ -75,7 +75,7 @@ BIG (versions 6030E; container; event handlers).
 SMALL (versions 6030E; container; event handlers).
 SUB (versions 6030E; container; event handlers).
 SUP (versions 6030E; container; event handlers).
-IMG (versions 7030F; empty; event handlers): SRC (required); LOWSRC (required); ALT;
+IMG (versions 7030F; empty; event handlers): SRC (required); LOWSRC; ALT;
   ALIGN = LEFT / RIGHT / TOP / TEXTTOP / MIDDLE / ABSMIDDLE / BASELINE / BOTTOM / ABSBOTTOM;
   HEIGHT; WIDTH; BORDER; HSPACE; VSPACE; USEMAP; ISMAP; CONTROLS; DYNSRC; LOOP = INFINITE /
   other; START = FILEOPEN / MOUSEOVER / FILEOPEN,MOUSEOVER; NAME; DATASRC; DATAFLD; VRML.

@@ -96,7 +96,7 @@ TEST_F(RecordTexts, ImgInFull) {
         {
             {"S&RC", "Image Sou&rce", "Image File U&RI", 0x7030F, 0x800003,
              "The URL which provides the image to be displayed, usually a graphics file"},
-            {"&LOWSRC", "&Low Resolution Image", "", 0x70307, 0x800003,
+            {"&LOWSRC", "&Low Resolution Image", "", 0x70307, 0x3,
              "The URL of a low resolution image to display while loading SRC (specify before "
              "SRC)"},
             {"AL&T", "Alternative &Text", "&Text Only Description", 0x7030F, 0x16,
