@@ -22,6 +22,7 @@
 #include "ui/document/DocumentCommands.h"
 #include "ui/preview/LivePreviewCommands.h"
 #include "ui/preview/LivePreviewPane.h"
+#include "ui/site/SiteCommands.h"
 #include "ui/preview/PreviewCommands.h"
 #include "ui/reference/ReferenceCommands.h"
 #include "ui/reference/ReferenceWindow.h"
@@ -108,6 +109,7 @@ void CMainFrame::RegisterCommands() {
     RegisterTagAssistCommands(*commands_, *this);
     RegisterPreviewCommands(*commands_, *this);
     RegisterLivePreviewCommands(*commands_, *this);
+    RegisterSiteCommands(*commands_, *this);
     RegisterReferenceCommands(*commands_, *this);
     RegisterTemplateCommands(*commands_, *this);
     RegisterSupportCommands(*commands_, *this);

@@ -24,18 +24,18 @@ MenuModel MainMenuLayout() {
     MenuModel bar;
     // The recent files are listed in place of FileMruFirst.
     Fill(bar.AddSubmenu("&File"),
-         {FileNew, FileNewFromTemplate, FileOpen, FileClose, 0, FileSave, FileSaveAs, FileSaveAll,
+         {FileNew, FileNewFromTemplate, FileOpen, FileClose, SiteOpenFolder, SiteRecentFolders, 0, FileSave, FileSaveAs, FileSaveAll,
           FileCloseAll, SaveCopyAsTemplate, EditTemplate, 0, FilePrint, FilePrintPreview, FilePrintSetup,
           RefreshPreview, 0, FileMruFirst, 0, AppExit});
     Fill(bar.AddSubmenu("&Edit"),
          {EditUndo, EditRedo, 0, EditCut, EditCopy, EditPaste, EditPasteUrl, EditSelectAll, 0,
-          EditFind, EditReplace, EditFindNext, EditGotoLine, EditGotoMatchingTag, EditComplete, 0, EditStripTags, EditInsertFile,
+          EditFind, EditReplace, EditFindNext, SiteFindInFiles, EditGotoLine, EditGotoMatchingTag, EditComplete, 0, EditStripTags, EditInsertFile,
           EditInsertSnippet, EditSaveSelectionAsSnippet});
     // The HTML insert menus stand between "&Edit" and "&Tools".
-    Fill(bar.AddSubmenu("&Tools"), {NextProblem, PreviousProblem, 0, AppOptions});
+    Fill(bar.AddSubmenu("&Tools"), {NextProblem, PreviousProblem, 0, SiteCheckLinks, 0, AppOptions});
     // The open documents follow the window commands.
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange, 0, ToggleReferenceWindow,
-                                     DockReferenceWindow, LivePreview, ToggleProblems});
+                                     DockReferenceWindow, LivePreview, ToggleProblems, ToggleSiteDock});
     Fill(bar.AddSubmenu("&Help"), {HelpIndex, ContextTagLookup, HelpHtmlReferences, HelpOnTheWeb, 0, WebHtml401, WebHtmlStandard, WebMdnReference,
                                     WebValidator, 0, TipOfTheDay, ReportProblem, AppAbout});
     return bar;
