@@ -7,6 +7,7 @@
 #include "core/completion/CompleterRanked.h"
 #include "core/completion/FileListing.h"
 #include "core/completion/NameMatch.h"
+#include "core/encoding/Utf8Text.h"
 #include "core/config/EditorConfig.h"
 #include "core/htmlkb/AsciiCase.h"
 #include "core/htmlkb/CharacterReferences.h"
@@ -30,24 +31,6 @@ std::string SizeText(std::uintmax_t size) {
     else
         std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(size) / (1024 * 1024));
     return text;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 // Blanks, controls and the characters that show nothing: only their numbers are shown.

@@ -1,6 +1,7 @@
 // The links of one page.
 #include "core/site/PageLinks.h"
 
+#include "core/encoding/Utf8Text.h"
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/tagassist/MarkupScanner.h"
 
@@ -122,25 +123,6 @@ int HexValue(char c) noexcept {
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c == 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        c = 0xFFFD;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 } // namespace
 
 std::string DecodeAttributeValue(std::string_view raw) {
@@ -170,7 +152,9 @@ std::string DecodeAttributeValue(std::string_view raw) {
                 out += '&';
                 continue;
             }
-            AppendUtf8(out, value);
+            // A reference to nothing a page may hold reads as U+FFFD, as browsers read it.
+            const bool holdable = value != 0 && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
+            AppendUtf8(out, holdable ? value : 0xFFFD);
             i = j < raw.size() && raw[j] == ';' ? j : j - 1;
         } else {
             out += '&';
