@@ -3,6 +3,7 @@
 
 #include "core/assist/FileUrl.h"
 #include "core/assist/InsertableUrl.h"
+#include "core/assist/PercentDecoding.h"
 
 #include <algorithm>
 #include <array>
@@ -10,34 +11,6 @@
 namespace velto {
 
 namespace {
-int HexValue(char c) noexcept {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::string PercentDecoded(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            const int high = HexValue(text[i + 1]);
-            const int low = HexValue(text[i + 2]);
-            if (high >= 0 && low >= 0) {
-                out += static_cast<char>(high * 16 + low);
-                i += 2;
-                continue;
-            }
-        }
-        out += text[i];
-    }
-    return out;
-}
-
 bool IsAbsolute(std::string_view path) noexcept {
     return (!path.empty() && (path[0] == '/' || path[0] == '\\')) || HasDriveLetter(path);
 }
@@ -61,7 +34,7 @@ std::optional<std::string> LinkedLocalFile(std::string_view url, std::string_vie
     if (!fileScheme && (HasUrlPrefix(url) || (url.find(':') != std::string_view::npos &&
                                               !HasDriveLetter(url))))
         return std::nullopt;
-    std::string path = LocalPath(PercentDecoded(url));
+    std::string path = LocalPath(PercentDecode(url));
     if (path.empty())
         return std::nullopt;
     if (!IsAbsolute(path)) {

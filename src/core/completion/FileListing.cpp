@@ -1,6 +1,7 @@
 // FileListing: the files and folders a URL value being typed can go on with.
 #include "core/completion/FileListing.h"
 
+#include "core/assist/PercentDecoding.h"
 #include "core/assist/UrlFileFilters.h"
 #include "core/htmlkb/AsciiCase.h"
 
@@ -12,31 +13,11 @@ namespace velto {
 namespace {
 namespace fs = std::filesystem;
 
-int HexValue(char c) noexcept {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// %XX escapes decoded; nothing when one decodes to a NUL, which no path may hold.
+// %XX escapes decoded; nothing when the path holds a NUL, which no path may hold.
 std::optional<std::string> PercentDecoded(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
-            HexValue(text[i + 2]) >= 0) {
-            const char c = static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
-            if (c == '\0')
-                return std::nullopt;
-            out += c;
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
+    std::string out = PercentDecode(text);
+    if (out.find('\0') != std::string::npos)
+        return std::nullopt;
     return out;
 }
 

@@ -12,13 +12,6 @@ char Lower(char c) noexcept {
 bool IsAlpha(char c) noexcept {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
-int HexValue(char c) noexcept {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    c = Lower(c);
-    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-}
-
 // The URL's scheme in lower case ("http"), empty when it has none. A single letter before
 // ':' is a Windows drive, not a scheme.
 std::string SchemeOf(std::string_view url) {
@@ -75,21 +68,6 @@ LinkTarget Local(std::string_view folder, std::string_view urlPath, std::string_
     return t;
 }
 } // namespace
-
-std::string PercentDecode(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
-            HexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 std::string PercentEncodePath(std::string_view path) {
     static constexpr char Hex[] = "0123456789ABCDEF";

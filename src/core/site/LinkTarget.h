@@ -3,6 +3,8 @@
 // something that names no file (mailto:, javascript:, data:).
 #pragma once
 
+#include "core/assist/PercentDecoding.h"
+
 #include <string>
 #include <string_view>
 
@@ -35,7 +37,6 @@ struct LinkContext {
 // root stays at the root).
 [[nodiscard]] std::string NormalisePath(std::string_view path);
 
-[[nodiscard]] std::string PercentDecode(std::string_view text);
 // A path written as a URL path: characters that would end or change a URL (blank, '%',
 // '#', '?', quotes, '<', '>', control characters) as %XX; other bytes as they are.
 [[nodiscard]] std::string PercentEncodePath(std::string_view path);
