@@ -2,6 +2,7 @@
 #include "core/site/LinkCheck.h"
 
 #include "core/site/LinkTarget.h"
+#include "core/site/RemoteAddress.h"
 #include "core/site/SiteFolder.h"
 #include "core/site/SitePage.h"
 
@@ -86,14 +87,81 @@ std::string_view ProblemName(LinkProblem::Kind kind) noexcept {
         return "orphan";
     case LinkProblem::Kind::Unreadable:
         return "unreadable";
+    case LinkProblem::Kind::RemoteBroken:
+        return "remote-broken";
+    case LinkProblem::Kind::RemoteNotChecked:
+        return "remote-not-checked";
     }
     return "";
 }
 
 bool LinkCheckResult::HasBrokenLinks() const noexcept {
     return std::any_of(problems.begin(), problems.end(), [](const LinkProblem& p) {
-        return p.kind == LinkProblem::Kind::Missing || p.kind == LinkProblem::Kind::Fragment;
+        return p.kind == LinkProblem::Kind::Missing || p.kind == LinkProblem::Kind::Fragment ||
+               p.kind == LinkProblem::Kind::RemoteBroken;
     });
+}
+
+// A remote link where it stands, with the address a request goes to.
+struct LinkCheck::RemoteUse {
+    std::size_t pageOrder = 0;
+    LinkProblem where;
+    std::string address;
+};
+
+void LinkCheck::CheckRemote(HttpProbe& probe, RemoteCheckOptions options,
+                            std::function<void(std::size_t, std::size_t)> remoteProgress) {
+    probe_ = &probe;
+    remoteOptions_ = options;
+    remoteProgress_ = std::move(remoteProgress);
+}
+
+void LinkCheck::AddRemoteProblems(const std::vector<std::string>& pages,
+                                  const std::vector<RemoteUse>& uses, LinkCheckResult& result,
+                                  const std::atomic<bool>* stop) const {
+    std::vector<std::string> addresses;
+    addresses.reserve(uses.size());
+    for (const RemoteUse& use : uses)
+        addresses.push_back(use.address);
+    const std::vector<RemoteLinkStatus> answers =
+        RemoteLinkCheck(*probe_, remoteOptions_).Run(addresses, remoteProgress_, stop);
+    std::unordered_map<std::string, const RemoteLinkStatus*> byAddress;
+    for (const RemoteLinkStatus& answer : answers) {
+        byAddress.emplace(answer.url, &answer);
+        if (answer.verdict == RemoteLinkStatus::Verdict::Ok ||
+            answer.verdict == RemoteLinkStatus::Verdict::Broken)
+            ++result.remoteChecked;
+        if (answer.verdict == RemoteLinkStatus::Verdict::Stopped)
+            result.stopped = true;
+    }
+    // Every link to a broken address is a problem where it stands, merged into the page
+    // order the local problems are in.
+    std::vector<std::pair<std::size_t, LinkProblem>> merged;
+    std::unordered_map<std::string, std::size_t> orderOf;
+    for (std::size_t n = 0; n < pages.size(); ++n)
+        orderOf.emplace(pages[n], n);
+    for (LinkProblem& p : result.problems) {
+        const auto hit = orderOf.find(p.page);
+        merged.emplace_back(hit == orderOf.end() ? 0 : hit->second, std::move(p));
+    }
+    for (const RemoteUse& use : uses) {
+        const RemoteLinkStatus& answer = *byAddress.at(use.address);
+        if (answer.verdict != RemoteLinkStatus::Verdict::Broken &&
+            answer.verdict != RemoteLinkStatus::Verdict::NotChecked)
+            continue;
+        LinkProblem p = use.where;
+        p.kind = answer.verdict == RemoteLinkStatus::Verdict::Broken
+                     ? LinkProblem::Kind::RemoteBroken
+                     : LinkProblem::Kind::RemoteNotChecked;
+        p.reason = answer.reason;
+        merged.emplace_back(use.pageOrder, std::move(p));
+    }
+    std::stable_sort(merged.begin(), merged.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second.offset < b.second.offset;
+    });
+    result.problems.clear();
+    for (auto& [order, p] : merged)
+        result.problems.push_back(std::move(p));
 }
 
 LinkCheckResult LinkCheck::Run(const std::string& rootIn,
@@ -108,6 +176,7 @@ LinkCheckResult LinkCheck::Run(const std::string& rootIn,
     SiteIndex index(attributes_);
     std::unordered_set<std::string> linked;
     std::unordered_set<std::string> remoteSeen;
+    std::vector<RemoteUse> remoteUses;
     SitePage page;
     for (std::size_t n = 0; n < pages.size(); ++n) {
         if (stop && stop->load(std::memory_order_relaxed)) {
@@ -120,7 +189,7 @@ LinkCheckResult LinkCheck::Run(const std::string& rootIn,
         if (page.Read(path) != SitePage::Status::Text) {
             if (page.State() == SitePage::Status::Unreadable)
                 result.problems.push_back(
-                    {LinkProblem::Kind::Unreadable, path, 0, 0, 0, "", page.Error()});
+                    {LinkProblem::Kind::Unreadable, path, 0, 0, 0, "", page.Error(), ""});
             continue;
         }
         ++result.pages;
@@ -137,6 +206,19 @@ LinkCheckResult LinkCheck::Run(const std::string& rootIn,
             if (target.kind == LinkTarget::Kind::Remote) {
                 if (remoteSeen.insert(link.url).second)
                     result.remoteLinks.push_back(link.url);
+                if (probe_) {
+                    // A relative link below a remote BASE leads to that site.
+                    const std::string baseScheme = UrlScheme(links.base);
+                    const bool belowBase = target.viaBase && UrlScheme(link.url).empty() &&
+                                           (baseScheme == "http" || baseScheme == "https");
+                    const std::string address =
+                        belowBase ? ResolveAddress(links.base, link.url) : link.url;
+                    const TextPosition at = lines.At(link.offset);
+                    remoteUses.push_back({n,
+                                          {LinkProblem::Kind::RemoteBroken, path, link.offset,
+                                           at.line, at.column, link.kind, link.url, ""},
+                                          address});
+                }
                 continue;
             }
             if (target.kind != LinkTarget::Kind::Local)
@@ -168,16 +250,18 @@ LinkCheckResult LinkCheck::Run(const std::string& rootIn,
             if (broken) {
                 const TextPosition at = lines.At(link.offset);
                 result.problems.push_back(
-                    {kind, path, link.offset, at.line, at.column, link.kind, link.url});
+                    {kind, path, link.offset, at.line, at.column, link.kind, link.url, ""});
             }
         }
     }
     if (progress)
         progress(pages.size(), pages.size());
+    if (probe_ && !result.stopped)
+        AddRemoteProblems(pages, remoteUses, result, stop);
     if (!result.stopped) {
         for (const std::string& file : CollectAllSiteFiles(root))
             if (!linked.contains(file) && !IsEntryPage(root, file))
-                result.problems.push_back({LinkProblem::Kind::Orphan, file, 0, 0, 0, "", ""});
+                result.problems.push_back({LinkProblem::Kind::Orphan, file, 0, 0, 0, "", "", ""});
     }
     return result;
 }
