@@ -81,9 +81,10 @@ TEST(CurlHttpProbe, TheRemoteCheckThroughIt) {
     CurlHttpProbe probe;
     RemoteCheckOptions options;
     options.totalTimeout = std::chrono::milliseconds(300);
-    const auto results = RemoteLinkCheck(probe, options)
-                             .Run({server.Url("/ok"), server.Url("/missing"), server.Url("/no-head"),
-                                   server.Url("/moved"), server.Url("/silent")});
+    const auto results =
+        RemoteLinkCheck(probe, options)
+            .Run({server.Url("/ok"), server.Url("/missing"), server.Url("/no-head"),
+                  server.Url("/moved"), server.Url("/silent")});
     ASSERT_EQ(results.size(), 5u);
     EXPECT_EQ(results[0].verdict, RemoteLinkStatus::Verdict::Ok);
     EXPECT_EQ(results[1].verdict, RemoteLinkStatus::Verdict::Broken);

@@ -11,15 +11,20 @@ rm -rf "$out"
 mkdir -p "$out/site/docs" || fail "no folder $out"
 
 # start_server sets web; stop_server sets requests to the request lines it answered.
+# Bash forgets a coprocess's descriptors once it ends, so the script keeps copies of its own.
 start_server() {
     coproc SERVER { "$server"; }
-    read -r port <&"${SERVER[0]}" || fail "the test server did not start"
+    server_pid=$SERVER_PID
+    exec {to_server}>&"${SERVER[1]}" {from_server}<&"${SERVER[0]}"
+    exec {SERVER[1]}>&- {SERVER[0]}<&-
+    read -r port <&"$from_server" || fail "the test server did not start"
     web="http://127.0.0.1:$port"
 }
 stop_server() {
-    exec {SERVER[1]}>&-
-    requests=$(cat <&"${SERVER[0]}")
-    wait "$SERVER_PID"
+    exec {to_server}>&-
+    requests=$(cat <&"$from_server")
+    exec {from_server}<&-
+    wait "$server_pid" 2>/dev/null
 }
 start_server
 

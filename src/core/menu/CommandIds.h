@@ -56,6 +56,7 @@ constexpr int SiteRecentFolders = 32971;
 constexpr int SiteFindInFiles = 32972;
 constexpr int SiteCheckLinks = 32973;
 constexpr int ToggleSiteDock = 32974;
+constexpr int SiteCheckRemoteLinks = 32976;
 
 // Check Page: the Problems window and going from problem to problem
 constexpr int ToggleProblems = 32980;

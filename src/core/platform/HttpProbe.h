@@ -28,9 +28,9 @@ struct HttpAnswer {
         Other,        // any other failure (TLS, protocol, malformed address)
     };
     Failure failure = Failure::None;
-    int status = 0;        // the HTTP status code when the server answered
-    std::string location;  // the Location header of a redirect, as sent
-    std::string detail;    // the failure as the platform describes it
+    int status = 0;       // the HTTP status code when the server answered
+    std::string location; // the Location header of a redirect, as sent
+    std::string detail;   // the failure as the platform describes it
 };
 
 class HttpProbe {

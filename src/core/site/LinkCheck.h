@@ -55,8 +55,9 @@ public:
 private:
     struct RemoteUse;
     // Fetches the remote addresses and merges their problems into the pages' order.
-    void AddRemoteProblems(const std::vector<std::string>& pages, const std::vector<RemoteUse>& uses,
-                           LinkCheckResult& result, const std::atomic<bool>* stop) const;
+    void AddRemoteProblems(const std::vector<std::string>& pages,
+                           const std::vector<RemoteUse>& uses, LinkCheckResult& result,
+                           const std::atomic<bool>* stop) const;
 
     const LinkAttributes& attributes_;
     HttpProbe* probe_ = nullptr;

@@ -17,7 +17,9 @@ std::string Lower(std::string_view text) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+    };
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && blank(text.back()))
@@ -100,8 +102,8 @@ std::string RequestAddress(std::string_view url) {
     static constexpr char hex[] = "0123456789ABCDEF";
     for (const char ch : url) {
         const unsigned char c = static_cast<unsigned char>(ch);
-        if (c <= ' ' || c >= 0x7F || c == '"' || c == '<' || c == '>' || c == '\\' ||
-            c == '^' || c == '`' || c == '{' || c == '|' || c == '}') {
+        if (c <= ' ' || c >= 0x7F || c == '"' || c == '<' || c == '>' || c == '\\' || c == '^' ||
+            c == '`' || c == '{' || c == '|' || c == '}') {
             out += '%';
             out += hex[c >> 4];
             out += hex[c & 15];
@@ -135,7 +137,8 @@ std::string ResolveAddress(std::string_view base, std::string_view reference) {
         joined = path;
     } else {
         const std::size_t slash = from.path.rfind('/');
-        joined = slash == std::string_view::npos ? "/" : std::string(from.path.substr(0, slash + 1));
+        joined =
+            slash == std::string_view::npos ? "/" : std::string(from.path.substr(0, slash + 1));
         joined += path;
     }
     // A last segment of "." or ".." names a folder.

@@ -17,12 +17,19 @@ constexpr std::chrono::milliseconds StopPoll{100};
 
 std::string StatusReason(int status) {
     std::string reason = "HTTP " + std::to_string(status);
-    static const std::unordered_map<int, const char*> phrases{
-        {400, "Bad Request"},  {401, "Unauthorized"},          {403, "Forbidden"},
-        {404, "Not Found"},    {405, "Method Not Allowed"},    {408, "Request Timeout"},
-        {410, "Gone"},         {429, "Too Many Requests"},     {500, "Internal Server Error"},
-        {501, "Not Implemented"}, {502, "Bad Gateway"},        {503, "Service Unavailable"},
-        {504, "Gateway Timeout"}};
+    static const std::unordered_map<int, const char*> phrases{{400, "Bad Request"},
+                                                              {401, "Unauthorized"},
+                                                              {403, "Forbidden"},
+                                                              {404, "Not Found"},
+                                                              {405, "Method Not Allowed"},
+                                                              {408, "Request Timeout"},
+                                                              {410, "Gone"},
+                                                              {429, "Too Many Requests"},
+                                                              {500, "Internal Server Error"},
+                                                              {501, "Not Implemented"},
+                                                              {502, "Bad Gateway"},
+                                                              {503, "Service Unavailable"},
+                                                              {504, "Gateway Timeout"}};
     if (const auto hit = phrases.find(status); hit != phrases.end())
         reason.append(" ").append(hit->second);
     return reason;
@@ -64,9 +71,8 @@ public:
         for (;;) {
             if (Stopped() || waiting_.empty())
                 return false;
-            const auto free = std::find_if(waiting_.begin(), waiting_.end(), [this](const Waiting& w) {
-                return HasRoom(w.host);
-            });
+            const auto free = std::find_if(waiting_.begin(), waiting_.end(),
+                                           [this](const Waiting& w) { return HasRoom(w.host); });
             if (free != waiting_.end()) {
                 index = free->index;
                 host = free->host;
@@ -161,10 +167,11 @@ public:
             }
             // A server that hangs up on HEAD or never answers it may still serve GET; a
             // name that does not resolve or a port that refuses will not.
-            const bool refusedHead = method == HttpRequest::Method::Head &&
-                                     (answer.failure == HttpAnswer::Failure::Timeout ||
-                                      answer.failure == HttpAnswer::Failure::Other ||
-                                      (answer.failure == HttpAnswer::Failure::None && answer.status >= 400));
+            const bool refusedHead =
+                method == HttpRequest::Method::Head &&
+                (answer.failure == HttpAnswer::Failure::Timeout ||
+                 answer.failure == HttpAnswer::Failure::Other ||
+                 (answer.failure == HttpAnswer::Failure::None && answer.status >= 400));
             if (refusedHead) {
                 method = HttpRequest::Method::Get;
                 continue;
@@ -177,7 +184,8 @@ public:
             if (answer.status >= 300 && answer.status < 400 && answer.status != 304 &&
                 !answer.location.empty()) {
                 if (++redirects > options_.redirectLimit) {
-                    status.reason = "more than " + std::to_string(options_.redirectLimit) + " redirects";
+                    status.reason =
+                        "more than " + std::to_string(options_.redirectLimit) + " redirects";
                     break;
                 }
                 address = RequestAddress(ResolveAddress(address, answer.location));
@@ -281,7 +289,8 @@ RemoteLinkCheck::Run(const std::vector<std::string>& urls,
                 slotOf.push_back(results.size());
             }
         } else {
-            status.reason = (scheme.empty() ? std::string("such") : scheme) + " addresses are not checked";
+            status.reason =
+                (scheme.empty() ? std::string("such") : scheme) + " addresses are not checked";
         }
         results.push_back(std::move(status));
     }

@@ -32,7 +32,7 @@ MenuModel MainMenuLayout() {
           EditFind, EditReplace, EditFindNext, SiteFindInFiles, EditGotoLine, EditGotoMatchingTag, EditComplete, 0, EditStripTags, EditInsertFile,
           EditInsertSnippet, EditSaveSelectionAsSnippet});
     // The HTML insert menus stand between "&Edit" and "&Tools".
-    Fill(bar.AddSubmenu("&Tools"), {NextProblem, PreviousProblem, 0, SiteCheckLinks, 0, AppOptions});
+    Fill(bar.AddSubmenu("&Tools"), {NextProblem, PreviousProblem, 0, SiteCheckLinks, SiteCheckRemoteLinks, 0, AppOptions});
     // The open documents follow the window commands.
     Fill(bar.AddSubmenu("&Window"), {WindowCascade, WindowTile, WindowArrange, 0, ToggleReferenceWindow,
                                      DockReferenceWindow, LivePreview, ToggleProblems, ToggleSiteDock});

@@ -4,8 +4,8 @@
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/menu/CommandIds.h"
 #include "core/site/FindInFiles.h"
-#include "core/site/LinkCheck.h"
 #include "core/site/RecentSiteFolders.h"
+#include "core/site/RemoteLinksSetting.h"
 #include "ui/app/CMainFrame.h"
 #include "ui/app/CQuorApp.h"
 #include "ui/app/CommandTable.h"
@@ -13,6 +13,7 @@
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
 #include "ui/site/FindInFilesDialog.h"
+#include "ui/site/LinkCheckRun.h"
 #include "ui/site/SiteDock.h"
 #include "ui/site/SiteResultsDock.h"
 
@@ -41,6 +42,7 @@ public:
     explicit SiteWork(CMainFrame& frame) : QObject(&frame), frame_(frame) {
         setObjectName(QStringLiteral("SiteWork"));
         recent_.Load(frame.App().GetProfile());
+        remoteLinks_ = LoadCheckRemoteLinks(frame.App().GetProfile());
         recentMenu_ = new QMenu(&frame);
         connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
         // The folder open at the last exit opens again once the window is up.
@@ -157,61 +159,16 @@ public:
         const HtmlKnowledgeBase* kb = &frame_.App().KnowledgeBase();
         SiteResultsDock& dock =
             Results(linkResults_, tr("Link Check"), QStringLiteral("LinkCheckDock"));
-        dock.Start(
-            tr("Links in %1").arg(Folder()), Folder(),
-            [root, kb](const SiteResultsDock::Feed& feed) {
-                const LinkAttributes attributes(kb);
-                const LinkCheckResult result =
-                    LinkCheck(attributes)
-                        .Run(
-                            root,
-                            [&](std::size_t done, std::size_t total) {
-                                feed.progress(static_cast<int>(done), static_cast<int>(total));
-                            },
-                            feed.stop);
-                // One group a page, in the order the check met them; orphans at the end.
-                std::vector<SiteResultRow> rows;
-                std::string page;
-                std::vector<SiteResultRow> orphans;
-                auto flush = [&] {
-                    if (!rows.empty())
-                        feed.file(QString::fromStdString(page), std::move(rows));
-                    rows.clear();
-                };
-                for (const LinkProblem& p : result.problems) {
-                    SiteResultRow row;
-                    if (p.kind == LinkProblem::Kind::Orphan) {
-                        row.text = tr("no page links to %1").arg(QString::fromStdString(p.page));
-                        orphans.push_back(std::move(row));
-                        continue;
-                    }
-                    if (p.page != page)
-                        flush();
-                    page = p.page;
-                    row.line = p.line;
-                    row.column = p.column;
-                    row.text =
-                        FromUtf8(ProblemName(p.kind)) + QStringLiteral(": ") + FromUtf8(p.url);
-                    row.offset = static_cast<int>(p.offset);
-                    row.length = static_cast<int>(p.url.size());
-                    rows.push_back(std::move(row));
-                }
-                flush();
-                const std::size_t orphanCount = orphans.size();
-                if (!orphans.empty())
-                    feed.file(tr("Files no page links to"), std::move(orphans));
-                QString summary = tr("%1 links in %2 pages, %3 problems, %4 files unlinked")
-                                      .arg(result.links)
-                                      .arg(result.pages)
-                                      .arg(result.problems.size() - orphanCount)
-                                      .arg(orphanCount);
-                if (!result.remoteLinks.empty())
-                    summary +=
-                        tr(", %1 remote addresses not checked").arg(result.remoteLinks.size());
-                if (result.stopped)
-                    summary += tr(" (stopped)");
-                return summary;
-            });
+        dock.Start(tr("Links in %1").arg(Folder()), Folder(),
+                   [root, kb, remote = remoteLinks_](const SiteResultsDock::Feed& feed) {
+                       return RunLinkCheck(root, kb, remote, feed);
+                   });
+    }
+
+    bool RemoteLinks() const { return remoteLinks_; }
+    void ToggleRemoteLinks() {
+        remoteLinks_ = !remoteLinks_;
+        SaveCheckRemoteLinks(frame_.App().GetProfile(), remoteLinks_);
     }
 
 protected:
@@ -280,6 +237,7 @@ private:
     SiteResultsDock* findResults_ = nullptr;
     SiteResultsDock* linkResults_ = nullptr;
     QString lastPattern_;
+    bool remoteLinks_ = false;
 };
 } // namespace
 
@@ -302,6 +260,12 @@ void RegisterSiteCommands(CommandTable& t, CMainFrame& frame) {
            [work] { work->FindInFiles(); }});
     t.Add({SiteCheckLinks, "Check &Links", "Check the links of every page of the site folder",
            [work] { return !work->Folder().isEmpty(); }, [work] { work->CheckLinks(); }});
+    t.Add({SiteCheckRemoteLinks,
+           "Check &Remote Links",
+           "Have Check Links also ask the web servers about the site's remote addresses",
+           {},
+           [work] { work->ToggleRemoteLinks(); },
+           [work] { return work->RemoteLinks(); }});
     t.Add({ToggleSiteDock,
            "&Site Folder",
            "Show or hide the Site dock",

@@ -108,6 +108,7 @@ void SiteResultsDock::Start(const QString& heading, const QString& root,
     summary_.clear();
     heading_->setText(heading);
     progress_->setRange(0, 0);
+    progress_->resetFormat();
     progress_->show();
     stopButton_->setEnabled(true);
     running_ = true;
@@ -134,6 +135,15 @@ void SiteResultsDock::Start(const QString& heading, const QString& root,
                     return;
                 progress_->setRange(0, total);
                 progress_->setValue(done);
+            },
+            Qt::QueuedConnection);
+    };
+    feed.stage = [this, generation](QString format) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, format = std::move(format)] {
+                if (generation == generation_)
+                    progress_->setFormat(format);
             },
             Qt::QueuedConnection);
     };

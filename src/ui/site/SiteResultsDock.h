@@ -38,6 +38,8 @@ public:
     struct Feed {
         std::function<void(QString path, std::vector<SiteResultRow> rows)> file;
         std::function<void(int done, int total)> progress;
+        // What the progress bar counts from now on, as a QProgressBar format ("%v of %m pages").
+        std::function<void(QString format)> stage;
         const std::atomic<bool>* stop = nullptr;
     };
     // Clears the list and runs work on a worker thread (stopping one still running first);

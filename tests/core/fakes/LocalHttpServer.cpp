@@ -102,8 +102,9 @@ void LocalHttpServer::Answer(int connection) {
     const std::string line = head.substr(0, head.find("\r\n"));
     const std::size_t space = line.find(' ');
     const std::string method = line.substr(0, space);
-    const std::string path =
-        space == std::string::npos ? "" : line.substr(space + 1, line.find(' ', space + 1) - space - 1);
+    const std::string path = space == std::string::npos
+                                 ? ""
+                                 : line.substr(space + 1, line.find(' ', space + 1) - space - 1);
     {
         std::lock_guard lock(mutex_);
         requests_.push_back(method + " " + path);

@@ -48,7 +48,8 @@ TEST(RemoteLinkCheck, NeverMoreRequestsInFlightThanAllowed) {
     std::vector<std::string> urls;
     for (int host = 0; host < 10; ++host)
         for (int page = 0; page < 4; ++page)
-            urls.push_back("https://host" + std::to_string(host) + ".example/" + std::to_string(page));
+            urls.push_back("https://host" + std::to_string(host) + ".example/" +
+                           std::to_string(page));
     ScriptedHttpProbe probe([](const HttpRequest&) { return Status(200); });
     probe.HoldUntilInFlight(8); // the first requests wait until eight run at once
     const auto results = RemoteLinkCheck(probe).Run(urls);
@@ -95,9 +96,10 @@ TEST(RemoteLinkCheck, HeadFirstAndGetOnlyWhereHeadIsRefused) {
         return Failed(HttpAnswer::Failure::Refused);
     });
     const std::vector<std::string> urls{
-        "https://a.example/fine",  "https://a.example/no-head",       "https://b.example/forbids-head",
-        "https://b.example/gone",  "https://c.example/broken-server", "https://c.example/hangs-on-head",
-        "https://nowhere.invalid/", "http://localhost:1/"};
+        "https://a.example/fine",          "https://a.example/no-head",
+        "https://b.example/forbids-head",  "https://b.example/gone",
+        "https://c.example/broken-server", "https://c.example/hangs-on-head",
+        "https://nowhere.invalid/",        "http://localhost:1/"};
     const auto results = RemoteLinkCheck(probe).Run(urls);
     ASSERT_EQ(results.size(), urls.size());
     EXPECT_EQ(results[0].verdict, Verdict::Ok);
@@ -113,14 +115,15 @@ TEST(RemoteLinkCheck, HeadFirstAndGetOnlyWhereHeadIsRefused) {
 
     std::vector<std::string> requests = probe.Requests();
     std::sort(requests.begin(), requests.end());
-    EXPECT_EQ(requests, (std::vector<std::string>{
-                            "GET https://a.example/no-head", "GET https://b.example/forbids-head",
-                            "GET https://b.example/gone", "GET https://c.example/broken-server",
-                            "GET https://c.example/hangs-on-head", "HEAD http://localhost:1/",
-                            "HEAD https://a.example/fine", "HEAD https://a.example/no-head",
-                            "HEAD https://b.example/forbids-head", "HEAD https://b.example/gone",
-                            "HEAD https://c.example/broken-server",
-                            "HEAD https://c.example/hangs-on-head", "HEAD https://nowhere.invalid/"}))
+    EXPECT_EQ(requests,
+              (std::vector<std::string>{
+                  "GET https://a.example/no-head", "GET https://b.example/forbids-head",
+                  "GET https://b.example/gone", "GET https://c.example/broken-server",
+                  "GET https://c.example/hangs-on-head", "HEAD http://localhost:1/",
+                  "HEAD https://a.example/fine", "HEAD https://a.example/no-head",
+                  "HEAD https://b.example/forbids-head", "HEAD https://b.example/gone",
+                  "HEAD https://c.example/broken-server", "HEAD https://c.example/hangs-on-head",
+                  "HEAD https://nowhere.invalid/"}))
         << "a missing host or a refused connection is not asked again with GET";
 }
 
@@ -157,21 +160,23 @@ TEST(RemoteLinkCheck, RedirectsAreFollowedUpToTheLimit) {
     EXPECT_EQ(std::count(requests.begin(), requests.end(), "HEAD https://loop.example/loop"), 6);
     // After the redirect the refused HEAD is asked again with GET at the new address.
     EXPECT_EQ(std::count(requests.begin(), requests.end(), "GET https://m.example/missing"), 1);
-    EXPECT_EQ(std::count_if(requests.begin(), requests.end(),
-                            [](const std::string& r) { return r.find("ftp:") != std::string::npos; }),
-              0);
+    EXPECT_EQ(
+        std::count_if(requests.begin(), requests.end(),
+                      [](const std::string& r) { return r.find("ftp:") != std::string::npos; }),
+        0);
 }
 
 TEST(RemoteLinkCheck, TimeoutsAreGivenToEachRequestAndReported) {
-    ScriptedHttpProbe probe([](const HttpRequest&) { return Failed(HttpAnswer::Failure::Timeout); });
+    ScriptedHttpProbe probe(
+        [](const HttpRequest&) { return Failed(HttpAnswer::Failure::Timeout); });
     RemoteCheckOptions options;
     options.connectTimeout = std::chrono::milliseconds(1500);
     options.totalTimeout = std::chrono::milliseconds(4000);
     const auto results = RemoteLinkCheck(probe, options).Run({"http://slow.example/"});
     EXPECT_EQ(results[0].verdict, Verdict::Broken);
     EXPECT_EQ(results[0].reason, "timed out");
-    EXPECT_EQ(probe.Requests(), (std::vector<std::string>{"HEAD http://slow.example/",
-                                                          "GET http://slow.example/"}));
+    EXPECT_EQ(probe.Requests(),
+              (std::vector<std::string>{"HEAD http://slow.example/", "GET http://slow.example/"}));
     EXPECT_EQ(probe.LastRequest().connectTimeout, options.connectTimeout);
     EXPECT_EQ(probe.LastRequest().totalTimeout, options.totalTimeout);
 }
@@ -188,10 +193,11 @@ TEST(RemoteLinkCheck, EachAddressOnceOnlyWebAddressesFetchedAndStopHonoured) {
     std::vector<std::pair<std::size_t, std::size_t>> progress;
     const auto results =
         RemoteLinkCheck(probe, options)
-            .Run({"https://a.example/", "ftp://files.example/x", "https://a.example/",
-                  "https://b.example/", "https://c.example/", "http:///no-host"},
-                 [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); },
-                 &stop);
+            .Run(
+                {"https://a.example/", "ftp://files.example/x", "https://a.example/",
+                 "https://b.example/", "https://c.example/", "http:///no-host"},
+                [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); },
+                &stop);
     ASSERT_EQ(results.size(), 5u); // the repeated address is asked about once
     EXPECT_EQ(results[0].verdict, Verdict::Ok);
     EXPECT_EQ(results[1].verdict, Verdict::NotChecked);
@@ -219,9 +225,10 @@ protected:
 TEST_F(RemoteLinks, BrokenAddressesAreRowsWhereTheLinksStand) {
     site.Write("a.html", "<a href=b.html>b</a>\n<a href=\"https://gone.example/x\">x</a>\n"
                          "<img src=missing.png>\n<a href='ftp://files.example/f'>f</a>\n");
-    site.Write("b.html", "<base href=\"https://docs.example/manual/\">\n"
-                         "<a href=\"https://gone.example/x\">same</a> <a href=\"../old.html\">old</a>\n"
-                         "<a href=\"https://fine.example/\">ok</a>\n");
+    site.Write("b.html",
+               "<base href=\"https://docs.example/manual/\">\n"
+               "<a href=\"https://gone.example/x\">same</a> <a href=\"../old.html\">old</a>\n"
+               "<a href=\"https://fine.example/\">ok</a>\n");
     site.Write("index.html", "<a href=a.html>a</a>");
     ScriptedHttpProbe probe([](const HttpRequest& r) {
         return r.url.starts_with("https://fine.example") ? Status(200) : Status(410);
@@ -238,12 +245,14 @@ TEST_F(RemoteLinks, BrokenAddressesAreRowsWhereTheLinksStand) {
         rows.push_back(std::filesystem::path(p.page).filename().string() + ":" +
                        std::to_string(p.line) + "." + std::to_string(p.column) + " " +
                        std::string(ProblemName(p.kind)) + " " + p.url + " (" + p.reason + ")");
-    EXPECT_EQ(rows, (std::vector<std::string>{
-                        "a.html:2.10 remote-broken https://gone.example/x (HTTP 410 Gone)",
-                        "a.html:3.10 missing missing.png ()",
-                        "a.html:4.10 remote-not-checked ftp://files.example/f (ftp addresses are not checked)",
-                        "b.html:2.10 remote-broken https://gone.example/x (HTTP 410 Gone)",
-                        "b.html:2.52 remote-broken ../old.html (HTTP 410 Gone)"}));
+    EXPECT_EQ(
+        rows,
+        (std::vector<std::string>{
+            "a.html:2.10 remote-broken https://gone.example/x (HTTP 410 Gone)",
+            "a.html:3.10 missing missing.png ()",
+            "a.html:4.10 remote-not-checked ftp://files.example/f (ftp addresses are not checked)",
+            "b.html:2.10 remote-broken https://gone.example/x (HTTP 410 Gone)",
+            "b.html:2.52 remote-broken ../old.html (HTTP 410 Gone)"}));
     EXPECT_TRUE(result.HasBrokenLinks());
     EXPECT_EQ(result.remoteChecked, 3u);
     EXPECT_EQ(lastDone, 3u);
@@ -256,9 +265,10 @@ TEST_F(RemoteLinks, BrokenAddressesAreRowsWhereTheLinksStand) {
     // Without a probe nothing is fetched and remote links are only listed.
     const LinkCheckResult listed = LinkCheck(attributes).Run(site.Path().string());
     EXPECT_EQ(listed.remoteLinks.size(), 4u);
-    EXPECT_FALSE(std::any_of(listed.problems.begin(), listed.problems.end(), [](const LinkProblem& p) {
-        return p.kind == LinkProblem::Kind::RemoteBroken;
-    }));
+    EXPECT_FALSE(
+        std::any_of(listed.problems.begin(), listed.problems.end(), [](const LinkProblem& p) {
+            return p.kind == LinkProblem::Kind::RemoteBroken;
+        }));
 }
 
 } // namespace
