@@ -100,8 +100,15 @@ std::string RequestAddress(std::string_view url) {
     if (url.starts_with("//"))
         out = "https:";
     static constexpr char hex[] = "0123456789ABCDEF";
+    bool inQuery = false;
     for (const char ch : url) {
         const unsigned char c = static_cast<unsigned char>(ch);
+        // Browsers read a backslash before the query as a slash.
+        inQuery = inQuery || c == '?';
+        if (c == '\\' && !inQuery) {
+            out += '/';
+            continue;
+        }
         if (c <= ' ' || c >= 0x7F || c == '"' || c == '<' || c == '>' || c == '\\' || c == '^' ||
             c == '`' || c == '{' || c == '|' || c == '}') {
             out += '%';

@@ -16,8 +16,9 @@ namespace velto {
 [[nodiscard]] std::string UrlHost(std::string_view url);
 
 // The address a request is sent to: surrounding blanks and the fragment dropped, a
-// scheme-relative "//host/..." taken as https, and the bytes a request line cannot hold
-// (blanks, control characters, quotes, '<', '>', bytes above 127) written as %XX.
+// scheme-relative "//host/..." taken as https, a backslash before the query read as '/' as
+// browsers read it, and the bytes a request line cannot hold (blanks, control characters,
+// quotes, '<', '>', bytes above 127 ...) written as %XX.
 [[nodiscard]] std::string RequestAddress(std::string_view url);
 
 // reference (a Location header or a link below a remote BASE) read against the absolute

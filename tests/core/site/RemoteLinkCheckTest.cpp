@@ -40,8 +40,8 @@ TEST(RemoteAddress, RedirectsAndBaseLinksResolveAsInABrowser) {
     EXPECT_EQ(UrlHost("mailto:someone@example.com"), "");
     EXPECT_EQ(UrlScheme(" HTTP://x/"), "http");
     // What a request line cannot hold is escaped; the fragment never goes to the server.
-    EXPECT_EQ(RequestAddress(" //example.com/a b/caf\xC3\xA9.html#part "),
-              "https://example.com/a%20b/caf%C3%A9.html");
+    EXPECT_EQ(RequestAddress(" //example.com/a b\\caf\xC3\xA9.html?q=\"x\\\"#part "),
+              "https://example.com/a%20b/caf%C3%A9.html?q=%22x%5C%22");
 }
 
 TEST(RemoteLinkCheck, NeverMoreRequestsInFlightThanAllowed) {
