@@ -8,6 +8,7 @@
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/site/FindInFiles.h"
 #include "core/site/LinkCheck.h"
+#include "core/site/SiteFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -163,6 +164,35 @@ void BM_Site_LinkCheck1200Pages(benchmark::State& state) {
     state.counters["problems"] = static_cast<double>(problems);
 }
 BENCHMARK(BM_Site_LinkCheck1200Pages)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A folder of 50,000 files (pages, images, style sheets and others) and 100 folders: what
+// the Site dock reads when it shows that folder (folders below are read when opened).
+const fs::path& WideFolder() {
+    static BenchFolder folder;
+    static const bool made = [] {
+        static constexpr const char* Kinds[] = {".html", ".png", ".css", ".txt", ".js"};
+        fs::create_directories(folder.path);
+        for (int i = 0; i < 50000; ++i)
+            std::ofstream(folder.path / ("file" + std::to_string(i * 7919 % 50000) + Kinds[i % 5]));
+        for (int i = 0; i < 100; ++i)
+            fs::create_directories(folder.path / ("folder" + std::to_string(i)));
+        return true;
+    }();
+    (void)made;
+    return folder.path;
+}
+
+void BM_Site_ReadFolder50000Files(benchmark::State& state) {
+    const fs::path& folder = WideFolder();
+    std::size_t entries = 0;
+    for (auto _ : state) {
+        const std::vector<SiteEntry> read = ReadSiteFolder(folder.string());
+        entries = read.size();
+        benchmark::DoNotOptimize(read);
+    }
+    state.counters["entries"] = static_cast<double>(entries);
+}
+BENCHMARK(BM_Site_ReadFolder50000Files)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace velto::bench

@@ -125,6 +125,22 @@ private Q_SLOTS:
         QCOMPARE(f.host->ChecksSubmitted(), before + 1);
     }
 
+    void aPageIsWithTheWorkerOnceAtATime() {
+        CheckFixture f;
+        ViewChecks* checks = f.OpenChecked(QStringLiteral("page.html"), Faulty);
+        QVERIFY(checks);
+        const std::uint64_t before = f.host->ChecksSubmitted();
+        checks->CheckNow();
+        // Asked again before the first came back: it waits for it, then goes out once.
+        checks->CheckNow();
+        checks->CheckNow();
+        QCOMPARE(f.host->ChecksSubmitted(), before + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(f.host->ChecksSubmitted(), before + 2, 5000);
+        QTest::qWait(300);
+        QCOMPARE(f.host->ChecksSubmitted(), before + 2);
+        QVERIFY(Has(*checks, Rule::DuplicateId));
+    }
+
     void fixingAFaultByTypingTakesItsUnderlineAndRowAway() {
         CheckFixture f;
         ViewChecks* checks = f.OpenChecked(QStringLiteral("page.html"), Faulty);

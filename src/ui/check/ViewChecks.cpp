@@ -80,24 +80,43 @@ void ViewChecks::Schedule(int delayMs) {
 
 void ViewChecks::CheckNow() {
     timer_.stop();
+    // One text at a time: the next is taken when the last comes back, so that a large
+    // page is never held three times over (the control's, the worker's and the next).
+    if (inFlight_) {
+        checkWhenBack_ = true;
+        return;
+    }
     // The document's text (a long line is checked as it is, not as it is shown), in the
     // memory the last check handed back.
     std::string text = std::move(spare_);
     text.clear();
-    text.reserve(static_cast<std::size_t>(view_.TextLength()));
+    const auto length = static_cast<std::size_t>(view_.TextLength());
+    // Room to grow, so that the next few keys' checks fit in the same memory.
+    if (text.capacity() < length)
+        text.reserve(length + length / 16 + 4096);
     for (std::string_view piece : view_.DocumentPieces())
         text.append(piece);
     if (host_.Submit(*this, generation_, std::move(text))) {
         submitted_ = generation_;
         sinceSubmit_.Clear();
+        inFlight_ = true;
     }
 }
 
 void ViewChecks::Receive(CheckWorker::Result result) {
     spare_ = std::move(result.text);
-    if (result.generation != submitted_)
-        return; // a newer text is on its way
-    problems_ = std::move(result.problems);
+    inFlight_ = false;
+    if (result.generation == submitted_)
+        Place(std::move(result.problems));
+    // Edits that came while it was checked are checked now.
+    if (checkWhenBack_) {
+        checkWhenBack_ = false;
+        CheckNow();
+    }
+}
+
+void ViewChecks::Place(std::vector<Problem> problems) {
+    problems_ = std::move(problems);
     // The page may have been edited while it was checked: the places follow those edits.
     for (Problem& p : problems_) {
         std::tie(p.start, p.end) = sinceSubmit_.Map(p.start, p.end);
@@ -113,6 +132,7 @@ void ViewChecks::Receive(CheckWorker::Result result) {
 
 void ViewChecks::Clear() {
     timer_.stop();
+    checkWhenBack_ = false;
     problems_.clear();
     sinceResult_.Clear();
     checked_ = false;

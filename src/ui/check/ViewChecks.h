@@ -60,6 +60,8 @@ protected:
 
 private:
     void OnModified(int position, int length, bool inserting);
+    // The problems of the last text handed over, carried through the edits since.
+    void Place(std::vector<Problem> problems);
     void Draw();
     void SetUpIndicators();
 
@@ -74,6 +76,8 @@ private:
     std::vector<Problem> problems_;
     bool checked_ = false;
     std::string spare_; // the memory of the last text checked, for the next
+    bool inFlight_ = false;      // a text is with the worker
+    bool checkWhenBack_ = false; // and the page is to be checked again when it is back
 };
 
 } // namespace velto
