@@ -20,6 +20,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -70,7 +72,12 @@ void AskToReplace(QObject* owner, const QString& folder, const QString& find,
                   const QString& replacement) {
     WhenModal<FindInFilesDialog>(owner, [=](FindInFilesDialog* dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Replace in Files"));
-        dialog->findChild<QLineEdit*>("folder")->setText(folder);
+        auto* folderField = dialog->findChild<QLineEdit*>("folder");
+        // The folder's label takes its key to the field (and so shows no '&').
+        const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+                            [&](const QLabel* l) { return l->buddy() == folderField; }));
+        folderField->setText(folder);
         dialog->findChild<QLineEdit*>("pattern")->setText(find);
         dialog->findChild<QLineEdit*>("replacement")->setText(replacement);
         dialog->accept();

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,7 +44,11 @@ FindInFilesDialog::FindInFilesDialog(const QString& folder, const QString& text,
     folderRow->addWidget(folder_, 1);
     auto* browse = new QPushButton(tr("&Browse..."));
     folderRow->addWidget(browse);
-    form->addRow(tr("In &folder:"), folderRow);
+    // A row holding a layout gets no buddy of its own: without one the label would show
+    // its '&' instead of underlining the key.
+    auto* folderLabel = new QLabel(tr("In &folder:"));
+    folderLabel->setBuddy(folder_);
+    form->addRow(folderLabel, folderRow);
     form->addRow(tr("F&iles:"), include_);
     auto* options = new QHBoxLayout;
     options->addWidget(regex_);
