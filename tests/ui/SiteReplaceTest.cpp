@@ -220,6 +220,9 @@ private Q_SLOTS:
             }
         } unmount{root ? lockedPath : QByteArray()};
         WriteFile(At("locked/b.html"), "old\n");
+        WriteFile(At("d.html"), "old\n");
+        CQuorDoc* open = f.Open(At("d.html"));
+        QVERIFY(open);
         if (root)
             QCOMPARE(::mount("velto-test", lockedPath.constData(), "tmpfs",
                              MS_REMOUNT | MS_RDONLY, "size=64k"),
@@ -227,10 +230,11 @@ private Q_SLOTS:
         else
             QVERIFY(QFile::setPermissions(At("locked/b.html"), QFile::ReadOwner));
         AskToReplace(&f.Frame(), site.path(), QStringLiteral("old"), QStringLiteral("new"));
-        WhenModal<FileEditsPreview>(&f.Frame(), [this](FileEditsPreview* preview) {
-            QCOMPARE(preview->Tree()->topLevelItemCount(), 3);
-            // Changed by another program while the changes are looked at.
+        WhenModal<FileEditsPreview>(&f.Frame(), [this, open](FileEditsPreview* preview) {
+            QCOMPARE(preview->Tree()->topLevelItemCount(), 4);
+            // Changed by another program while the changes are looked at, and in the editor.
             WriteFile(At("c.html"), "old, and more\n");
+            open->View()->ReplaceRange(0, 1, "b");
             preview->accept();
         });
         QVERIFY(f.Frame().Commands().Run(CommandId::SiteReplaceInFiles));
@@ -238,10 +242,12 @@ private Q_SLOTS:
         QCOMPARE(UiFixture::Read(At("locked/b.html")), QByteArray("old\n"));
         QCOMPARE(UiFixture::Read(At("c.html")), QByteArray("old, and more\n"));
         const QStringList summary = QString::fromStdString(f.prompter.messages.back()).split('\n');
-        QCOMPARE(summary.size(), 4);
+        QCOMPARE(open->View()->TextBytes(), QByteArray("bld\n"));
+        QCOMPARE(summary.size(), 5);
         QCOMPARE(summary[0], QStringLiteral("Replaced 1 match in 1 file."));
         QVERIFY(summary.filter(At("locked/b.html") + QStringLiteral(": ")).size() == 1);
         QVERIFY(summary.filter(At("c.html") + QStringLiteral(": changed on disk")).size() == 1);
+        QVERIFY(summary.filter(At("d.html") + QStringLiteral(": changed in the editor")).size() == 1);
     }
 
     void aRenameUpdatesLinksInOtherFoldersAndInOpenPages() {
