@@ -160,7 +160,12 @@ void FileEditsPreview::SetAlternativeText(const QString& text) {
 }
 
 void FileEditsPreview::Fill(const QString& root) {
+    // Every item is made apart from the tree and handed over at once: a tick set on an item
+    // inside it makes the tree state its file's tick afresh each time, quadratic in the
+    // changes of a file.
     const QDir rootDir(root);
+    QList<QTreeWidgetItem*> fileItems;
+    fileItems.reserve(static_cast<qsizetype>(files_.size()));
     for (std::size_t f = 0; f < files_.size(); ++f) {
         const FileEdits& file = files_[f];
         const QString path = QString::fromStdString(file.path);
@@ -168,19 +173,19 @@ void FileEditsPreview::Fill(const QString& root) {
         const QString shown = root.isEmpty() || relative.startsWith(QLatin1String("../"))
                                   ? path
                                   : relative;
-        auto* fileItem = new QTreeWidgetItem(
-            tree_, {QStringLiteral("%1 (%2)")
-                        .arg(QDir::toNativeSeparators(shown))
-                        .arg(file.edits.size())});
-        fileItem->setFirstColumnSpanned(true);
+        auto* fileItem = new QTreeWidgetItem(QStringList{QStringLiteral("%1 (%2)")
+                                                             .arg(QDir::toNativeSeparators(shown))
+                                                             .arg(file.edits.size())});
         fileItem->setToolTip(0, path);
         fileItem->setData(0, IndexRole, QVariant::fromValue(static_cast<qulonglong>(f)));
         fileItem->setFlags(fileItem->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+        QList<QTreeWidgetItem*> changes;
+        changes.reserve(static_cast<qsizetype>(file.edits.size()));
         for (const TextEdit& edit : file.edits) {
             const LinePieces pieces = SplitLine(edit);
             const QString replacement = OneLine(FromUtf8(edit.replacement), LongestPiece);
-            auto* item = new QTreeWidgetItem(
-                fileItem, {QString::number(edit.line), pieces.before + replacement + pieces.after});
+            auto* item = new QTreeWidgetItem(QStringList{
+                QString::number(edit.line), pieces.before + replacement + pieces.after});
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(0, file.enabled && edit.enabled ? Qt::Checked : Qt::Unchecked);
             item->setData(1, BeforeRole, pieces.before);
@@ -188,12 +193,19 @@ void FileEditsPreview::Fill(const QString& root) {
             item->setData(1, NewRole, replacement);
             item->setData(1, AfterRole, pieces.after);
             item->setToolTip(1, tr("%1 \u2192 %2").arg(pieces.old, replacement));
+            changes.push_back(item);
         }
-        if (!file.enabled)
-            fileItem->setCheckState(0, Qt::Unchecked);
-        fileItem->setExpanded(true);
+        fileItem->addChildren(changes);
+        fileItems.push_back(fileItem);
     }
-    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree_->addTopLevelItems(fileItems);
+    for (QTreeWidgetItem* fileItem : fileItems)
+        fileItem->setFirstColumnSpanned(true);
+    tree_->expandAll();
+    // Wide enough for a tick and a five-digit line number; measuring every row would take
+    // long in a list of many thousands.
+    tree_->header()->resizeSection(
+        0, fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 3 * tree_->indentation());
 }
 
 std::vector<FileEdits> FileEditsPreview::Edits() const {
@@ -211,15 +223,19 @@ std::vector<FileEdits> FileEditsPreview::Edits() const {
 
 std::size_t FileEditsPreview::TickedEdits() const {
     std::size_t count = 0;
-    for (const FileEdits& file : Edits())
-        count += file.EnabledCount();
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* fileItem = tree_->topLevelItem(i);
+        for (int e = 0; e < fileItem->childCount(); ++e)
+            count += fileItem->child(e)->checkState(0) == Qt::Checked ? 1 : 0;
+    }
     return count;
 }
 
 std::size_t FileEditsPreview::TickedFiles() const {
-    const std::vector<FileEdits> edits = Edits();
-    return static_cast<std::size_t>(std::count_if(
-        edits.begin(), edits.end(), [](const FileEdits& f) { return f.EnabledCount() > 0; }));
+    std::size_t count = 0;
+    for (int i = 0; i < tree_->topLevelItemCount(); ++i)
+        count += tree_->topLevelItem(i)->checkState(0) != Qt::Unchecked ? 1 : 0;
+    return count;
 }
 
 QString FileEditsPreview::CountsText() const {
