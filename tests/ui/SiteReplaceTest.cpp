@@ -174,6 +174,9 @@ private Q_SLOTS:
         const QByteArray onDisk = "<p>footer</p>\n";
         WriteFile(At("page.html"), onDisk);
         WriteFile(At("other.html"), "footer\n");
+        // Hidden pages are left out as the search leaves them out, open or not.
+        WriteFile(At(".draft.html"), "footer\n");
+        QVERIFY(f.Open(At(".draft.html")));
         CQuorDoc* doc = f.Open(At("page.html"));
         QVERIFY(doc);
         CQuorView* view = doc->View();

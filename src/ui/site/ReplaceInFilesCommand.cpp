@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <atomic>
 #include <set>
 #include <thread>
@@ -67,10 +68,16 @@ private:
     QPushButton* stopButton_;
 };
 
-bool IsBelow(const QString& folder, const QString& path) {
+// Whether the search of the folder reads the file: below it, and neither the file nor a
+// folder on the way hidden.
+bool IsSearched(const QString& folder, const QString& path) {
     const QString relative = QDir(folder).relativeFilePath(path);
-    return !relative.startsWith(QLatin1String("../")) && relative != QLatin1String("..") &&
-           !QFileInfo(relative).isAbsolute();
+    if (relative.startsWith(QLatin1String("../")) || relative == QLatin1String("..") ||
+        QFileInfo(relative).isAbsolute())
+        return false;
+    const QStringList parts = relative.split(QLatin1Char('/'));
+    return std::none_of(parts.begin(), parts.end(),
+                        [](const QString& part) { return part.startsWith(QLatin1Char('.')); });
 }
 
 std::vector<TextEdit> PlanInView(CQuorView& view, const TextSearch& search,
@@ -99,7 +106,7 @@ void PlanOpenDocuments(std::vector<FileEdits>& plan, CQuorDocManager& docs,
     const IncludePatterns include(request.include);
     for (CQuorDoc* doc : docs.Documents()) {
         const QString path = doc->PathName();
-        if (planned.count(doc) || !doc->View() || path.isEmpty() || !IsBelow(folder, path) ||
+        if (planned.count(doc) || !doc->View() || path.isEmpty() || !IsSearched(folder, path) ||
             !include.Matches(QFileInfo(path).fileName().toStdString()))
             continue;
         FileEdits file;
