@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace velto {
@@ -58,7 +59,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnModified(int position, int type, int length);
+    void OnModified(int position, int length, bool inserting);
     void Draw();
     void SetUpIndicators();
 
@@ -72,6 +73,7 @@ private:
     EditLog sinceResult_;          // edits since problems_ were placed
     std::vector<Problem> problems_;
     bool checked_ = false;
+    std::string spare_; // the memory of the last text checked, for the next
 };
 
 } // namespace velto

@@ -235,6 +235,8 @@ void CQuorView::OnScintillaModified(int position, int type, int length) {
         const int added = length - static_cast<int>(insertingBreaks_.size());
         tracker_.BeforeInsert(pos, added, CaretPosition(), reader);
         changed_.Inserted(pos, added);
+        if (added > 0)
+            Q_EMIT DocumentChanging(pos, added, true);
         breaks_.Inserted(position, length);
         if (!insertingBreaks_.empty()) {
             std::vector<int> shown(insertingBreaks_.begin(), insertingBreaks_.end());
@@ -251,6 +253,7 @@ void CQuorView::OnScintillaModified(int position, int type, int length) {
             if (!tracker_.Suppressed())
                 tracker_.BeforeDelete(first, ReadRange(first, pastEnd), CaretPosition(), reader);
             changed_.Deleted(first, pastEnd - first);
+            Q_EMIT DocumentChanging(first, pastEnd - first, false);
         }
         breaks_.Deleted(position, length);
     } else {
