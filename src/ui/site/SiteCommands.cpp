@@ -13,6 +13,7 @@
 #include "ui/document/CQuorDocManager.h"
 #include "ui/document/CQuorView.h"
 #include "ui/site/FindInFilesDialog.h"
+#include "ui/site/ReplaceInFilesCommand.h"
 #include "ui/site/SiteDock.h"
 #include "ui/site/SiteResultsDock.h"
 
@@ -80,18 +81,29 @@ public:
         }
     }
 
-    void FindInFiles() {
+    // Where Find and Replace in Files start: the selection (one line of it) or the last
+    // text, in the site folder or the active page's folder.
+    QString StartText() const {
         QString selected;
         if (CQuorView* view = frame_.ActiveView(); view && view->HasSelectedText())
             selected =
                 QString::fromUtf8(view->TextRange(view->SelectionStart(), view->SelectionEnd()));
         if (selected.contains(QLatin1Char('\n')))
             selected.clear();
+        return selected.isEmpty() ? lastPattern_ : selected;
+    }
+    QString StartFolder() const {
         QString folder = Folder();
         if (folder.isEmpty())
             if (CQuorDoc* doc = frame_.ActiveDocument(); doc && !doc->PathName().isEmpty())
                 folder = QFileInfo(doc->PathName()).absolutePath();
-        FindInFilesDialog dialog(folder, selected.isEmpty() ? lastPattern_ : selected, &frame_);
+        return folder;
+    }
+
+    void ReplaceInFiles() { RunReplaceInFiles(frame_, StartFolder(), StartText()); }
+
+    void FindInFiles() {
+        FindInFilesDialog dialog(StartFolder(), StartText(), &frame_);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const SearchOptions options = dialog.Options();
@@ -300,6 +312,11 @@ void RegisterSiteCommands(CommandTable& t, CMainFrame& frame) {
            "Find a text in every page of a folder",
            {},
            [work] { work->FindInFiles(); }});
+    t.Add({SiteReplaceInFiles,
+           "Replace in Fi&les...\tCtrl+Shift+H",
+           "Replace a text in every page of a folder, after a look at every change",
+           {},
+           [work] { work->ReplaceInFiles(); }});
     t.Add({SiteCheckLinks, "Check &Links", "Check the links of every page of the site folder",
            [work] { return !work->Folder().isEmpty(); }, [work] { work->CheckLinks(); }});
     t.Add({ToggleSiteDock,
