@@ -12,6 +12,13 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef VELTO_BENCH_UI
+#include "ui/site/SiteDock.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -193,6 +200,29 @@ void BM_Site_ReadFolder50000Files(benchmark::State& state) {
     state.counters["entries"] = static_cast<double>(entries);
 }
 BENCHMARK(BM_Site_ReadFolder50000Files)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+#ifdef VELTO_BENCH_UI
+// The same folder shown in the Site dock, until its tree is painted: the event loop's
+// pause when such a folder is opened.
+void BM_UiSite_ShowFolder50000Files(benchmark::State& state) {
+    const fs::path& folder = WideFolder();
+    EnsureQtApplication();
+    SiteDock dock(nullptr);
+    dock.resize(300, 700);
+    dock.show();
+    auto* tree = dock.findChild<QTreeWidget*>();
+    for (auto _ : state) {
+        dock.SetFolder(QString::fromStdString(folder.string()));
+        tree->viewport()->repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        state.counters["rows"] = tree->topLevelItemCount();
+        dock.SetFolder({});
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UiSite_ShowFolder50000Files)->Unit(benchmark::kMillisecond)->UseRealTime();
+#endif
 
 } // namespace
 } // namespace velto::bench
