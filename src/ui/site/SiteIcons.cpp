@@ -105,14 +105,22 @@ QIcon DrawnSiteFileIcon(SiteFileKind kind) {
 }
 
 QIcon SiteFileIcon(SiteFileKind kind) {
+    // Looked up once a kind: a folder of thousands of files asks for each of them.
+    static auto* icons = new std::map<SiteFileKind, QIcon>;
+    if (auto it = icons->find(kind); it != icons->end())
+        return it->second;
     static const QFileIconProvider provider;
-    if (kind == SiteFileKind::Folder)
-        return provider.icon(QFileIconProvider::Folder);
-    const char* name = ThemeName(kind);
-    if (!name)
-        return provider.icon(QFileIconProvider::File);
-    const QString themeName = QLatin1String(name);
-    return QIcon::hasThemeIcon(themeName) ? QIcon::fromTheme(themeName) : DrawnSiteFileIcon(kind);
+    QIcon icon;
+    if (kind == SiteFileKind::Folder) {
+        icon = provider.icon(QFileIconProvider::Folder);
+    } else if (const char* name = ThemeName(kind); !name) {
+        icon = provider.icon(QFileIconProvider::File);
+    } else {
+        const QString themeName = QLatin1String(name);
+        icon = QIcon::hasThemeIcon(themeName) ? QIcon::fromTheme(themeName) : DrawnSiteFileIcon(kind);
+    }
+    icons->emplace(kind, icon);
+    return icon;
 }
 
 } // namespace velto
