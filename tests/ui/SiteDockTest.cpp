@@ -195,6 +195,27 @@ private Q_SLOTS:
         QVERIFY(f.prompter.messages.empty());
     }
 
+    void anOpenPageEditedSinceItWasSavedIsLeftAloneAndNamed() {
+        DockFixture f;
+        QTRY_VERIFY(f.Dock());
+        CQuorDoc* list = f.Open(site.filePath("other/list.html"));
+        QVERIFY(list);
+        // The link has moved within the view since the file was written.
+        list->View()->ReplaceRange(0, 0, "<h1>Pages</h1>\n");
+        const QByteArray edited = Text(list->View());
+        const QByteArray onDisk = UiFixture::Read(site.filePath("other/list.html"));
+        f.prompter.threeWayAnswers.push_back(Prompter::Answer::Yes);
+        QTreeWidgetItem* docs = Child(f.Top(), "docs");
+        docs->setExpanded(true);
+        AnswerName(QStringLiteral("manual.html"));
+        f.Dock()->Run(SiteDockCommand::Rename, Child(docs, "guide.html"));
+        QVERIFY(QFileInfo(site.filePath("docs/manual.html")).isFile());
+        QCOMPARE(Text(list->View()), edited);
+        QCOMPARE(UiFixture::Read(site.filePath("other/list.html")), onDisk);
+        QCOMPARE(f.prompter.messages.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(f.prompter.messages[0]).contains("other/list.html"));
+    }
+
     void draggingOntoAFolderMovesAndNoLeavesTheLinks() {
         DockFixture f;
         QTRY_VERIFY(f.Dock());
