@@ -14,6 +14,7 @@
 #include "ui/document/IdlePump.h"
 #include "ui/document/ScintillaTextControl.h"
 #include "ui/document/ViewAccessibility.h"
+#include "ui/site/SiteDrag.h"
 
 #include <QContextMenuEvent>
 #include <QFontDatabase>
@@ -523,14 +524,19 @@ void CQuorView::ShowContextMenu(const QPoint& globalPos) {
 }
 
 void CQuorView::dragEnterEvent(QDragEnterEvent* e) {
-    if (!LocalFiles(e->mimeData()).isEmpty())
+    // Files from the Site dock are linked where they are dropped, not opened.
+    if (!SiteDragPaths(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else if (!LocalFiles(e->mimeData()).isEmpty())
         e->acceptProposedAction();
     else
         QsciScintilla::dragEnterEvent(e);
 }
 
 void CQuorView::dragMoveEvent(QDragMoveEvent* e) {
-    if (!LocalFiles(e->mimeData()).isEmpty())
+    if (!SiteDragPaths(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else if (!LocalFiles(e->mimeData()).isEmpty())
         e->acceptProposedAction();
     else
         QsciScintilla::dragMoveEvent(e);
@@ -545,7 +551,9 @@ bool CQuorView::HandleDroppedFiles(const QMimeData* mime) {
 }
 
 void CQuorView::dropEvent(QDropEvent* e) {
-    if (HandleDroppedFiles(e->mimeData()))
+    if (DropSiteFiles(*this, e->mimeData(), e->position().toPoint()))
+        e->acceptProposedAction();
+    else if (HandleDroppedFiles(e->mimeData()))
         e->acceptProposedAction();
     else
         QsciScintilla::dropEvent(e);

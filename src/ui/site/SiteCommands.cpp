@@ -15,6 +15,8 @@
 #include "ui/site/FindInFilesDialog.h"
 #include "ui/site/ReplaceInFilesCommand.h"
 #include "ui/site/SiteDock.h"
+#include "ui/site/SiteNewPage.h"
+#include "ui/site/SiteRenameHandler.h"
 #include "ui/site/SiteResultsDock.h"
 
 #include <QAction>
@@ -245,6 +247,14 @@ private:
                 frame_.addDockWidget(Qt::LeftDockWidgetArea, dock_);
             connect(dock_, &SiteDock::PageChosen, this,
                     [this](const QString& path) { OpenAt(path, -1, 0); });
+            dock_->SetPrompter(&frame_.App().GetPrompter());
+            connect(dock_, &SiteDock::NewPageRequested, this, [this](const QString& path) {
+                CreateSitePage(frame_.App().DocManager(), path);
+            });
+            connect(dock_, &SiteDock::RenameRequested, this,
+                    [this](const QString& from, const QString& to) {
+                        SiteRenameHandler(frame_.App()).Run(Folder(), from, to);
+                    });
             connect(dock_, &QDockWidget::visibilityChanged, this,
                     [this] { frame_.UpdateCommands(); });
         }
