@@ -2,9 +2,11 @@
 // moves by dragging that keep links working on disk and in open pages, deletes that go to
 // the trash only, files dropped on a page as links and images, and its icons.
 #include "UiTestSupport.h"
+#include "WhenModal.h"
 
 #include "core/site/SiteDockMenu.h"
 #include "ui/site/SiteDock.h"
+#include "ui/site/FileEditsPreview.h"
 #include "ui/site/SiteDrag.h"
 #include "ui/site/SiteIcons.h"
 
@@ -15,6 +17,7 @@
 #include <QDropEvent>
 #include <QInputDialog>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -171,12 +174,15 @@ private Q_SLOTS:
         QTreeWidgetItem* docs = Child(f.Top(), "docs");
         docs->setExpanded(true);
         f.Dock()->Tree()->setCurrentItem(Child(docs, "guide.html"));
-        // F2 renames the current item.
-        f.prompter.threeWayAnswers.push_back(Prompter::Answer::Yes);
+        // F2 renames the current item, after the link changes are shown.
+        int listed = 0;
+        WhenModal<FileEditsPreview>(&f.Frame(), [&listed](FileEditsPreview* preview) {
+            listed = preview->Tree()->topLevelItemCount();
+            preview->accept();
+        });
         AnswerName(QStringLiteral("manual.html"));
         QTest::keyClick(f.Dock()->Tree(), Qt::Key_F2);
-        QCOMPARE(f.prompter.questions.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(f.prompter.questions[0]).startsWith("Update 3 links in 2 pages?"));
+        QCOMPARE(listed, 2);
         const QString manual = site.filePath("docs/manual.html");
         QVERIFY(QFileInfo(manual).isFile());
         QVERIFY(!QFileInfo::exists(site.filePath("docs/guide.html")));
@@ -192,10 +198,10 @@ private Q_SLOTS:
         // The document open on the renamed page follows it.
         QCOMPARE(guide->PathName(), manual);
         QCOMPARE(guide->BaseTitle(), QStringLiteral("manual.html"));
-        QVERIFY(f.prompter.messages.empty());
+        QCOMPARE(f.prompter.messages.back(), std::string("Updated 3 links in 2 files."));
     }
 
-    void anOpenPageEditedSinceItWasSavedIsLeftAloneAndNamed() {
+    void anOpenPageEditedSinceItWasSavedIsChangedAsItStandsInItsView() {
         DockFixture f;
         QTRY_VERIFY(f.Dock());
         CQuorDoc* list = f.Open(site.filePath("other/list.html"));
@@ -204,16 +210,18 @@ private Q_SLOTS:
         list->View()->ReplaceRange(0, 0, "<h1>Pages</h1>\n");
         const QByteArray edited = Text(list->View());
         const QByteArray onDisk = UiFixture::Read(site.filePath("other/list.html"));
-        f.prompter.threeWayAnswers.push_back(Prompter::Answer::Yes);
+        WhenModal<FileEditsPreview>(&f.Frame(), [](FileEditsPreview* preview) { preview->accept(); });
         QTreeWidgetItem* docs = Child(f.Top(), "docs");
         docs->setExpanded(true);
         AnswerName(QStringLiteral("manual.html"));
         f.Dock()->Run(SiteDockCommand::Rename, Child(docs, "guide.html"));
         QVERIFY(QFileInfo(site.filePath("docs/manual.html")).isFile());
-        QCOMPARE(Text(list->View()), edited);
+        // The link is found where it stands in the view now, and changed there.
+        QByteArray expected = edited;
+        expected.replace("docs/guide.html", "docs/manual.html");
+        QVERIFY(expected != edited);
+        QCOMPARE(Text(list->View()), expected);
         QCOMPARE(UiFixture::Read(site.filePath("other/list.html")), onDisk);
-        QCOMPARE(f.prompter.messages.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(f.prompter.messages[0]).contains("other/list.html"));
     }
 
     void draggingOntoAFolderMovesAndNoLeavesTheLinks() {
@@ -226,9 +234,13 @@ private Q_SLOTS:
         QCOMPARE(tree->itemAt(onOther), other);
         const QByteArray index = UiFixture::Read(site.filePath("index.html"));
         // index.html's own links would need changing from its new place: No moves it alone.
-        f.prompter.threeWayAnswers.push_back(Prompter::Answer::No);
+        bool offered = false;
+        WhenModal<FileEditsPreview>(&f.Frame(), [&offered](FileEditsPreview* preview) {
+            offered = true;
+            preview->AlternativeButton()->click();
+        });
         Drop(tree->viewport(), {site.filePath("index.html")}, onOther);
-        QCOMPARE(f.prompter.questions.size(), std::size_t(1));
+        QVERIFY(offered);
         QCOMPARE(UiFixture::Read(site.filePath("other/index.html")), index);
         QVERIFY(!QFileInfo::exists(site.filePath("index.html")));
         // A folder dropped into itself, or a file onto a name in use, is refused.
@@ -243,7 +255,7 @@ private Q_SLOTS:
         QCOMPARE(UiFixture::Read(site.filePath("docs/list.html")), QByteArray("mine"));
         QVERIFY(QFileInfo(site.filePath("other/list.html")).isFile());
         // Cancel leaves everything where it was.
-        f.prompter.threeWayAnswers.push_back(Prompter::Answer::Cancel);
+        WhenModal<FileEditsPreview>(&f.Frame(), [](FileEditsPreview* preview) { preview->reject(); });
         Drop(tree->viewport(), {site.filePath("docs/guide.html")}, onOther);
         QVERIFY(QFileInfo(site.filePath("docs/guide.html")).isFile());
     }

@@ -3,6 +3,7 @@
 // documents changed in their views as one undoable change, files that cannot be written
 // named while the others are written.
 #include "UiTestSupport.h"
+#include "WhenModal.h"
 
 #include "core/menu/CommandIds.h"
 #include "ui/app/CommandTable.h"
@@ -49,23 +50,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// Acts on the modal dialog of type T once the command running meanwhile shows it; a
-// dialog the action leaves open is cancelled, so a failed check cannot leave it waiting.
-template <class T, class Act>
-void WhenModal(QObject* owner, Act act) {
-    auto* poll = new QTimer(owner);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        act(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    poll->start(5);
-}
 
 // Fills the Replace in Files dialog and starts the replacement.
 void AskToReplace(QObject* owner, const QString& folder, const QString& find,

@@ -16,7 +16,7 @@
 #include "ui/site/ReplaceInFilesCommand.h"
 #include "ui/site/SiteDock.h"
 #include "ui/site/SiteNewPage.h"
-#include "ui/site/SiteRenameHandler.h"
+#include "ui/site/SiteRename.h"
 #include "ui/site/SiteResultsDock.h"
 
 #include <QAction>
@@ -253,7 +253,7 @@ private:
             });
             connect(dock_, &SiteDock::RenameRequested, this,
                     [this](const QString& from, const QString& to) {
-                        SiteRenameHandler(frame_.App()).Run(Folder(), from, to);
+                        RenameWithLinkUpdate(frame_, &frame_, from, to);
                     });
             connect(dock_, &QDockWidget::visibilityChanged, this,
                     [this] { frame_.UpdateCommands(); });
