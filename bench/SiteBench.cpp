@@ -8,8 +8,16 @@
 #include "core/htmlkb/HtmlKnowledgeBase.h"
 #include "core/site/FindInFiles.h"
 #include "core/site/LinkCheck.h"
+#include "core/site/SiteFolder.h"
 
 #include <benchmark/benchmark.h>
+
+#ifdef VELTO_BENCH_UI
+#include "ui/site/SiteDock.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -163,6 +171,58 @@ void BM_Site_LinkCheck1200Pages(benchmark::State& state) {
     state.counters["problems"] = static_cast<double>(problems);
 }
 BENCHMARK(BM_Site_LinkCheck1200Pages)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A folder of 50,000 files (pages, images, style sheets and others) and 100 folders: what
+// the Site dock reads when it shows that folder (folders below are read when opened).
+const fs::path& WideFolder() {
+    static BenchFolder folder;
+    static const bool made = [] {
+        static constexpr const char* Kinds[] = {".html", ".png", ".css", ".txt", ".js"};
+        fs::create_directories(folder.path);
+        for (int i = 0; i < 50000; ++i)
+            std::ofstream(folder.path / ("file" + std::to_string(i * 7919 % 50000) + Kinds[i % 5]));
+        for (int i = 0; i < 100; ++i)
+            fs::create_directories(folder.path / ("folder" + std::to_string(i)));
+        return true;
+    }();
+    (void)made;
+    return folder.path;
+}
+
+void BM_Site_ReadFolder50000Files(benchmark::State& state) {
+    const fs::path& folder = WideFolder();
+    std::size_t entries = 0;
+    for (auto _ : state) {
+        const std::vector<SiteEntry> read = ReadSiteFolder(folder.string());
+        entries = read.size();
+        benchmark::DoNotOptimize(read);
+    }
+    state.counters["entries"] = static_cast<double>(entries);
+}
+BENCHMARK(BM_Site_ReadFolder50000Files)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+#ifdef VELTO_BENCH_UI
+// The same folder shown in the Site dock, until its tree is painted: the event loop's
+// pause when such a folder is opened.
+void BM_UiSite_ShowFolder50000Files(benchmark::State& state) {
+    const fs::path& folder = WideFolder();
+    EnsureQtApplication();
+    SiteDock dock(nullptr);
+    dock.resize(300, 700);
+    dock.show();
+    auto* tree = dock.findChild<QTreeWidget*>();
+    for (auto _ : state) {
+        dock.SetFolder(QString::fromStdString(folder.string()));
+        tree->viewport()->repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        state.counters["rows"] = tree->topLevelItemCount();
+        dock.SetFolder({});
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UiSite_ShowFolder50000Files)->Unit(benchmark::kMillisecond)->UseRealTime();
+#endif
 
 } // namespace
 } // namespace velto::bench

@@ -49,11 +49,12 @@ double ThreadCpuMilliseconds() {
 
 // Sends a key to a widget as the window system would and lets the repaint that follows
 // happen; returns the milliseconds it took.
-double KeyToRepainted(QWidget* target, Qt::Key key, const QString& text = {}) {
+double KeyToRepainted(QWidget* target, Qt::Key key, const QString& text = {},
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     const auto t0 = Clock::now();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(target, &release);
     QApplication::processEvents();
     return MillisecondsSince(t0);
@@ -170,9 +171,9 @@ void BM_LongLine_Paste20MB(benchmark::State& state) {
 BENCHMARK(BM_LongLine_Paste20MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Each action repeated over the page, with its median and worst in milliseconds.
-void BM_LongLine_Actions20MB(benchmark::State& state) {
+void RunActions(benchmark::State& state, const QByteArray& page) {
     Editor editor;
-    CQuorView* view = editor.ViewWith(OneLine20MB());
+    CQuorView* view = editor.ViewWith(page);
     view->parentWidget()->showMaximized();
     QApplication::processEvents();
     struct Action {
@@ -189,6 +190,7 @@ void BM_LongLine_Actions20MB(benchmark::State& state) {
         {"end", [&] { return KeyToRepainted(view, Qt::Key_End); }},
         {"home", [&] { return KeyToRepainted(view, Qt::Key_Home); }},
         {"click", [&] { return ClickToRepainted(view, QPoint(200, 120)); }},
+        {"ctrl_home", [&] { return KeyToRepainted(view, Qt::Key_Home, {}, Qt::ControlModifier); }},
     };
     for (auto _ : state) {
         for (int round = 0; round < 20; ++round) {
@@ -213,7 +215,17 @@ void BM_LongLine_Actions20MB(benchmark::State& state) {
         state.counters[std::string(action.name) + "_cpu_worst_ms"] = action.cpuMs.back();
     }
 }
+
+void BM_LongLine_Actions20MB(benchmark::State& state) {
+    RunActions(state, OneLine20MB());
+}
 BENCHMARK(BM_LongLine_Actions20MB)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The hostile shape: 50 MB of one letter, no tag and no blank to break after.
+void BM_LongLine_ActionsLetter50MB(benchmark::State& state) {
+    RunActions(state, QByteArray(50 << 20, 'a'));
+}
+BENCHMARK(BM_LongLine_ActionsLetter50MB)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace velto::bench

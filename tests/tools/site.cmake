@@ -26,6 +26,11 @@ velto_tool_check(tool_links_problems
   "^[^\n]*/docs/guide\\.html:2\\.27: missing: \\.\\./img/old\\.png\n[^\n]*/index\\.html:3\\.10: fragment: docs/guide\\.html#gone\n[^\n]*/docs/binary\\.html: orphan\n[^\n]*/docs/old\\.html: orphan\n[^\n]*/img/spare\\.gif: orphan\n[^\n]*/notes\\.txt: orphan\n$"
   links "${site_dir}")
 velto_tool_fails(tool_links_exit_status links "${site_dir}")
+# replace: the changes listed with a group of the expression in each, nothing written.
+velto_tool_check(tool_replace_dry_run
+  "^[^\n]*/docs/guide\\.html:1\\.14: Footer -> FOOTER\n[^\n]*/docs/guide\\.html:2\\.44: footer -> fOOTER\n[^\n]*/docs/old\\.html:1\\.9: footer -> fOOTER\n$"
+  replace "${site_dir}" "(F|f)ooter" "$1OOTER" --regex --dry-run)
+velto_tool_fails(tool_replace_nothing replace "${site_dir}" "no such words" "x" --dry-run)
 # rename: the links that lead to a moved image, listed and then rewritten.
 set(rename_dir "${CMAKE_CURRENT_BINARY_DIR}/site-rename")
 file(REMOVE_RECURSE "${rename_dir}")

@@ -125,6 +125,22 @@ private Q_SLOTS:
         QCOMPARE(f.host->ChecksSubmitted(), before + 1);
     }
 
+    void aPageIsWithTheWorkerOnceAtATime() {
+        CheckFixture f;
+        ViewChecks* checks = f.OpenChecked(QStringLiteral("page.html"), Faulty);
+        QVERIFY(checks);
+        const std::uint64_t before = f.host->ChecksSubmitted();
+        checks->CheckNow();
+        // Asked again before the first came back: it waits for it, then goes out once.
+        checks->CheckNow();
+        checks->CheckNow();
+        QCOMPARE(f.host->ChecksSubmitted(), before + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(f.host->ChecksSubmitted(), before + 2, 5000);
+        QTest::qWait(300);
+        QCOMPARE(f.host->ChecksSubmitted(), before + 2);
+        QVERIFY(Has(*checks, Rule::DuplicateId));
+    }
+
     void fixingAFaultByTypingTakesItsUnderlineAndRowAway() {
         CheckFixture f;
         ViewChecks* checks = f.OpenChecked(QStringLiteral("page.html"), Faulty);
@@ -159,6 +175,48 @@ private Q_SLOTS:
         QTest::keyClicks(&view, QStringLiteral("<!-- x -->"));
         // Before the next check the places move with the text.
         QCOMPARE(checks->Problems().front().start, span + 10);
+    }
+
+    void aLongLineIsCheckedAsTheDocumentHoldsIt() {
+        // One line of 60 KB, shown broken: the check reads the document's bytes, and its
+        // places are the document's, drawn where the view shows them.
+        QByteArray line = "<!DOCTYPE html><html lang=\"en\"><head><title>t</title></head><body>";
+        while (line.size() < 60000)
+            line += "<p class=\"c\">some words of text</p>";
+        const int duplicate = static_cast<int>(line.size());
+        line += "<p id=\"a\">one</p><p id=\"a\">two</p></body></html>";
+        CheckFixture f;
+        ViewChecks* checks = f.OpenChecked(QStringLiteral("long.html"), line);
+        QVERIFY(checks);
+        CQuorView& view = checks->View();
+        QVERIFY(view.ShowsBrokenLines());
+        const auto duplicates = [checks] {
+            std::vector<Problem> found;
+            for (const Problem& p : checks->Problems())
+                if (p.rule == Rule::DuplicateId)
+                    found.push_back(p);
+            return found;
+        };
+        QCOMPARE(duplicates().size(), 1u);
+        const Problem problem = duplicates().front();
+        f.Frame().Commands().Run(CommandId::ToggleProblems);
+        auto* dock = f.Frame().findChild<ProblemsDock*>();
+        QVERIFY(dock);
+        for (int row = 0; row < dock->Model()->rowCount(); ++row)
+            QCOMPARE(dock->Model()->index(row, ProblemsModel::LineColumn).data().toInt(), 1);
+        const int second = static_cast<int>(line.indexOf("id=\"a\"", duplicate + 10));
+        QVERIFY(problem.start <= static_cast<std::size_t>(second) && static_cast<std::size_t>(second) < problem.end);
+        QVERIFY(Marked(view, ViewChecks::WarningIndicator, view.ShownPosition(second)) ||
+                Marked(view, ViewChecks::ErrorIndicator, view.ShownPosition(second)));
+        // An edit before the next check moves the places by what was typed, not by the
+        // breaks the view put in.
+        view.SetSelection(0, 0);
+        QTest::keyClicks(&view, QStringLiteral("<!-- x -->"));
+        QCOMPARE(duplicates().front().start, problem.start + 10);
+        const std::uint64_t before = f.host->ChecksSubmitted();
+        QTRY_VERIFY_WITH_TIMEOUT(f.host->ChecksSubmitted() > before, 5000);
+        QTest::qWait(200);
+        QCOMPARE(duplicates().front().start, problem.start + 10);
     }
 
     void clickingARowAndF8SelectTheProblems() {

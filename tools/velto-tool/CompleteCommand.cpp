@@ -40,28 +40,22 @@ int RunComplete(const std::vector<std::string>& args, std::ostream& out, std::os
     const bool versions = args.size() == 4 && args[2] == "--versions";
     if (args.size() != 2 && !versions)
         return UsageError("complete", err);
-    const std::optional<long long> parsed = ParseOffset(args[1], err);
-    if (!parsed)
-        return 2;
     CHtmlConfig html;
     CEditorConfig editor;
     if (versions && !SelectVersions(html, args[3], err))
         return 2;
-    std::string bytes;
-    DocumentEncoding encoding;
-    if (!ReadPageFile(args[0], bytes, encoding, err))
-        return 1;
-    const std::optional<int> offset = OffsetInFile(*parsed, bytes.size(), args[0], err);
-    if (!offset)
-        return 1;
+    PageAtOffset page;
+    if (const int status = ReadPageAtOffset(args[0], args[1], page, err))
+        return status;
+    const int offset = page.offset;
     HtmlKnowledgeBase kb(html, editor);
     kb.RebuildAllowed();
-    MemoryTextControl control(std::move(bytes));
+    MemoryTextControl control(std::move(page.text));
     // The editor knows where scripts and comments are from its colouring; so does the tool.
     CHtmlColourer colourer(kb, ColourMode::Tags);
     colourer.ColourWholeControl(control);
     ContextFinder finder(kb);
-    const CompletionContext context = finder.Find(control, *offset, KnownStartBefore(colourer, *offset));
+    const CompletionContext context = finder.Find(control, offset, KnownStartBefore(colourer, offset));
     const CompletionSources sources{nullptr, DocumentFolder(AbsolutePath(args[0]))};
     const std::vector<CompletionItem> items = Completer(kb).Items(context, sources);
     for (const CompletionItem& item : items)

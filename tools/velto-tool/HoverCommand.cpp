@@ -27,24 +27,18 @@ const Registrar hover{
 int RunHover(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2)
         return UsageError("hover", err);
-    const std::optional<long long> parsed = ParseOffset(args[1], err);
-    if (!parsed)
-        return 2;
-    std::string bytes;
-    DocumentEncoding encoding;
-    if (!ReadPageFile(args[0], bytes, encoding, err))
-        return 1;
-    const std::optional<int> offset = OffsetInFile(*parsed, bytes.size(), args[0], err);
-    if (!offset)
-        return 1;
+    PageAtOffset page;
+    if (const int status = ReadPageAtOffset(args[0], args[1], page, err))
+        return status;
+    const int offset = page.offset;
     CHtmlConfig html;
     CEditorConfig editor;
     HtmlKnowledgeBase kb(html, editor);
     kb.RebuildAllowed();
-    MemoryTextControl control(std::move(bytes));
+    MemoryTextControl control(std::move(page.text));
     CHtmlColourer colourer(kb, ColourMode::Tags);
     colourer.ColourWholeControl(control);
-    const std::string tip = HoverHelp(kb).TextAt(control, *offset, KnownStartBefore(colourer, *offset));
+    const std::string tip = HoverHelp(kb).TextAt(control, offset, KnownStartBefore(colourer, offset));
     if (tip.empty())
         return 1;
     out << tip << '\n';

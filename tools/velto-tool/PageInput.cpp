@@ -8,6 +8,7 @@
 #include "core/encoding/PageDecoding.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 
 namespace velto::tool {
@@ -50,6 +51,20 @@ bool ReadPageFile(const std::string& path, std::string& text, DocumentEncoding& 
         return false;
     DecodePageText(text, encoding);
     return true;
+}
+
+int ReadPageAtOffset(const std::string& path, const std::string& offsetText, PageAtOffset& page,
+                     std::ostream& err) {
+    const std::optional<long long> parsed = ParseOffset(offsetText, err);
+    if (!parsed)
+        return 2;
+    if (!ReadPageFile(path, page.text, page.encoding, err))
+        return 1;
+    const std::optional<int> offset = OffsetInFile(*parsed, page.text.size(), path, err);
+    if (!offset)
+        return 1;
+    page.offset = *offset;
+    return 0;
 }
 
 std::string InPageEncoding(std::string_view text, const DocumentEncoding& encoding) {

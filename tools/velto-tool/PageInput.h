@@ -23,6 +23,17 @@ bool TakeEncodingOption(std::vector<std::string>& args, std::ostream& err);
 void DecodePageText(std::string& bytes, DocumentEncoding& encoding);
 // Reads a page file so; on failure says so on err.
 bool ReadPageFile(const std::string& path, std::string& text, DocumentEncoding& encoding, std::ostream& err);
+// A page and a byte offset in it, from a command's FILE and OFFSET arguments.
+struct PageAtOffset {
+    std::string text;
+    DocumentEncoding encoding;
+    int offset = 0;
+};
+// Reads them; 0, or the exit status: 2 for an offset that is not a number, 1 for a page
+// that cannot be read or an offset past its end (each said on err).
+[[nodiscard]] int ReadPageAtOffset(const std::string& path, const std::string& offsetText,
+                                   PageAtOffset& page, std::ostream& err);
+
 // Text of the page (a rewritten page or tag) in the page's own encoding; characters it
 // cannot hold become numeric references.
 [[nodiscard]] std::string InPageEncoding(std::string_view text, const DocumentEncoding& encoding);

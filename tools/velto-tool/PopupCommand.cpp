@@ -106,24 +106,20 @@ struct Loaded {
 // Reads the file and finds the tag at the offset; the exit status on failure.
 std::optional<int> Load(const std::string& path, const std::string& offsetText,
                         const std::string* versions, Loaded& l, std::ostream& err) {
-    const std::optional<long long> parsed = ParseOffset(offsetText, err);
-    if (!parsed)
-        return 2;
     if (versions && !SelectVersions(l.html, *versions, err))
         return 2;
-    std::string bytes;
-    if (!ReadPageFile(path, bytes, l.encoding, err))
-        return 1;
-    const std::optional<int> offset = OffsetInFile(*parsed, bytes.size(), path, err);
-    if (!offset)
-        return 1;
+    PageAtOffset page;
+    if (const int status = ReadPageAtOffset(path, offsetText, page, err))
+        return status;
+    l.encoding = page.encoding;
+    const int offset = page.offset;
     l.kb = std::make_unique<HtmlKnowledgeBase>(l.html, l.editor);
     l.kb->RebuildAllowed();
-    l.control = std::make_unique<MemoryTextControl>(std::move(bytes));
-    l.control->SetSelection({*offset, *offset});
+    l.control = std::make_unique<MemoryTextControl>(std::move(page.text));
+    l.control->SetSelection({offset, offset});
     l.tag = std::make_unique<HtmlElementEd>(*l.kb, *l.control);
     if (!l.tag->FindTagAtCaret()) {
-        err << "velto-tool: no tag at offset " << *offset << '\n';
+        err << "velto-tool: no tag at offset " << offset << '\n';
         return 1;
     }
     std::error_code ec;

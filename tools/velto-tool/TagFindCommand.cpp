@@ -26,21 +26,16 @@ const Registrar registrar{
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2)
         return UsageError("tag-find", err);
-    const std::optional<long long> parsed = ParseOffset(args[1], err);
-    if (!parsed)
-        return 2;
-    std::string bytes;
-    DocumentEncoding encoding;
-    if (!ReadPageFile(args[0], bytes, encoding, err))
-        return 1;
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
+    PageAtOffset page;
+    if (const int status = ReadPageAtOffset(args[0], args[1], page, err))
+        return status;
+    if (page.text.size() > static_cast<std::size_t>(INT_MAX)) {
         err << "velto-tool: " << args[0] << " is too large\n";
         return 1;
     }
-    const std::optional<int> inFile = OffsetInFile(*parsed, bytes.size(), args[0], err);
-    if (!inFile)
-        return 1;
-    const int offset = *inFile;
+    const std::string& bytes = page.text;
+    const DocumentEncoding& encoding = page.encoding;
+    const int offset = page.offset;
 
     CHtmlConfig htmlConfig;
     const CEditorConfig editorConfig;

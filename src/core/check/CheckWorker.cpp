@@ -69,6 +69,7 @@ void CheckWorker::Loop() {
         result.document = job.document;
         result.generation = job.generation;
         result.problems = CheckPage(job.text, *job.vocabulary, options);
+        result.text = std::move(job.text);
         {
             const std::lock_guard lock(mutex_);
             ++checksRun_;

@@ -50,12 +50,13 @@ constexpr int ReferenceForward = 32849;
 constexpr int ReferenceHome = 32850;
 constexpr int LivePreview = 32961;
 
-// Site work: the site folder dock, Find in Files and Check Links
+// Site work: the site folder dock, Find and Replace in Files and Check Links
 constexpr int SiteOpenFolder = 32970;
 constexpr int SiteRecentFolders = 32971;
 constexpr int SiteFindInFiles = 32972;
 constexpr int SiteCheckLinks = 32973;
 constexpr int ToggleSiteDock = 32974;
+constexpr int SiteReplaceInFiles = 32975;
 constexpr int SiteCheckRemoteLinks = 32976;
 
 // Check Page: the Problems window and going from problem to problem

@@ -19,6 +19,7 @@ struct TextEdit {
     int line = 1;
     int column = 1;
     std::string lineText; // the line as it is, for the preview
+    std::size_t matchInLine = 0; // where the replaced text begins in lineText
     bool enabled = true;
 };
 

@@ -85,16 +85,17 @@ std::string MovedPath(const RenamePlan& plan, const std::string& path) {
 }
 
 RenamePlan PlanRename(const std::string& rootIn, const std::string& from, const std::string& to,
-                      const LinkAttributes& attributes) {
+                      const LinkAttributes& attributes, const OpenPageText& openText) {
     RenamePlan plan;
     plan.from = Absolute(from);
     plan.to = Absolute(to);
     const std::string root = Absolute(rootIn);
     SitePage page;
     for (const std::string& path : CollectSiteFiles(root, IncludePatterns())) {
-        if (page.Read(path) != SitePage::Status::Text)
+        const std::string* open = openText ? openText(path) : nullptr;
+        if (!open && page.Read(path) != SitePage::Status::Text)
             continue;
-        const std::string_view text = page.Text();
+        const std::string_view text = open ? std::string_view(*open) : page.Text();
         const PageLinks links = ExtractPageLinks(text, attributes);
         if (!links.base.empty()) {
             // Read against its BASE, a page's links do not follow it when it moves; those
@@ -133,14 +134,19 @@ RenamePlan PlanRename(const std::string& rootIn, const std::string& from, const 
             const TextPosition at = lines.At(link.offset);
             edit.line = at.line;
             edit.column = at.column;
-            edit.lineText.assign(lines.LineAround(link.offset));
+            const std::string_view line = lines.LineAround(link.offset);
+            edit.lineText.assign(line);
+            edit.matchInLine =
+                link.offset - static_cast<std::size_t>(line.data() - text.data());
             file.edits.push_back(std::move(edit));
         }
         if (file.edits.empty())
             continue;
         file.path = path;
-        file.plannedSize = page.Bytes().size();
-        file.plannedHash = BytesHash(page.Bytes());
+        if (!open) {
+            file.plannedSize = page.Bytes().size();
+            file.plannedHash = BytesHash(page.Bytes());
+        }
         plan.edits.push_back(std::move(file));
     }
     return plan;

@@ -6,6 +6,7 @@
 #include "core/site/FileEdits.h"
 #include "core/site/PageLinks.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,15 @@ struct RenamePlan {
     std::vector<std::string> skippedPages;
 };
 
-// Lists the link changes that moving from to to needs in the pages below root.
+// The text of a page as the editor holds it when it is open there (it may differ from the
+// file), nullptr for a page that is not open.
+using OpenPageText = std::function<const std::string*(const std::string& path)>;
+
+// Lists the link changes that moving from to to needs in the pages below root; an open
+// page is read from its text in the editor.
 [[nodiscard]] RenamePlan PlanRename(const std::string& root, const std::string& from,
-                                    const std::string& to, const LinkAttributes& attributes);
+                                    const std::string& to, const LinkAttributes& attributes,
+                                    const OpenPageText& openText = {});
 
 // Where a path stands after the move (paths inside a moved folder move with it).
 [[nodiscard]] std::string MovedPath(const RenamePlan& plan, const std::string& path);

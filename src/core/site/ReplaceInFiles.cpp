@@ -20,7 +20,9 @@ std::vector<TextEdit> PlanReplaceInText(std::string_view text, const TextSearch&
         const TextPosition at = lines.At(m->offset);
         edit.line = at.line;
         edit.column = at.column;
-        edit.lineText.assign(lines.LineAround(m->offset));
+        const std::string_view line = lines.LineAround(m->offset);
+        edit.lineText.assign(line);
+        edit.matchInLine = m->offset - static_cast<std::size_t>(line.data() - text.data());
         edits.push_back(std::move(edit));
         from = m->offset + m->length;
     }
@@ -30,12 +32,17 @@ std::vector<TextEdit> PlanReplaceInText(std::string_view text, const TextSearch&
 std::vector<FileEdits> PlanReplaceInFiles(const std::string& folder, const TextSearch& search,
                                           std::string_view replacement,
                                           const IncludePatterns& include,
-                                          const std::atomic<bool>* stop) {
+                                          const std::atomic<bool>* stop,
+                                          const PlanProgress& progress) {
     std::vector<FileEdits> plan;
     SitePage page;
-    for (const std::string& path : CollectSiteFiles(folder, include, stop)) {
+    const std::vector<std::string> paths = CollectSiteFiles(folder, include, stop);
+    std::size_t done = 0;
+    for (const std::string& path : paths) {
         if (stop && stop->load(std::memory_order_relaxed))
             break;
+        if (progress)
+            progress(done++, paths.size());
         if (page.Read(path) != SitePage::Status::Text)
             continue;
         FileEdits file;

@@ -29,7 +29,7 @@ MenuModel MainMenuLayout() {
           RefreshPreview, 0, FileMruFirst, 0, AppExit});
     Fill(bar.AddSubmenu("&Edit"),
          {EditUndo, EditRedo, 0, EditCut, EditCopy, EditPaste, EditPasteUrl, EditSelectAll, 0,
-          EditFind, EditReplace, EditFindNext, SiteFindInFiles, EditGotoLine, EditGotoMatchingTag, EditComplete, 0, EditStripTags, EditInsertFile,
+          EditFind, EditReplace, EditFindNext, SiteFindInFiles, SiteReplaceInFiles, EditGotoLine, EditGotoMatchingTag, EditComplete, 0, EditStripTags, EditInsertFile,
           EditInsertSnippet, EditSaveSelectionAsSnippet});
     // The HTML insert menus stand between "&Edit" and "&Tools".
     Fill(bar.AddSubmenu("&Tools"), {NextProblem, PreviousProblem, 0, SiteCheckLinks, SiteCheckRemoteLinks, 0, AppOptions});

@@ -3,6 +3,7 @@
 
 #include "ui/check/ViewChecks.h"
 #include "ui/document/CQuorView.h"
+#include "ui/document/ScintillaTextControl.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -40,10 +41,7 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
                    : p.severity == Severity::Warning ? tr("Warning")
                                                      : tr("Info");
         case LineColumn:
-            return static_cast<int>(
-                       checks_->View().SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
-                                                     static_cast<unsigned long>(p.start))) +
-                   1;
+            return checks_->View().Control().LineFromPosition(static_cast<int>(p.start)) + 1;
         case MessageColumn:
             return QString::fromStdString(p.message);
         case RuleColumn:

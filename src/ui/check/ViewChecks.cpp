@@ -27,12 +27,10 @@ ViewChecks::ViewChecks(CheckHost& host, CQuorView& view, std::uint64_t id)
     : QObject(&view), host_(host), view_(view), id_(id) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &ViewChecks::CheckNow);
-    // The edits as the control announces them (before they happen): a keystroke only
-    // notes its place and restarts the timer.
-    connect(&view_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
-                OnModified(position, type, length);
-            });
+    // The edits as the view announces them (before they happen, in the document's
+    // positions, which a long line shown broken does not share with the control): a
+    // keystroke only notes its place and restarts the timer.
+    connect(&view_, &CQuorView::DocumentChanging, this, &ViewChecks::OnModified);
     SetUpIndicators();
     view_.viewport()->installEventFilter(this);
 }
@@ -59,20 +57,18 @@ void ViewChecks::SetUpIndicators() {
     }
 }
 
-void ViewChecks::OnModified(int position, int type, int length) {
+void ViewChecks::OnModified(int position, int length, bool inserting) {
     // With checking off there are no problems to move and nothing to check later.
     if (position < 0 || length <= 0 || !host_.Settings().checkPages)
         return;
     const auto pos = static_cast<std::size_t>(position);
     const auto n = static_cast<std::size_t>(length);
-    if (type & QsciScintillaBase::SC_MOD_BEFOREINSERT) {
+    if (inserting) {
         sinceSubmit_.Inserted(pos, n);
         sinceResult_.Inserted(pos, n);
-    } else if (type & QsciScintillaBase::SC_MOD_BEFOREDELETE) {
+    } else {
         sinceSubmit_.Deleted(pos, n);
         sinceResult_.Deleted(pos, n);
-    } else {
-        return;
     }
     ++generation_;
     timer_.start(CheckHost::PauseMs);
@@ -84,20 +80,43 @@ void ViewChecks::Schedule(int delayMs) {
 
 void ViewChecks::CheckNow() {
     timer_.stop();
-    const int length = static_cast<int>(view_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
-    const auto* data = static_cast<const char*>(
-        view_.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    std::string text(data, static_cast<std::size_t>(length));
+    // One text at a time: the next is taken when the last comes back, so that a large
+    // page is never held three times over (the control's, the worker's and the next).
+    if (inFlight_) {
+        checkWhenBack_ = true;
+        return;
+    }
+    // The document's text (a long line is checked as it is, not as it is shown), in the
+    // memory the last check handed back.
+    std::string text = std::move(spare_);
+    text.clear();
+    const auto length = static_cast<std::size_t>(view_.TextLength());
+    // Room to grow, so that the next few keys' checks fit in the same memory.
+    if (text.capacity() < length)
+        text.reserve(length + length / 16 + 4096);
+    for (std::string_view piece : view_.DocumentPieces())
+        text.append(piece);
     if (host_.Submit(*this, generation_, std::move(text))) {
         submitted_ = generation_;
         sinceSubmit_.Clear();
+        inFlight_ = true;
     }
 }
 
 void ViewChecks::Receive(CheckWorker::Result result) {
-    if (result.generation != submitted_)
-        return; // a newer text is on its way
-    problems_ = std::move(result.problems);
+    spare_ = std::move(result.text);
+    inFlight_ = false;
+    if (result.generation == submitted_)
+        Place(std::move(result.problems));
+    // Edits that came while it was checked are checked now.
+    if (checkWhenBack_) {
+        checkWhenBack_ = false;
+        CheckNow();
+    }
+}
+
+void ViewChecks::Place(std::vector<Problem> problems) {
+    problems_ = std::move(problems);
     // The page may have been edited while it was checked: the places follow those edits.
     for (Problem& p : problems_) {
         std::tie(p.start, p.end) = sinceSubmit_.Map(p.start, p.end);
@@ -113,6 +132,7 @@ void ViewChecks::Receive(CheckWorker::Result result) {
 
 void ViewChecks::Clear() {
     timer_.stop();
+    checkWhenBack_ = false;
     problems_.clear();
     sinceResult_.Clear();
     checked_ = false;
@@ -135,22 +155,16 @@ const std::vector<Problem>& ViewChecks::Problems() {
 }
 
 void ViewChecks::Draw() {
-    const long length = view_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    for (int indicator : {ErrorIndicator, WarningIndicator, InfoIndicator}) {
-        view_.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT,
-                            static_cast<unsigned long>(indicator));
-        view_.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, length);
-    }
+    const long length = view_.TextLength();
+    for (int indicator : {ErrorIndicator, WarningIndicator, InfoIndicator})
+        view_.ClearIndicatorEverywhere(indicator);
     for (const Problem& p : problems_) {
         const long start = std::min(static_cast<long>(p.start), length);
         // An empty range is shown on the character it stands before.
         const long end = std::min(std::max(static_cast<long>(p.end), start + 1), length);
         if (end <= start)
             continue;
-        view_.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT,
-                            static_cast<unsigned long>(IndicatorOf(p.severity)));
-        view_.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE,
-                            static_cast<unsigned long>(start), end - start);
+        view_.SetIndicator(IndicatorOf(p.severity), static_cast<int>(start), static_cast<int>(end), true);
     }
 }
 
@@ -162,8 +176,9 @@ void ViewChecks::Select(std::size_t index) {
     lastVisited = index;
     // The caret at the start, so that the next problem is found from there.
     view_.SetSelection(static_cast<int>(p.end), static_cast<int>(p.start));
-    view_.SendScintilla(QsciScintillaBase::SCI_SCROLLRANGE, static_cast<unsigned long>(p.end),
-                        static_cast<long>(p.start));
+    view_.SendScintilla(QsciScintillaBase::SCI_SCROLLRANGE,
+                        static_cast<unsigned long>(view_.ShownPosition(static_cast<int>(p.end))),
+                        static_cast<long>(view_.ShownPosition(static_cast<int>(p.start))));
 }
 
 bool ViewChecks::eventFilter(QObject* watched, QEvent* event) {
@@ -175,7 +190,7 @@ bool ViewChecks::eventFilter(QObject* watched, QEvent* event) {
                                          static_cast<long>(help->pos().y()));
     QStringList messages;
     if (pos >= 0) {
-        const auto at = static_cast<std::size_t>(pos);
+        const auto at = static_cast<std::size_t>(view_.DocumentPosition(static_cast<int>(pos)));
         for (const Problem& p : Problems())
             if (p.start <= at && (at < p.end || (p.start == p.end && at == p.start)))
                 messages << QString::fromStdString(p.message);

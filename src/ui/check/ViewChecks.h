@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace velto {
@@ -58,7 +59,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnModified(int position, int type, int length);
+    void OnModified(int position, int length, bool inserting);
+    // The problems of the last text handed over, carried through the edits since.
+    void Place(std::vector<Problem> problems);
     void Draw();
     void SetUpIndicators();
 
@@ -72,6 +75,9 @@ private:
     EditLog sinceResult_;          // edits since problems_ were placed
     std::vector<Problem> problems_;
     bool checked_ = false;
+    std::string spare_; // the memory of the last text checked, for the next
+    bool inFlight_ = false;      // a text is with the worker
+    bool checkWhenBack_ = false; // and the page is to be checked again when it is back
 };
 
 } // namespace velto

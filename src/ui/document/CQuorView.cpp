@@ -14,6 +14,7 @@
 #include "ui/document/IdlePump.h"
 #include "ui/document/ScintillaTextControl.h"
 #include "ui/document/ViewAccessibility.h"
+#include "ui/site/SiteDrag.h"
 
 #include <QContextMenuEvent>
 #include <QFontDatabase>
@@ -235,6 +236,8 @@ void CQuorView::OnScintillaModified(int position, int type, int length) {
         const int added = length - static_cast<int>(insertingBreaks_.size());
         tracker_.BeforeInsert(pos, added, CaretPosition(), reader);
         changed_.Inserted(pos, added);
+        if (added > 0)
+            Q_EMIT DocumentChanging(pos, added, true);
         breaks_.Inserted(position, length);
         if (!insertingBreaks_.empty()) {
             std::vector<int> shown(insertingBreaks_.begin(), insertingBreaks_.end());
@@ -251,6 +254,7 @@ void CQuorView::OnScintillaModified(int position, int type, int length) {
             if (!tracker_.Suppressed())
                 tracker_.BeforeDelete(first, ReadRange(first, pastEnd), CaretPosition(), reader);
             changed_.Deleted(first, pastEnd - first);
+            Q_EMIT DocumentChanging(first, pastEnd - first, false);
         }
         breaks_.Deleted(position, length);
     } else {
@@ -520,14 +524,19 @@ void CQuorView::ShowContextMenu(const QPoint& globalPos) {
 }
 
 void CQuorView::dragEnterEvent(QDragEnterEvent* e) {
-    if (!LocalFiles(e->mimeData()).isEmpty())
+    // Files from the Site dock are linked where they are dropped, not opened.
+    if (!SiteDragPaths(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else if (!LocalFiles(e->mimeData()).isEmpty())
         e->acceptProposedAction();
     else
         QsciScintilla::dragEnterEvent(e);
 }
 
 void CQuorView::dragMoveEvent(QDragMoveEvent* e) {
-    if (!LocalFiles(e->mimeData()).isEmpty())
+    if (!SiteDragPaths(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else if (!LocalFiles(e->mimeData()).isEmpty())
         e->acceptProposedAction();
     else
         QsciScintilla::dragMoveEvent(e);
@@ -542,7 +551,9 @@ bool CQuorView::HandleDroppedFiles(const QMimeData* mime) {
 }
 
 void CQuorView::dropEvent(QDropEvent* e) {
-    if (HandleDroppedFiles(e->mimeData()))
+    if (DropSiteFiles(*this, e->mimeData(), e->position().toPoint()))
+        e->acceptProposedAction();
+    else if (HandleDroppedFiles(e->mimeData()))
         e->acceptProposedAction();
     else
         QsciScintilla::dropEvent(e);

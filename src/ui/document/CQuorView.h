@@ -222,6 +222,9 @@ Q_SIGNALS:
     void CommandStateChanged();
     // Files were dropped on the view: the frame opens them.
     void FilesDropped(const QStringList& paths);
+    // The document is about to change (positions in the document, never the view's own
+    // breaks): length bytes inserted at position, or deleted from it.
+    void DocumentChanging(int position, int length, bool inserting);
     // The view began or stopped showing long lines broken.
     void BrokenLinesShownChanged(bool shown);
     // The document's encoding or the notice about it changed.

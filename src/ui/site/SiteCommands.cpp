@@ -14,7 +14,10 @@
 #include "ui/document/CQuorView.h"
 #include "ui/site/FindInFilesDialog.h"
 #include "ui/site/LinkCheckRun.h"
+#include "ui/site/ReplaceInFilesCommand.h"
 #include "ui/site/SiteDock.h"
+#include "ui/site/SiteNewPage.h"
+#include "ui/site/SiteRename.h"
 #include "ui/site/SiteResultsDock.h"
 
 #include <QAction>
@@ -82,18 +85,29 @@ public:
         }
     }
 
-    void FindInFiles() {
+    // Where Find and Replace in Files start: the selection (one line of it) or the last
+    // text, in the site folder or the active page's folder.
+    QString StartText() const {
         QString selected;
         if (CQuorView* view = frame_.ActiveView(); view && view->HasSelectedText())
             selected =
                 QString::fromUtf8(view->TextRange(view->SelectionStart(), view->SelectionEnd()));
         if (selected.contains(QLatin1Char('\n')))
             selected.clear();
+        return selected.isEmpty() ? lastPattern_ : selected;
+    }
+    QString StartFolder() const {
         QString folder = Folder();
         if (folder.isEmpty())
             if (CQuorDoc* doc = frame_.ActiveDocument(); doc && !doc->PathName().isEmpty())
                 folder = QFileInfo(doc->PathName()).absolutePath();
-        FindInFilesDialog dialog(folder, selected.isEmpty() ? lastPattern_ : selected, &frame_);
+        return folder;
+    }
+
+    void ReplaceInFiles() { RunReplaceInFiles(frame_, StartFolder(), StartText()); }
+
+    void FindInFiles() {
+        FindInFilesDialog dialog(StartFolder(), StartText(), &frame_);
         if (dialog.exec() != QDialog::Accepted)
             return;
         const SearchOptions options = dialog.Options();
@@ -190,6 +204,14 @@ private:
                 frame_.addDockWidget(Qt::LeftDockWidgetArea, dock_);
             connect(dock_, &SiteDock::PageChosen, this,
                     [this](const QString& path) { OpenAt(path, -1, 0); });
+            dock_->SetPrompter(&frame_.App().GetPrompter());
+            connect(dock_, &SiteDock::NewPageRequested, this, [this](const QString& path) {
+                CreateSitePage(frame_.App().DocManager(), path);
+            });
+            connect(dock_, &SiteDock::RenameRequested, this,
+                    [this](const QString& from, const QString& to) {
+                        RenameWithLinkUpdate(frame_, &frame_, from, to);
+                    });
             connect(dock_, &QDockWidget::visibilityChanged, this,
                     [this] { frame_.UpdateCommands(); });
         }
@@ -258,6 +280,11 @@ void RegisterSiteCommands(CommandTable& t, CMainFrame& frame) {
            "Find a text in every page of a folder",
            {},
            [work] { work->FindInFiles(); }});
+    t.Add({SiteReplaceInFiles,
+           "Replace in Fi&les...\tCtrl+Shift+H",
+           "Replace a text in every page of a folder, after a look at every change",
+           {},
+           [work] { work->ReplaceInFiles(); }});
     t.Add({SiteCheckLinks, "Check &Links", "Check the links of every page of the site folder",
            [work] { return !work->Folder().isEmpty(); }, [work] { work->CheckLinks(); }});
     t.Add({SiteCheckRemoteLinks,

@@ -1,5 +1,5 @@
-// The site commands: Open Site Folder and the recent site folders, the Site dock, Find in
-// Files and Check Links, each running its search on a worker thread into a results dock.
+// The site commands: Open Site Folder and the recent site folders, the Site dock, Find and
+// Replace in Files and Check Links, each running its search on a worker thread.
 #pragma once
 
 namespace velto {

@@ -1,12 +1,18 @@
 // The Site dock: the tree of the site folder.
 #include "ui/site/SiteDock.h"
 
+#include "core/site/SiteDockMenu.h"
 #include "core/site/SiteFolder.h"
+#include "ui/site/SiteDrag.h"
+#include "ui/site/SiteIcons.h"
 
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileIconProvider>
-#include <QHeaderView>
+#include <QDrag>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPointer>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -15,40 +21,79 @@
 namespace velto {
 
 namespace {
-constexpr int PathRole = Qt::UserRole;
-constexpr int FolderRole = Qt::UserRole + 1;
-constexpr int FilledRole = Qt::UserRole + 2;
-
-QIcon IconFor(SiteFileKind kind) {
-    static const QFileIconProvider provider;
-    switch (kind) {
-    case SiteFileKind::Folder:
-        return provider.icon(QFileIconProvider::Folder);
-    case SiteFileKind::Page:
-        return QIcon::fromTheme(QStringLiteral("text-html"),
-                                provider.icon(QFileIconProvider::File));
-    case SiteFileKind::Image:
-        return QIcon::fromTheme(QStringLiteral("image-x-generic"),
-                                provider.icon(QFileIconProvider::File));
-    case SiteFileKind::StyleSheet:
-        return QIcon::fromTheme(QStringLiteral("text-css"), provider.icon(QFileIconProvider::File));
-    case SiteFileKind::Script:
-        return QIcon::fromTheme(QStringLiteral("text-x-script"),
-                                provider.icon(QFileIconProvider::File));
-    case SiteFileKind::Other:
-        break;
-    }
-    return provider.icon(QFileIconProvider::File);
-}
-
 // A folder not read yet shows an expander through a placeholder child.
 void AddPlaceholder(QTreeWidgetItem* folder) {
     folder->addChild(new QTreeWidgetItem());
 }
+
+// The tree: its drags carry the files' paths, drops on it move files, and its context
+// menu and F2 go to the dock.
+class SiteTree final : public QTreeWidget {
+public:
+    explicit SiteTree(SiteDock& dock) : QTreeWidget(&dock), dock_(dock) {
+        setDragEnabled(true);
+        setAcceptDrops(true);
+        setDropIndicatorShown(true);
+        setDragDropMode(QAbstractItemView::DragDrop);
+    }
+
+protected:
+    void startDrag(Qt::DropActions) override {
+        QStringList paths;
+        for (const QTreeWidgetItem* item : selectedItems())
+            paths << dock_.PathOf(item);
+        if (paths.isEmpty())
+            return;
+        // The tree follows the disk by itself: whatever the drop did, no item is removed here.
+        auto* drag = new QDrag(this);
+        drag->setMimeData(MakeSiteDrag(paths));
+        drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
+    }
+    void dragEnterEvent(QDragEnterEvent* e) override {
+        if (SiteDragPaths(e->mimeData()).isEmpty())
+            e->ignore();
+        else
+            e->acceptProposedAction();
+    }
+    void dragMoveEvent(QDragMoveEvent* e) override {
+        if (SiteDragPaths(e->mimeData()).isEmpty())
+            e->ignore();
+        else
+            e->acceptProposedAction();
+    }
+    void dropEvent(QDropEvent* e) override {
+        const QStringList paths = SiteDragPaths(e->mimeData());
+        if (paths.isEmpty()) {
+            e->ignore();
+            return;
+        }
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        dock_.MoveInto(paths, itemAt(e->position().toPoint()));
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        QTreeWidgetItem* item = e->reason() == QContextMenuEvent::Keyboard
+                                    ? currentItem()
+                                    : itemAt(e->pos());
+        QPointer<QMenu> menu = dock_.MakeContextMenu(item, this);
+        menu->exec(e->globalPos());
+        delete menu;
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_F2 && e->modifiers() == Qt::NoModifier && currentItem()) {
+            dock_.Run(SiteDockCommand::Rename, currentItem());
+            return;
+        }
+        QTreeWidget::keyPressEvent(e);
+    }
+
+private:
+    SiteDock& dock_;
+};
 } // namespace
 
 SiteDock::SiteDock(QWidget* parent)
-    : QDockWidget(tr("Site"), parent), tree_(new QTreeWidget(this)) {
+    : QDockWidget(tr("Site"), parent), tree_(new SiteTree(*this)) {
     setObjectName(QStringLiteral("SiteDock"));
     tree_->setObjectName(QStringLiteral("SiteTree"));
     tree_->setHeaderHidden(true);
@@ -83,7 +128,7 @@ void SiteDock::Fill(QTreeWidgetItem* item, const QString& folder) {
         const QString path = QString::fromStdString(entry.path);
         child->setData(0, PathRole, path);
         child->setData(0, FolderRole, entry.IsFolder());
-        child->setIcon(0, IconFor(entry.kind));
+        child->setIcon(0, SiteFileIcon(entry.kind));
         child->setToolTip(0, path);
         if (entry.IsFolder()) {
             AddPlaceholder(child);

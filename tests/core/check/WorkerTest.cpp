@@ -98,6 +98,8 @@ TEST(Worker, ChecksOffTheCallersThreadAndKeepsOnlyTheNewestWaitingRequest) {
     for (const Problem& p : results.list[1].problems)
         stray = stray || p.rule == Rule::StrayEndTag;
     EXPECT_TRUE(stray);
+    // Each text comes back with its result, for the caller to use its memory again.
+    EXPECT_EQ(results.list[1].text, "<p>three</span>");
     EXPECT_EQ(worker.ChecksRun(), 3u);
 }
 

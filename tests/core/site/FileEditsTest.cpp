@@ -72,6 +72,49 @@ TEST(ReplaceInFiles, GroupsAndFilesThatCannotBeWritten) {
     EXPECT_EQ(WriteFileEdits(stale).failures.size(), 1u);
 }
 
+TEST(ReplaceInFiles, PlacesEachChangeInItsShownLineAndReportsFilesDone) {
+    TempDir dir;
+    // A minified page: its line is shown as a piece around each match.
+    std::string longLine = "<p>" + std::string(3000, 'x') + " footer " + std::string(3000, 'y');
+    dir.Write("a.html", "<p>footer</p>\n" + longLine + "\n  <i>footer</i>");
+    dir.Write("b.html", "nothing here");
+    dir.Write("c.html", "caf\xE9 footer");
+    std::vector<std::pair<std::size_t, std::size_t>> calls;
+    const std::vector<FileEdits> plan = PlanReplaceInFiles(
+        dir.Path().string(), Compiled({"footer"}), "f", IncludePatterns(), nullptr,
+        [&](std::size_t done, std::size_t total) { calls.emplace_back(done, total); });
+    EXPECT_EQ(calls, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}, {2, 3}}));
+    ASSERT_EQ(plan.size(), 2u);
+    std::size_t seen = 0;
+    for (const FileEdits& file : plan)
+        for (const TextEdit& edit : file.edits) {
+            ASSERT_LE(edit.matchInLine + edit.original.size(), edit.lineText.size());
+            EXPECT_EQ(edit.lineText.substr(edit.matchInLine, edit.original.size()), "footer");
+            ++seen;
+        }
+    EXPECT_EQ(seen, 4u);
+    EXPECT_LT(plan[0].edits[1].lineText.size(), longLine.size());
+    EXPECT_EQ(plan[0].edits[2].matchInLine, 5u);
+
+    dir.Write("sub/page.html", "<p>see <a href=\"../c.html\">c</a></p>");
+    const RenamePlan rename = PlanRename(dir.Path().string(), (dir.Path() / "c.html").string(),
+                                         (dir.Path() / "d.html").string(), LinkAttributes());
+    ASSERT_EQ(rename.edits.size(), 1u);
+    const TextEdit& link = rename.edits[0].edits.at(0);
+    EXPECT_EQ(link.lineText.substr(link.matchInLine, link.original.size()), "../c.html");
+    // A page open in the editor is planned from its text there.
+    const std::string edited = "<a href=\"../a.html\">a</a> <a href=\"../c.html\">c</a>";
+    const std::string pagePath = (dir.Path() / "sub/page.html").string();
+    const RenamePlan fromEditor = PlanRename(
+        dir.Path().string(), (dir.Path() / "c.html").string(), (dir.Path() / "d.html").string(),
+        LinkAttributes(), [&](const std::string& path) {
+            return path == pagePath ? &edited : nullptr;
+        });
+    ASSERT_EQ(fromEditor.edits.size(), 1u);
+    ASSERT_EQ(fromEditor.edits[0].edits.size(), 1u);
+    EXPECT_EQ(fromEditor.edits[0].edits[0].offset, edited.find("../c.html"));
+}
+
 TEST(RenamePlan, RewritesLinksToAMovedFileAndInsideAMovedPage) {
     TempDir dir;
     const std::string root = dir.Path().string();
